@@ -1,0 +1,1 @@
+-- flak_shell: Dark shell that bursts into a ring of sparks.

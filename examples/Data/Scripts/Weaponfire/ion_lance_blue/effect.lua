@@ -1,0 +1,1 @@
+-- ion_lance_blue: Wide blue beam with a white core and a long charge glow.

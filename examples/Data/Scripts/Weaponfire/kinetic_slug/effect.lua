@@ -1,0 +1,1 @@
+-- kinetic_slug: Solid slug with a short orange tracer.

@@ -1,0 +1,1 @@
+-- laser_beam_red: Thin red beam, flickers while it holds on the target.

@@ -1,0 +1,1 @@
+-- mine_pulse: Slow red blink until something comes close.

@@ -1,0 +1,1 @@
+-- missile_trail: Small body with a grey smoke trail and a yellow flare.

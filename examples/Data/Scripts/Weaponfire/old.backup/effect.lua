@@ -1,0 +1,1 @@
+-- old.backup: Kept from an earlier version of the plasma burst; not in use.

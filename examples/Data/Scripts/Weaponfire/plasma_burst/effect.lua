@@ -1,0 +1,1 @@
+-- plasma_burst: Expanding green shell that fades in under a second.

@@ -1,0 +1,26 @@
+#include "burst_shots.h"
+
+#include "number_text.h"
+
+#include <cmath>
+
+namespace wepn {
+
+std::optional<std::string> burstShotsText(std::string_view fireDelay,
+                                          std::string_view burstLength) {
+    if (readLenientNumber(fireDelay) == 0) {
+        return std::nullopt;
+    }
+    const std::optional<double> delay = readNumber(fireDelay);
+    const std::optional<double> length = readNumber(burstLength);
+    if (!delay || !length || *delay == 0) {
+        return std::nullopt;
+    }
+    const double shots = *length / *delay;
+    if (!std::isfinite(shots)) {
+        return std::nullopt;
+    }
+    return numberText(shots);
+}
+
+} // namespace wepn

@@ -1,0 +1,41 @@
+#include "list_rows.h"
+
+#include "number_text.h"
+
+namespace wepn {
+namespace {
+constexpr std::string_view kSeparator = " - ";
+}
+
+std::string resultRow(const WeaponResult& result) {
+    std::string row = result.sCondition;
+    row += kSeparator;
+    row += result.sEffect;
+    row += kSeparator;
+    row += numberText(result.fMinEffect);
+    row += kSeparator;
+    row += numberText(result.fMaxEffect);
+    row += kSeparator;
+    row += result.sSpawnedWeaponEffect;
+    return row;
+}
+
+std::string penetrationRow(std::string_view family, std::string_view valueText) {
+    std::string row(family);
+    row += kSeparator;
+    row += valueText;
+    return row;
+}
+
+std::string accuracyRow(std::string_view family, std::string_view valueText, std::int16_t damage) {
+    std::string row = penetrationRow(family, valueText);
+    row += kSeparator;
+    row += integerText(damage);
+    return row;
+}
+
+std::string_view rowFamily(std::string_view row) {
+    return row.substr(0, row.find(kSeparator));
+}
+
+} // namespace wepn

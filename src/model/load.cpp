@@ -1,0 +1,221 @@
+#include "load.h"
+
+#include "availability.h"
+#include "fields.h"
+#include "list_rows.h"
+#include "number_text.h"
+#include "text_tokens.h"
+
+#include <algorithm>
+
+namespace wepn {
+namespace {
+
+struct PresentError {
+    std::size_t line;
+    std::string reason;
+};
+
+// The line of the last StartWeaponConfig statement, the one whose values count.
+std::size_t configLine(std::string_view bytes) {
+    std::size_t found = 0;
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!lines[i].starts_with("--") && containsIgnoringCase(lines[i], "startweaponconfig")) {
+            found = i + 1;
+        }
+    }
+    return found;
+}
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += text.empty() ? "" : ", ";
+        text += name;
+    }
+    return text;
+}
+
+// Names of the file's families that no row has, each once.
+std::vector<std::string> familiesWithoutRow(const std::vector<std::string>& families,
+                                            const std::vector<std::string>& rows) {
+    std::vector<std::string> missing;
+    for (const std::string& family : families) {
+        const auto same = [&](std::string_view other) { return equalsIgnoringCase(other, family); };
+        if (family.empty() ||
+            std::any_of(rows.begin(), rows.end(),
+                        [&](const std::string& row) { return same(rowFamily(row)); }) ||
+            std::any_of(missing.begin(), missing.end(), same)) {
+            continue;
+        }
+        missing.push_back(family);
+    }
+    return missing;
+}
+
+// Index of the first family equal to `name` ignoring case.
+std::optional<std::size_t> findFamily(const std::vector<std::string>& families,
+                                      std::string_view name) {
+    for (std::size_t k = 0; k < families.size(); ++k) {
+        if (equalsIgnoringCase(families[k], name)) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
+// Writes the file's values into the rows of the families it names.
+void matchRows(const WeaponState& state, FamilyRows& rows) {
+    const PenetrationSet& penetration = state.Penetration;
+    for (std::string& row : rows.armour) {
+        if (const auto k = findFamily(penetration.sFamilies, rowFamily(row))) {
+            row = penetrationRow(penetration.sFamilies[*k], numberText(penetration.fValues[*k]));
+        }
+    }
+    const AccuracySet& accuracy = state.Accuracy;
+    for (std::string& row : rows.attack) {
+        if (const auto k = findFamily(accuracy.sFamilies, rowFamily(row))) {
+            row = accuracyRow(accuracy.sFamilies[*k], numberText(accuracy.fValues[*k]),
+                              accuracy.iAlwaysDamage[*k]);
+        }
+    }
+}
+
+[[noreturn]] void badRow(std::string_view list, std::string_view row) {
+    throw PresentError{0, "the " + std::string(list) + " row '" + excerpt(row) +
+                              "' does not read as a family and its values"};
+}
+
+// Gives rows without a value their defaults and rebuilds the tables from the
+// rows, one entry per row in row order.
+void presentFamilies(WeaponState& state, FamilyRows& rows) {
+    PenetrationSet& penetration = state.Penetration;
+    penetration.sFamilies.clear();
+    penetration.fValues.clear();
+    for (std::string& row : rows.armour) {
+        std::vector<std::string_view> fields = rowFields(row);
+        if (fields.size() >= 2 && fields[1] == kPlaceholderValue) {
+            row = penetrationRow(fields[0], numberText(penetration.fDefaultPenetration));
+            fields = rowFields(row);
+        }
+        const auto value = fields.size() >= 2 ? readNumber(fields[1]) : std::nullopt;
+        if (!value) {
+            badRow("armour family", row);
+        }
+        penetration.sFamilies.emplace_back(fields[0]);
+        penetration.fValues.push_back(*value);
+    }
+    AccuracySet& accuracy = state.Accuracy;
+    accuracy.sFamilies.clear();
+    accuracy.fValues.clear();
+    accuracy.iAlwaysDamage.clear();
+    for (std::string& row : rows.attack) {
+        std::vector<std::string_view> fields = rowFields(row);
+        if (fields.size() >= 2 && fields[1] == kPlaceholderValue) {
+            row = accuracyRow(fields[0], integerText(1), 0);
+            fields = rowFields(row);
+        }
+        const auto value = fields.size() >= 3 ? readNumber(fields[1]) : std::nullopt;
+        const auto damage = fields.size() >= 3 ? readInt16(fields[2]) : std::nullopt;
+        if (!value || !damage) {
+            badRow("attack family", row);
+        }
+        accuracy.sFamilies.emplace_back(fields[0]);
+        accuracy.fValues.push_back(*value);
+        accuracy.iAlwaysDamage.push_back(*damage);
+    }
+}
+
+// "Normal, Special Attack or Normal Only" / "0 (No) or 1 (Yes)"
+std::string choices(const ScalarField& field) {
+    std::string text;
+    for (std::size_t i = 0; i < field.rows.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == field.rows.size() ? " or " : ", ";
+        if (field.controlKind == ControlKind::IndexCombo) {
+            text += integerText(std::int64_t(i)) + " (" + std::string(field.rows[i]) + ")";
+        } else {
+            text += field.rows[i];
+        }
+    }
+    return text;
+}
+
+// The drop-down fields must hold a value their boxes can show. The activation
+// is matched ignoring case and takes the row's spelling, which a save writes.
+void checkDropDowns(WeaponState& state, std::size_t line) {
+    for (const ScalarField& field : scalarFields()) {
+        const std::string where =
+            "argument " + std::to_string(field.argument) + " of StartWeaponConfig";
+        if (field.controlKind == ControlKind::TextCombo) {
+            auto* text = std::get<std::string*>(field.at(state));
+            if (text->empty()) {
+                continue;
+            }
+            const auto row =
+                std::find_if(field.rows.begin(), field.rows.end(),
+                             [&](std::string_view r) { return equalsIgnoringCase(r, *text); });
+            if (row == field.rows.end()) {
+                throw PresentError{line, "'" + excerpt(*text) + "' is not a choice of " +
+                                             std::string(field.label) + " " + choices(field) +
+                                             " (" + where + ")"};
+            }
+            *text = std::string(*row);
+        } else if (field.controlKind == ControlKind::IndexCombo) {
+            const std::int16_t index = *std::get<std::int16_t*>(field.at(state));
+            if (index < -1 || index >= std::int16_t(field.rows.size())) {
+                throw PresentError{line, "'" + integerText(index) + "' is not a choice of " +
+                                             std::string(field.label) + " " + choices(field) +
+                                             " (" + where + ")"};
+            }
+        }
+    }
+}
+
+} // namespace
+
+Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
+                                            const std::optional<FamilyRows>& familyList,
+                                            std::string_view bytes) {
+    Expected<WeaponState, LoadError> read = readWeaponScript(current, bytes);
+    if (!read) {
+        return read.error();
+    }
+    LoadOutcome outcome{std::move(read.value()), familyList.value_or(FamilyRows{}), {}, {}};
+    WeaponState& state = outcome.state;
+
+    if (familyList) {
+        const auto armour = familiesWithoutRow(state.Penetration.sFamilies, outcome.rows.armour);
+        const auto attack = familiesWithoutRow(state.Accuracy.sFamilies, outcome.rows.attack);
+        if (!armour.empty() || !attack.empty()) {
+            std::string text =
+                "the family list lacks families that the file names; a save drops them:";
+            if (!armour.empty()) {
+                text += " penetration " + joined(armour) + (attack.empty() ? "" : ";");
+            }
+            if (!attack.empty()) {
+                text += " accuracy " + joined(attack);
+            }
+            outcome.warnings.push_back({LoadWarning::Kind::FamiliesNotInList, text});
+        }
+    }
+    matchRows(state, outcome.rows);
+    if (!fireTypeAvailability(state.CurrentWeapon.sWeaponFireType).known) {
+        outcome.warnings.push_back(
+            {LoadWarning::Kind::UnknownFireType,
+             unrecognizedFireTypeMessage(state.CurrentWeapon.sWeaponFireType)});
+    }
+    state.CurrentWeapon.sWeaponName = "NewWeaponType";
+    try {
+        checkDropDowns(state, configLine(bytes));
+        presentFamilies(state, outcome.rows);
+    } catch (const PresentError& error) {
+        return LoadError{error.line, error.reason};
+    }
+    for (const WeaponResult& result : state.Results) {
+        outcome.resultRows.push_back(resultRow(result));
+    }
+    return outcome;
+}
+
+} // namespace wepn

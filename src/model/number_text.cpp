@@ -1,0 +1,226 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace wepn {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Length of the longest prefix of `text` that is a decimal number in the
+// accepted notation, 0 when it does not begin with one.
+std::size_t numberPrefixLength(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        std::size_t fraction = 0;
+        std::size_t j = i + 1;
+        while (j < text.size() && isDigit(text[j])) {
+            ++j;
+            ++fraction;
+        }
+        if (digits + fraction > 0) {
+            i = j;
+            digits += fraction;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        std::size_t exponentDigits = 0;
+        while (j < text.size() && isDigit(text[j])) {
+            ++j;
+            ++exponentDigits;
+        }
+        if (exponentDigits > 0) {
+            i = j;
+        }
+    }
+    return i;
+}
+
+// Decimal exponent of the first significant digit of an unsigned, well-formed
+// number: tells overflow from underflow when the conversion is out of range.
+long long magnitudeExponent(std::string_view number) {
+    const std::size_t e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        const bool negative = digits.front() == '-';
+        if (digits.front() == '-' || digits.front() == '+') {
+            digits.remove_prefix(1);
+        }
+        for (char c : digits) {
+            exponent = std::min<long long>(exponent * 10 + (c - '0'), 1'000'000'000);
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return 0;
+    }
+    const long long position =
+        first < point ? (long long)(point - first) - 1 : -(long long)(first - point);
+    return position + exponent;
+}
+
+std::optional<double> convert(std::string_view number) {
+    std::string_view digits = number;
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+        digits.remove_prefix(1);
+    }
+    double value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                           std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        if (magnitudeExponent(digits) > 0) {
+            return std::nullopt;
+        }
+        value = 0;
+    } else if (ec != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    if (std::isinf(value)) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+template <class Int> std::optional<Int> readRounded(std::string_view text) {
+    const std::optional<double> value = readNumber(text);
+    if (!value) {
+        return std::nullopt;
+    }
+    // Halves go to the even neighbour.
+    const double rounded = std::nearbyint(*value);
+    if (rounded < double(std::numeric_limits<Int>::min()) ||
+        rounded > double(std::numeric_limits<Int>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<Int>(rounded);
+}
+
+std::string stripTrailingZeros(std::string digits) {
+    if (digits.find('.') == std::string::npos) {
+        return digits;
+    }
+    while (digits.back() == '0') {
+        digits.pop_back();
+    }
+    if (digits.back() == '.') {
+        digits.pop_back();
+    }
+    return digits;
+}
+
+} // namespace
+
+std::string numberText(double value) {
+    if (value == 0 || std::isnan(value) || std::isinf(value)) {
+        // No text form is defined for NaN or infinity; reading never yields them.
+        return "0";
+    }
+    // 15 significant digits: d.dddddddddddddde[+-]x
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    std::string scientific(buffer, result.ptr);
+    const std::size_t e = scientific.find('e');
+    std::string mantissa = scientific.substr(0, e);
+    const int exponent = std::stoi(scientific.substr(e + 1));
+    const bool negative = mantissa.front() == '-';
+    if (negative) {
+        mantissa.erase(0, 1);
+    }
+    std::string out = negative ? "-" : "";
+    if (exponent >= 15 || exponent < -4) {
+        out += stripTrailingZeros(mantissa);
+        out += exponent < 0 ? "E-" : "E+";
+        const std::string magnitude = std::to_string(std::abs(exponent));
+        if (magnitude.size() < 2) {
+            out += '0';
+        }
+        out += magnitude;
+        return out;
+    }
+    std::string digits;
+    digits.reserve(16);
+    for (char c : mantissa) {
+        if (c != '.') {
+            digits += c;
+        }
+    }
+    std::string plain;
+    if (exponent >= 0) {
+        plain = digits.substr(0, std::size_t(exponent) + 1) + "." +
+                digits.substr(std::size_t(exponent) + 1);
+    } else {
+        plain = "0." + std::string(std::size_t(-exponent - 1), '0') + digits;
+    }
+    return out + stripTrailingZeros(plain);
+}
+
+std::string integerText(std::int64_t value) {
+    return std::to_string(value);
+}
+
+std::optional<double> readNumber(std::string_view text) {
+    text = trimBlanks(text);
+    if (text.empty() || numberPrefixLength(text) != text.size()) {
+        return std::nullopt;
+    }
+    return convert(text);
+}
+
+std::optional<std::int16_t> readInt16(std::string_view text) {
+    return readRounded<std::int16_t>(text);
+}
+
+std::optional<std::int32_t> readInt32(std::string_view text) {
+    return readRounded<std::int32_t>(text);
+}
+
+double readLenientNumber(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    const std::size_t length = numberPrefixLength(text);
+    if (length == 0) {
+        return 0;
+    }
+    return convert(text.substr(0, length)).value_or(0);
+}
+
+} // namespace wepn

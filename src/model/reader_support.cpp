@@ -1,0 +1,43 @@
+#include "reader_support.h"
+
+#include "number_text.h"
+#include "text_tokens.h"
+
+#include <optional>
+
+namespace wepn::detail {
+namespace {
+
+template <class Int>
+Int toInteger(std::string_view text, std::string_view what, std::size_t line,
+              std::optional<Int> (*read)(std::string_view), std::string_view width) {
+    if (const std::optional<Int> value = read(text)) {
+        return *value;
+    }
+    toNumber(text, what, line); // reports text that is no number at all
+    fail(line, "'" + excerpt(text) + "' is out of range for a " + std::string(width) +
+                   "-bit integer (" + std::string(what) + ")");
+}
+
+} // namespace
+
+void fail(std::size_t line, std::string reason) {
+    throw ScriptError{line, std::move(reason)};
+}
+
+double toNumber(std::string_view text, std::string_view what, std::size_t line) {
+    if (const std::optional<double> value = readNumber(text)) {
+        return *value;
+    }
+    fail(line, "'" + excerpt(text) + "' is not a number (" + std::string(what) + ")");
+}
+
+std::int16_t toInt16(std::string_view text, std::string_view what, std::size_t line) {
+    return toInteger<std::int16_t>(text, what, line, readInt16, "16");
+}
+
+std::int32_t toInt32(std::string_view text, std::string_view what, std::size_t line) {
+    return toInteger<std::int32_t>(text, what, line, readInt32, "32");
+}
+
+} // namespace wepn::detail

@@ -1,0 +1,185 @@
+#include "script_writer.h"
+
+#include "fields.h"
+#include "number_text.h"
+
+namespace wepn {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string quoted(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    out += text;
+    out += '"';
+    return out;
+}
+
+struct ArgumentText {
+    bool quote;
+    std::string operator()(std::string* v) const { return quote ? quoted(*v) : *v; }
+    std::string operator()(double* v) const { return numberText(*v); }
+    std::string operator()(std::int16_t* v) const { return integerText(*v); }
+    std::string operator()(std::int32_t* v) const { return integerText(*v); }
+};
+
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// The format has no escapes: such text would not read back as written.
+std::optional<WriteError> checkText(std::string_view text, std::string field, bool isQuoted) {
+    if (isQuoted && text.find('"') != std::string_view::npos) {
+        return WriteError{std::move(field), "a double quote cannot be saved inside a quoted value"};
+    }
+    if (hasLineBreak(text)) {
+        return WriteError{std::move(field), "a line break cannot be saved inside a value"};
+    }
+    return std::nullopt;
+}
+
+std::optional<WriteError> checkState(const WeaponState& state) {
+    for (const ScalarField& field : startWeaponConfigFields()) {
+        const ValueRef value = field.at(state);
+        const auto* text = std::get_if<std::string*>(&value);
+        if (text == nullptr) {
+            continue;
+        }
+        if (auto error = checkText(**text, std::string(field.name), field.argument != 0)) {
+            return error;
+        }
+    }
+    for (std::size_t i = 0; i < state.Results.size(); ++i) {
+        const WeaponResult& r = state.Results[i];
+        const std::string which = " of impact result " + std::to_string(i + 1);
+        for (const auto& [text, name] : {std::pair{&r.sCondition, "sCondition"},
+                                         {&r.sEffect, "sEffect"},
+                                         {&r.sTarget, "sTarget"},
+                                         {&r.sSpawnedWeaponEffect, "sSpawnedWeaponEffect"}}) {
+            if (auto error = checkText(*text, name + which, true)) {
+                return error;
+            }
+        }
+    }
+    const auto checkFamilies = [](const std::vector<std::string>& families,
+                                  std::string_view table) -> std::optional<WriteError> {
+        for (const std::string& family : families) {
+            if (auto error = checkText(family, std::string(table) + " family " + family, false)) {
+                return error;
+            }
+        }
+        return std::nullopt;
+    };
+    if (auto error = checkFamilies(state.Penetration.sFamilies, "penetration")) {
+        return error;
+    }
+    if (auto error = checkFamilies(state.Accuracy.sFamilies, "accuracy")) {
+        return error;
+    }
+    const PenetrationSet& p = state.Penetration;
+    const AccuracySet& a = state.Accuracy;
+    if (p.fValues.size() != p.sFamilies.size()) {
+        return WriteError{"Penetration", "the table has fewer values than families"};
+    }
+    if (a.fValues.size() != a.sFamilies.size() || a.iAlwaysDamage.size() != a.sFamilies.size()) {
+        return WriteError{"Accuracy", "the table has fewer values than families"};
+    }
+    return std::nullopt;
+}
+
+void line(std::string& out, std::string_view text = {}) {
+    out += text;
+    out += kLineEnd;
+}
+
+void writeResults(std::string& out, const std::vector<WeaponResult>& results) {
+    for (const WeaponResult& r : results) {
+        line(out, "AddWeaponResult(NewWeaponType," + quoted(r.sCondition) + "," +
+                      quoted(r.sEffect) + "," + quoted(r.sTarget) + "," + numberText(r.fMinEffect) +
+                      "," + numberText(r.fMaxEffect) + "," + quoted(r.sSpawnedWeaponEffect) + ")");
+    }
+    if (!results.empty()) {
+        line(out);
+    }
+}
+
+void writePenetration(std::string& out, const PenetrationSet& p) {
+    line(out, "setPenetration(NewWeaponType," + integerText(p.iFieldPenetration) + "," +
+                  numberText(p.fDefaultPenetration) + ",");
+    if (p.sFamilies.empty()) {
+        line(out, "{})");
+    }
+    for (std::size_t i = 0; i < p.sFamilies.size(); ++i) {
+        const bool last = i + 1 == p.sFamilies.size();
+        line(out, "{" + p.sFamilies[i] + "=" + numberText(p.fValues[i]) + (last ? ",})" : ",},"));
+    }
+    line(out);
+}
+
+void writeAccuracy(std::string& out, const AccuracySet& a) {
+    line(out, "setAccuracy(NewWeaponType," + integerText(a.iLeadingValue) + ",");
+    if (a.sFamilies.empty()) {
+        line(out, "{})");
+        line(out);
+    }
+    for (std::size_t i = 0; i < a.sFamilies.size(); ++i) {
+        const bool last = i + 1 == a.sFamilies.size();
+        const bool damage = a.iAlwaysDamage[i] != 0;
+        std::string row = "{" + a.sFamilies[i] + "=" + numberText(a.fValues[i]);
+        row += damage ? ", damage=1" : "";
+        row += last ? ",})" : ",},";
+        line(out, row);
+        // The last row is followed by an empty line only without the damage part.
+        if (last && !damage) {
+            line(out);
+        }
+    }
+}
+
+} // namespace
+
+std::string swcString(const VyrWeapon& weapon) {
+    WeaponState holder;
+    holder.CurrentWeapon = weapon;
+    std::string out = "StartWeaponConfig(";
+    for (const ScalarField& field : startWeaponConfigFields()) {
+        if (field.argument != 0) {
+            out += ',';
+        }
+        out += std::visit(ArgumentText{field.argument != 0}, field.at(holder));
+    }
+    out += ')';
+    return out;
+}
+
+Expected<std::string, WriteError> writeWeaponScript(const WeaponState& state) {
+    if (auto error = checkState(state)) {
+        return *error;
+    }
+    std::string out;
+    out.reserve(1024);
+    line(out, swcString(state.CurrentWeapon));
+    line(out);
+    writeResults(out, state.Results);
+    line(out, "setAngles(NewWeaponType," + numberText(state.fFiringArc) + "," +
+                  numberText(state.fLeftRot) + "," + numberText(state.fRightRot) + "," +
+                  numberText(state.fDownRot) + "," + numberText(state.fUpRot) + ")");
+    line(out);
+    if (state.bTurretProperties) {
+        line(out, "setMiscValues(NewWeaponType," + numberText(state.fBarrelRecoil) + "," +
+                      numberText(state.fSlaveFireDelay) + ")");
+        line(out);
+    }
+    writePenetration(out, state.Penetration);
+    writeAccuracy(out, state.Accuracy);
+    for (const std::string& unrecognised : state.strLines) {
+        if (!unrecognised.empty()) {
+            line(out, unrecognised);
+        }
+    }
+    return out;
+}
+
+} // namespace wepn

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "expected.h"
+#include "weapon.h"
+
+#include <string>
+
+namespace wepn {
+
+/// Why a state cannot be written: the field and what is wrong with it.
+struct WriteError {
+    std::string field;
+    std::string reason;
+};
+
+/// The StartWeaponConfig line (no line end).
+std::string swcString(const VyrWeapon& weapon);
+
+/// The whole script, lines ended with CR LF. Refuses a quoted value holding a
+/// double quote and any written text holding a line break.
+Expected<std::string, WriteError> writeWeaponScript(const WeaponState& state);
+
+} // namespace wepn

@@ -1,0 +1,179 @@
+#include "table_reader.h"
+
+#include "number_text.h"
+#include "reader_support.h"
+#include "text_tokens.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace wepn::detail {
+namespace {
+
+bool hasClose(std::string_view line) {
+    return line.find(')') != std::string_view::npos;
+}
+
+// The pieces of a table line that may hold entries: the line is cut at every
+// "}"; a piece is taken from its last "{" on or, without "{", with the commas
+// and blanks at its start removed. So "{A=0.5},{B=1}," gives "{A=0.5", "{B=1".
+std::vector<std::string_view> pieces(std::string_view line) {
+    std::vector<std::string_view> result;
+    std::size_t start = 0;
+    while (start <= line.size()) {
+        const std::size_t end = std::min(line.find('}', start), line.size());
+        std::string_view piece = line.substr(start, end - start);
+        const std::size_t brace = piece.rfind('{');
+        if (brace != std::string_view::npos) {
+            piece.remove_prefix(brace);
+        } else {
+            const std::size_t first = piece.find_first_not_of(", \t");
+            piece.remove_prefix(std::min(first, piece.size()));
+        }
+        if (!piece.empty()) {
+            result.push_back(piece);
+        }
+        start = end + 1;
+    }
+    return result;
+}
+
+// The text after the first "=" up to the next "=" (or the end).
+std::string_view afterEquals(std::string_view text) {
+    const std::size_t eq = text.find('=');
+    if (eq == std::string_view::npos) {
+        return {};
+    }
+    text.remove_prefix(eq + 1);
+    return text.substr(0, text.find('='));
+}
+
+std::string_view beforeEquals(std::string_view text) {
+    return text.substr(0, text.find('='));
+}
+
+// The table's statement line and the lines after it up to the first line
+// holding ")". Entries on the statement line count only from its first "{".
+template <class ReadStatement, class ReadLine>
+void readTable(std::vector<std::string>& lines, std::string_view keyword,
+               ReadStatement readStatement, ReadLine readLine) {
+    const auto statement = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+        return !line.empty() && containsIgnoringCase(line, keyword);
+    });
+    if (statement == lines.end()) {
+        return;
+    }
+    std::size_t index = std::size_t(statement - lines.begin());
+    const std::string text = std::move(*statement);
+    statement->clear();
+    readStatement(head(text), index + 1);
+    if (const std::size_t brace = text.find('{'); brace != std::string::npos) {
+        readLine(std::string_view(text).substr(brace), index + 1);
+    }
+    bool finished = hasClose(text);
+    for (++index; !finished && index < lines.size(); ++index) {
+        readLine(lines[index], index + 1);
+        finished = hasClose(lines[index]);
+        lines[index].clear();
+    }
+}
+
+void readPenetrationStatement(std::string_view statementHead, std::size_t line,
+                              PenetrationSet& penetration) {
+    const auto field = commaToken(statementHead, 1);
+    if (!field) {
+        fail(line, "argument 1 of setPenetration is missing");
+    }
+    penetration.iFieldPenetration =
+        toInt32(cleanToken(*field), "argument 1 of setPenetration", line);
+    // A missing or unreadable default is no error: the default is then 1.
+    penetration.fDefaultPenetration = 1;
+    if (const auto text = commaToken(statementHead, 2)) {
+        if (const auto value = readNumber(*text)) {
+            penetration.fDefaultPenetration = *value;
+        }
+    }
+}
+
+void readAccuracyStatement(std::string_view statementHead, std::size_t line,
+                           AccuracySet& accuracy) {
+    const auto field = commaToken(statementHead, 1);
+    if (!field) {
+        fail(line, "argument 1 of setAccuracy is missing");
+    }
+    accuracy.iLeadingValue = toInt16(*field, "argument 1 of setAccuracy", line);
+}
+
+} // namespace
+
+void readPenetration(std::vector<std::string>& lines, PenetrationSet& penetration) {
+    const auto readLine = [&](std::string_view line, std::size_t number) {
+        for (std::string_view piece : pieces(line)) {
+            if (piece.find('=') == std::string_view::npos) {
+                continue;
+            }
+            std::string family = cleanToken(beforeEquals(piece));
+            const double value = toNumber(cleanToken(afterEquals(piece)),
+                                          "penetration value of family " + excerpt(family), number);
+            penetration.sFamilies.push_back(std::move(family));
+            penetration.fValues.push_back(value);
+        }
+    };
+    readTable(
+        lines, "setpenetration",
+        [&](std::string_view head, std::size_t number) {
+            readPenetrationStatement(head, number, penetration);
+        },
+        readLine);
+}
+
+void readAccuracy(std::vector<std::string>& lines, AccuracySet& accuracy) {
+    const auto readLine = [&](std::string_view line, std::size_t number) {
+        for (std::string_view piece : pieces(line)) {
+            // Only the lower-case word marks a damage part.
+            const bool damage = piece.find("damage") != std::string_view::npos;
+            const auto equalsSigns = std::count(piece.begin(), piece.end(), '=');
+            const std::string_view familyField = *commaToken(piece, 0);
+            if (damage && equalsSigns == 0) {
+                fail(number, "the damage part '" + excerpt(piece) + "' has no value");
+            }
+            if (damage && equalsSigns == 1) {
+                // A damage part of its own belongs to the entry before it.
+                if (accuracy.iAlwaysDamage.empty()) {
+                    fail(number, "a damage part stands before any accuracy entry");
+                }
+                accuracy.iAlwaysDamage.back() = toInt16(
+                    cleanToken(afterEquals(familyField)),
+                    "damage of accuracy family " + excerpt(accuracy.sFamilies.back()), number);
+                continue;
+            }
+            if (equalsSigns == 0) {
+                continue;
+            }
+            std::string family = cleanToken(beforeEquals(familyField));
+            const double value = toNumber(cleanToken(afterEquals(familyField)),
+                                          "accuracy value of family " + excerpt(family), number);
+            std::int16_t always = 0;
+            if (damage) {
+                const auto damagePart = commaToken(piece, 1);
+                if (!damagePart || damagePart->find('=') == std::string_view::npos) {
+                    fail(number,
+                         "the damage part of accuracy family " + excerpt(family) + " has no value");
+                }
+                always = toInt16(cleanToken(afterEquals(*damagePart)),
+                                 "damage of accuracy family " + excerpt(family), number);
+            }
+            accuracy.sFamilies.push_back(std::move(family));
+            accuracy.fValues.push_back(value);
+            accuracy.iAlwaysDamage.push_back(always);
+        }
+    };
+    readTable(
+        lines, "setaccuracy",
+        [&](std::string_view head, std::size_t number) {
+            readAccuracyStatement(head, number, accuracy);
+        },
+        readLine);
+}
+
+} // namespace wepn::detail

@@ -1,0 +1,115 @@
+#include "text_tokens.h"
+
+#include <algorithm>
+
+namespace wepn {
+namespace {
+
+// Lower case for ASCII and Latin-1 letters (the file's single-byte text).
+unsigned char lowerLatin1(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
+        return static_cast<unsigned char>(c + 0x20);
+    }
+    return c;
+}
+
+std::optional<std::string_view> part(std::string_view text, char separator, std::size_t k) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < k; ++i) {
+        const std::size_t next = text.find(separator, start);
+        if (next == std::string_view::npos) {
+            return std::nullopt;
+        }
+        start = next + 1;
+    }
+    const std::size_t end = text.find(separator, start);
+    return text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+} // namespace
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
+            ++start;
+        }
+    }
+    return lines;
+}
+
+std::string toLowerLatin1(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = static_cast<char>(lowerLatin1(static_cast<unsigned char>(c)));
+    }
+    return lower;
+}
+
+bool containsIgnoringCase(std::string_view text, std::string_view word) {
+    const auto same = [](char a, char b) {
+        return lowerLatin1(static_cast<unsigned char>(a)) ==
+               lowerLatin1(static_cast<unsigned char>(b));
+    };
+    return std::search(text.begin(), text.end(), word.begin(), word.end(), same) != text.end();
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && containsIgnoringCase(a, b);
+}
+
+std::optional<std::string_view> commaToken(std::string_view text, std::size_t k) {
+    return part(text, ',', k);
+}
+
+std::optional<std::string_view> quotedPart(std::string_view text, std::size_t k) {
+    return part(text, '"', k);
+}
+
+std::string_view head(std::string_view text) {
+    return text.substr(0, text.find(')'));
+}
+
+std::string cleanToken(std::string_view text) {
+    std::string clean;
+    clean.reserve(text.size());
+    for (char c : text) {
+        if (c != '{' && c != '}' && c != ',' && c != ')' && c != ' ' && c != '\t') {
+            clean += c;
+        }
+    }
+    return clean;
+}
+
+std::vector<std::string_view> rowFields(std::string_view row) {
+    static constexpr std::string_view separator = " - ";
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t next = row.find(separator, start);
+        if (next == std::string_view::npos) {
+            fields.push_back(row.substr(start));
+            return fields;
+        }
+        fields.push_back(row.substr(start, next - start));
+        start = next + separator.size();
+    }
+}
+
+std::string excerpt(std::string_view text) {
+    static constexpr std::size_t limit = 60;
+    if (text.size() <= limit) {
+        return std::string(text);
+    }
+    return std::string(text.substr(0, limit)) + "...";
+}
+
+} // namespace wepn
