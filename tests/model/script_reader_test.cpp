@@ -1,0 +1,351 @@
+#include "load.h"
+#include "script_text.h"
+
+#include <gtest/gtest.h>
+
+using namespace wepn;
+using namespace wepn::test;
+
+namespace {
+
+WeaponState read(const std::string& text, const WeaponState& current = {}) {
+    auto result = readWeaponScript(current, text);
+    EXPECT_TRUE(result.ok()) << (result.ok() ? "" : result.error().reason);
+    return result.ok() ? result.value() : WeaponState{};
+}
+
+std::vector<std::string> unrecognised(const WeaponState& state) {
+    std::vector<std::string> lines;
+    for (const std::string& line : state.strLines) {
+        if (!line.empty()) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(ScriptReader, StoresEveryConfigArgument) {
+    const WeaponState state = read(script({configLine()}));
+    const VyrWeapon& w = state.CurrentWeapon;
+    EXPECT_EQ(w.sWeaponType, "Fixed");
+    EXPECT_EQ(w.sWeaponFireType, "Bullet");
+    EXPECT_EQ(w.sWeaponFireName, "slug");
+    EXPECT_EQ(w.sActivation, "Normal");
+    EXPECT_EQ(w.fWeaponFireSpeed, 2500);
+    EXPECT_EQ(w.fWeaponFireRange, 3000);
+    EXPECT_EQ(w.iMaxEffectsSpawned, 1);
+    EXPECT_EQ(w.fFireTime, 0.25);
+    EXPECT_EQ(w.fBurstWaitTime, 2);
+    EXPECT_EQ(w.iShootAtSecondaries, 1);
+    EXPECT_EQ(w.fSpeedMultiplierWhenPointingAtTarget, 1);
+    EXPECT_EQ(w.sWeaponShieldPenetration, "Normal");
+    EXPECT_EQ(w.iInstantHitThreshold, 100000);
+    EXPECT_EQ(state.intFileRead, 1);
+}
+
+TEST(ScriptReader, FindsStatementsByKeywordAnywhereInAnyCase) {
+    const struct {
+        const char* name;
+        std::string line;
+        bool found;
+    } cases[] = {
+        {"lower case", "startweaponconfig(x," + kConfigArguments + ")", true},
+        {"inside a line", "x = STARTWEAPONCONFIG(x," + kConfigArguments + ")", true},
+        {"comment", "--" + configLine(), false},
+        {"blank before the comment marks", " --" + configLine(), true},
+    };
+    for (const auto& c : cases) {
+        const WeaponState state = read(c.line + "\r\n");
+        EXPECT_EQ(state.CurrentWeapon.sWeaponType == "Fixed", c.found) << c.name;
+        EXPECT_TRUE(unrecognised(state).empty()) << c.name << ": comments are not kept";
+    }
+}
+
+TEST(ScriptReader, EveryLineEndEndsALine) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"CR LF", "a\r\nb\r\n", {"a", "b"}},
+        {"LF", "a\nb", {"a", "b"}},
+        {"CR", "a\rb\r", {"a", "b"}},
+        {"mixed with empty lines", "a\r\n\rb\n\nc", {"a", "", "b", "", "c"}},
+        {"LF CR is two ends", "a\n\rb", {"a", "", "b"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(read(c.text).strLines, c.lines) << c.name;
+    }
+}
+
+TEST(ScriptReader, LastConfigAnglesAndMiscCount) {
+    const WeaponState state = read(script({
+        configLine(),
+        configLine("\"Other\"," + kConfigArguments.substr(8)),
+        "setAngles(NewWeaponType,1,2,3,4,5)",
+        "setAngles(NewWeaponType,10,20,30,40,50)",
+        "setMiscValues(NewWeaponType,0.5,0.25)",
+    }));
+    EXPECT_EQ(state.CurrentWeapon.sWeaponType, "Other");
+    EXPECT_EQ(state.fFiringArc, 10);
+    EXPECT_EQ(state.fLeftRot, 20);
+    EXPECT_EQ(state.fRightRot, 30);
+    EXPECT_EQ(state.fDownRot, 40) << "the fourth angle is down";
+    EXPECT_EQ(state.fUpRot, 50) << "the fifth angle is up";
+    EXPECT_TRUE(state.bTurretProperties);
+    EXPECT_EQ(state.fBarrelRecoil, 0.5);
+    EXPECT_EQ(state.fSlaveFireDelay, 0.25);
+}
+
+TEST(ScriptReader, MissingStatementsKeepThePreviousValues) {
+    const WeaponState first =
+        read(script({configLine(), "setAngles(NewWeaponType,1,2,3,4,5)",
+                     "setMiscValues(NewWeaponType,7,8)", "setPenetration(NewWeaponType,5,0.5,",
+                     "{A=1,})", "setAccuracy(NewWeaponType,3,", "{B=1,})"}));
+    const WeaponState second = read("unknown line\r\n", first);
+    EXPECT_EQ(second.CurrentWeapon, first.CurrentWeapon);
+    EXPECT_EQ(second.fUpRot, 5);
+    EXPECT_EQ(second.fBarrelRecoil, 7);
+    EXPECT_FALSE(second.bTurretProperties) << "the flag follows the file";
+    EXPECT_EQ(second.Penetration.iFieldPenetration, 5);
+    EXPECT_EQ(second.Penetration.fDefaultPenetration, 0.5);
+    EXPECT_TRUE(second.Penetration.sFamilies.empty()) << "lists start empty";
+    EXPECT_EQ(second.Accuracy.iLeadingValue, 3);
+    EXPECT_TRUE(second.Accuracy.sFamilies.empty());
+    EXPECT_TRUE(second.Results.empty());
+}
+
+TEST(ScriptReader, ReadsImpactResults) {
+    const WeaponState state = read(script({
+        "AddWeaponResult(NewWeaponType,\"Hit\",\"DamageHealth\",\"Target\",10,20,\"\")",
+        "AddWeaponResult(NewWeaponType,\"Miss\",\"SpawnWeaponFire\",\"Owner\",0,0,\"flak - x\")",
+        "AddWeaponResult(NewWeaponType,\"Hit\",\"spawnweaponfire\",\"Target\",1,2,\"kept out\")",
+    }));
+    ASSERT_EQ(state.Results.size(), 3u);
+    EXPECT_EQ(state.Results[0], (WeaponResult{"Hit", "DamageHealth", "Target", 10, 20, ""}));
+    EXPECT_EQ(state.Results[1],
+              (WeaponResult{"Miss", "SpawnWeaponFire", "Owner", 0, 0, "flak - x"}));
+    EXPECT_EQ(state.Results[2].sSpawnedWeaponEffect, "") << "the effect's case counts";
+}
+
+TEST(ScriptReader, ReadsPenetrationTables) {
+    using Families = std::vector<std::string>;
+    using Values = std::vector<double>;
+    const struct {
+        const char* name;
+        std::string text;
+        double defaultPenetration;
+        Families families;
+        Values values;
+        std::vector<std::string> rest;
+    } cases[] = {
+        {"writer's form",
+         script({"setPenetration(NewWeaponType,5,0.5,", "{Fighter=0.5,},", "{Frigate=1,})"}),
+         0.5,
+         {"Fighter", "Frigate"},
+         {0.5, 1},
+         {}},
+        {"families on the statement line",
+         script({"setPenetration(NewWeaponType,5,0.5,{Fighter=0.5},{Corvette=1})", "after"}),
+         0.5,
+         {"Fighter", "Corvette"},
+         {0.5, 1},
+         {"after"}},
+        {"closing bracket after the default",
+         script({"setPenetration(NewWeaponType,5,0.5)", "after"}),
+         0.5,
+         {},
+         {},
+         {"after"}},
+        {"default not a number",
+         script({"setPenetration(NewWeaponType,5,x,", "{A=2,})"}),
+         1,
+         {"A"},
+         {2},
+         {}},
+        {"default missing",
+         script({"setPenetration(NewWeaponType,5", "{A=2,})"}),
+         1,
+         {"A"},
+         {2},
+         {}},
+        {"several entries on a line",
+         script({"setPenetration(NewWeaponType,5,1,", "{A=0.5},{B=1},", ")"}),
+         1,
+         {"A", "B"},
+         {0.5, 1},
+         {}},
+        {"tab-indented rows",
+         script({"setPenetration(NewWeaponType,5,1,", "\t{Fighter=0.5,},", "\t{B = 2})"}),
+         1,
+         {"Fighter", "B"},
+         {0.5, 2},
+         {}},
+        {"bare entries",
+         script({"setPenetration(NewWeaponType,5,1,", "  A = 3,", "B=4 )"}),
+         1,
+         {"A", "B"},
+         {3, 4},
+         {}},
+        {"empty table",
+         script({"setPenetration(NewWeaponType,5,1,", "{})", "after"}),
+         1,
+         {},
+         {},
+         {"after"}},
+        {"unterminated table runs to the end",
+         script({"setPenetration(NewWeaponType,5,1,", "{A=1,},", "setAccuracy(NewWeaponType,1,",
+                 "{B=1,})"}),
+         1,
+         {"A", "B"},
+         {1, 1},
+         {}},
+        {"second statement stays as unrecognised text",
+         script({"setPenetration(NewWeaponType,5,1,", "{A=1,})",
+                 "setPenetration(NewWeaponType,6,1,", "{B=2,})"}),
+         1,
+         {"A"},
+         {1},
+         {"setPenetration(NewWeaponType,6,1,", "{B=2,})"}},
+    };
+    for (const auto& c : cases) {
+        const WeaponState state = read(c.text);
+        EXPECT_EQ(state.Penetration.iFieldPenetration, 5) << c.name;
+        EXPECT_EQ(state.Penetration.fDefaultPenetration, c.defaultPenetration) << c.name;
+        EXPECT_EQ(state.Penetration.sFamilies, c.families) << c.name;
+        EXPECT_EQ(state.Penetration.fValues, c.values) << c.name;
+        EXPECT_EQ(unrecognised(state), c.rest) << c.name;
+    }
+}
+
+TEST(ScriptReader, ReadsAccuracyTables) {
+    using Families = std::vector<std::string>;
+    const struct {
+        const char* name;
+        std::string text;
+        std::int16_t leading;
+        Families families;
+        std::vector<double> values;
+        std::vector<std::int16_t> damage;
+    } cases[] = {
+        {"writer's form",
+         script({"setAccuracy(NewWeaponType,1,", "{A=0.5,},", "{B=0.25, damage=1,},",
+                 "{C=1, damage=1,})"}),
+         1,
+         {"A", "B", "C"},
+         {0.5, 0.25, 1},
+         {0, 1, 1}},
+        {"damage part on the next line",
+         script({"setAccuracy(NewWeaponType,1,", "{A=0.5,", "damage=1,},", "{B=1,})"}),
+         1,
+         {"A", "B"},
+         {0.5, 1},
+         {1, 0}},
+        {"damage part after a closed entry",
+         script({"setAccuracy(NewWeaponType,1,", "{F=1}, damage=1}", ")"}),
+         1,
+         {"F"},
+         {1},
+         {1}},
+        {"two entries on one line",
+         script({"setAccuracy(NewWeaponType,1,", "{A=0.5},{B=1},", ")"}),
+         1,
+         {"A", "B"},
+         {0.5, 1},
+         {0, 0}},
+        {"entries on the statement line",
+         script({"setAccuracy(NewWeaponType,1,{A=0.5},{B=1, damage=1})"}),
+         1,
+         {"A", "B"},
+         {0.5, 1},
+         {0, 1}},
+        {"only lower-case damage is a damage part",
+         script({"setAccuracy(NewWeaponType,1,", "{A=0.5,},", "{B=1, Damage=1,})"}),
+         1,
+         {"A", "B"},
+         {0.5, 1},
+         {0, 0}},
+        {"leading half goes to even",
+         script({"setAccuracy(NewWeaponType,0.5,", "{})"}),
+         0,
+         {},
+         {},
+         {}},
+        {"leading one and a half",
+         script({"setAccuracy(NewWeaponType,1.5,", "{})"}),
+         2,
+         {},
+         {},
+         {}},
+        {"values outside 0 to 1 load",
+         script({"setAccuracy(NewWeaponType,1,", "{A=1.5,})"}),
+         1,
+         {"A"},
+         {1.5},
+         {0}},
+    };
+    for (const auto& c : cases) {
+        const WeaponState state = read(c.text);
+        EXPECT_EQ(state.Accuracy.iLeadingValue, c.leading) << c.name;
+        EXPECT_EQ(state.Accuracy.sFamilies, c.families) << c.name;
+        EXPECT_EQ(state.Accuracy.fValues, c.values) << c.name;
+        EXPECT_EQ(state.Accuracy.iAlwaysDamage, c.damage) << c.name;
+    }
+}
+
+TEST(ScriptReader, KeepsUnrecognisedLinesByteForByte) {
+    const std::string odd = std::string("x\x80\xFF y", 5) + std::string(1, '\0') + "z";
+    const WeaponState state = read(script({configLine(), odd, "", "  stray )"}));
+    EXPECT_EQ(unrecognised(state), (std::vector<std::string>{odd, "  stray )"}));
+}
+
+TEST(ScriptReader, ReportsTheLineAndTheReason) {
+    std::string tooManyLines;
+    for (std::size_t i = 0; i <= kMaxScriptLines; ++i) {
+        tooManyLines += "\n";
+    }
+    const struct {
+        const char* name;
+        std::string text;
+        std::size_t line;
+        std::string reason;
+    } cases[] = {
+        {"not a number",
+         script({"", "", configLine("\"Fixed\",\"Bullet\",\"slug\",\"Normal\",abc,3000")}), 3,
+         "'abc' is not a number (argument 5 of StartWeaponConfig)"},
+        {"unquoted text", script({configLine("Fixed,\"Bullet\"")}), 1,
+         "'Fixed' is not quoted text (argument 1 of StartWeaponConfig)"},
+        {"missing argument", script({"StartWeaponConfig(NewWeaponType,\"Fixed\")"}), 1,
+         "argument 2 of StartWeaponConfig is missing"},
+        {"int16 out of range",
+         script({configLine(
+             "\"F\",\"B\",\"s\",\"Normal\",1,1,0,0,0,0,40000,1,1,0.25,1,2,1,0,0,0,1,\"N\",0,0,0")}),
+         1, "'40000' is out of range for a 16-bit integer (argument 11 of StartWeaponConfig)"},
+        {"result without quotes", script({"x", "AddWeaponResult(NewWeaponType,Hit)"}), 2,
+         "the condition of AddWeaponResult is missing its quoted text"},
+        {"angle", script({"setAngles(NewWeaponType,1,2,3,4,five)"}), 1,
+         "'five' is not a number (argument 5 of setAngles)"},
+        {"penetration value", script({"setPenetration(NewWeaponType,5,1,", "{A=x,})"}), 2,
+         "'x' is not a number (penetration value of family A)"},
+        {"damage before any entry", script({"setAccuracy(NewWeaponType,1,", "damage=1,})"}), 2,
+         "a damage part stands before any accuracy entry"},
+        {"damage without a value", script({"setAccuracy(NewWeaponType,1,", "{A=1,},", "damage,})"}),
+         3, "the damage part 'damage,' has no value"},
+        {"empty file", "", 0, "the file is empty"},
+        {"too many lines", tooManyLines, 0, "the file has more than 32768 lines"},
+        {"too large", std::string(kMaxScriptBytes + 1, ' '), 0, "the file is larger than 16 MiB"},
+    };
+    for (const auto& c : cases) {
+        const auto result = readWeaponScript({}, c.text);
+        ASSERT_FALSE(result.ok()) << c.name;
+        EXPECT_EQ(result.error().line, c.line) << c.name;
+        EXPECT_EQ(result.error().reason, c.reason) << c.name;
+    }
+}
+
+TEST(ScriptReader, AcceptsTheLargestFile) {
+    const std::string text = script({configLine()}) + std::string(kMaxScriptLines - 1, '\n');
+    EXPECT_TRUE(readWeaponScript({}, text).ok());
+}

@@ -1,0 +1,160 @@
+#include "load.h"
+#include "script_text.h"
+#include "script_writer.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace wepn;
+using namespace wepn::test;
+
+namespace {
+
+std::string fileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+const std::filesystem::path kExamples = WEPN_EXAMPLES_DIR;
+const std::filesystem::path kGolden = std::filesystem::path(WEPN_TEST_DATA_DIR) / "resaved";
+
+std::string written(const WeaponState& state) {
+    const auto bytes = writeWeaponScript(state);
+    EXPECT_TRUE(bytes.ok()) << (bytes.ok() ? ""
+                                           : bytes.error().field + ": " + bytes.error().reason);
+    return bytes.ok() ? bytes.value() : "";
+}
+
+WeaponState loaded(const std::string& text, const std::optional<FamilyRows>& rows = std::nullopt) {
+    auto outcome = loadWeapon({}, rows, text);
+    EXPECT_TRUE(outcome.ok()) << (outcome.ok() ? "" : outcome.error().reason);
+    return outcome.ok() ? outcome->state : WeaponState{};
+}
+
+WeaponState sampleState() {
+    WeaponState state;
+    state.CurrentWeapon.sWeaponName = "NewWeaponType";
+    state.CurrentWeapon.sWeaponType = "Fixed";
+    state.CurrentWeapon.sWeaponFireType = "Bullet";
+    state.CurrentWeapon.fWeaponFireSpeed = 2500;
+    state.CurrentWeapon.iInstantHitThreshold = 100000;
+    state.Results = {{"Hit", "DamageHealth", "Target", 10, 20, ""}};
+    state.fFiringArc = 7.5;
+    state.fDownRot = 4;
+    state.fUpRot = 5;
+    state.Penetration = {5, 0.5, {"Fighter", "Big Ship"}, {0.5, 1}};
+    state.Accuracy = {1, {"A", "B"}, {0.25, 1}, {0, 3}};
+    state.strLines = {"", "kept(1)", ""};
+    return state;
+}
+
+} // namespace
+
+TEST(ScriptWriter, WritesTheWholeScript) {
+    const std::string expected =
+        "StartWeaponConfig(NewWeaponType,\"Fixed\",\"Bullet\",\"\",\"\",2500,0,0,0,0,0,0,0,0,0,0,0,"
+        "0,0,0,0,0,"
+        "\"\",0,0,100000)\r\n"
+        "\r\n"
+        "AddWeaponResult(NewWeaponType,\"Hit\",\"DamageHealth\",\"Target\",10,20,\"\")\r\n"
+        "\r\n"
+        "setAngles(NewWeaponType,7.5,0,0,4,5)\r\n"
+        "\r\n"
+        "setPenetration(NewWeaponType,5,0.5,\r\n"
+        "{Fighter=0.5,},\r\n"
+        "{Big Ship=1,})\r\n"
+        "\r\n"
+        "setAccuracy(NewWeaponType,1,\r\n"
+        "{A=0.25,},\r\n"
+        "{B=1, damage=1,})\r\n"
+        "kept(1)\r\n";
+    EXPECT_EQ(written(sampleState()), expected);
+}
+
+TEST(ScriptWriter, OptionalBlocks) {
+    WeaponState state = sampleState();
+    state.Results.clear();
+    state.bTurretProperties = false;
+    state.fBarrelRecoil = 9;
+    state.Accuracy.iAlwaysDamage = {1, 0};
+    const std::string text = written(state);
+    EXPECT_NE(text.find(")\r\n\r\nsetAngles("), std::string::npos)
+        << "no results: config, empty line, angles";
+    EXPECT_EQ(text.find("setMiscValues"), std::string::npos) << "flag clear: no misc values";
+    EXPECT_NE(text.find("{A=0.25, damage=1,},\r\n{B=1,})\r\n\r\nkept(1)"), std::string::npos);
+
+    state.bTurretProperties = true;
+    EXPECT_NE(
+        written(state).find(
+            "setAngles(NewWeaponType,7.5,0,0,4,5)\r\n\r\nsetMiscValues(NewWeaponType,9,0)\r\n\r\n"),
+        std::string::npos);
+}
+
+TEST(ScriptWriter, ResultWithEmptyConditionIsStillWritten) {
+    WeaponState state = sampleState();
+    state.Results = {{"", "Push", "Target", 1, 2, ""}, {"Hit", "Push", "Target", 1, 2, ""}};
+    const WeaponState back = loaded(written(state));
+    EXPECT_EQ(back.Results, state.Results);
+}
+
+TEST(ScriptWriter, EmptyTablesReadBackEmpty) {
+    WeaponState state = sampleState();
+    state.Penetration.sFamilies.clear();
+    state.Penetration.fValues.clear();
+    state.Accuracy = {2, {}, {}, {}};
+    const std::string text = written(state);
+    EXPECT_NE(text.find("setPenetration(NewWeaponType,5,0.5,\r\n{})\r\n\r\nsetAccuracy("
+                        "NewWeaponType,2,\r\n{})\r\n\r\n"),
+              std::string::npos);
+    const auto back = readWeaponScript({}, text);
+    ASSERT_TRUE(back.ok());
+    EXPECT_TRUE(back->Penetration.sFamilies.empty());
+    EXPECT_EQ(back->Accuracy.iLeadingValue, 2);
+    EXPECT_EQ(back->strLines.back(), "kept(1)") << "the next statement is not swallowed";
+}
+
+TEST(ScriptWriter, RefusesTextTheFormatCannotCarry) {
+    const struct {
+        const char* name;
+        void (*change)(WeaponState&);
+        const char* field;
+    } cases[] = {
+        {"quote in a config text", [](WeaponState& s) { s.CurrentWeapon.sWeaponFireName = "a\"b"; },
+         "sWeaponFireName"},
+        {"line break in a config text",
+         [](WeaponState& s) { s.CurrentWeapon.sActivation = "a\nb"; }, "sActivation"},
+        {"carriage return",
+         [](WeaponState& s) { s.CurrentWeapon.sWeaponShieldPenetration = "a\r"; },
+         "sWeaponShieldPenetration"},
+        {"quote in a result", [](WeaponState& s) { s.Results[0].sSpawnedWeaponEffect = "\""; },
+         "sSpawnedWeaponEffect of impact result 1"},
+        {"line break in a family", [](WeaponState& s) { s.Accuracy.sFamilies[1] = "B\n"; },
+         "accuracy family B\n"},
+        {"table shorter than its families",
+         [](WeaponState& s) { s.Penetration.fValues.pop_back(); }, "Penetration"},
+    };
+    for (const auto& c : cases) {
+        WeaponState state = sampleState();
+        c.change(state);
+        const auto result = writeWeaponScript(state);
+        ASSERT_FALSE(result.ok()) << c.name;
+        EXPECT_EQ(result.error().field, c.field) << c.name;
+    }
+}
+
+TEST(ScriptWriter, ResavingSampleWeaponsMatchesGoldenFilesAndIsStable) {
+    const FamilyRows rows = readFamilyList(fileBytes(kExamples / "Scripts" / "familylist.lua"));
+    std::size_t count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kExamples / "Weapon")) {
+        const std::string name = entry.path().filename().string();
+        const std::string once = written(loaded(fileBytes(entry.path()), rows));
+        EXPECT_EQ(once, fileBytes(kGolden / name)) << name;
+        EXPECT_EQ(written(loaded(once, rows)), once) << name << " resaved twice";
+        ++count;
+    }
+    EXPECT_GE(count, 6u);
+}
