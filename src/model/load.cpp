@@ -4,6 +4,8 @@
 #include "fields.h"
 #include "list_rows.h"
 #include "number_text.h"
+#include "reader_support.h"
+#include "script_reader.h"
 #include "text_tokens.h"
 
 #include <algorithm>
@@ -15,18 +17,6 @@ struct PresentError {
     std::size_t line;
     std::string reason;
 };
-
-// The line of the last StartWeaponConfig statement, the one whose values count.
-std::size_t configLine(std::string_view bytes) {
-    std::size_t found = 0;
-    const std::vector<std::string_view> lines = splitLines(bytes);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!lines[i].starts_with("--") && containsIgnoringCase(lines[i], "startweaponconfig")) {
-            found = i + 1;
-        }
-    }
-    return found;
-}
 
 std::string joined(const std::vector<std::string>& names) {
     std::string text;
@@ -177,11 +167,13 @@ void checkDropDowns(WeaponState& state, std::size_t line) {
 Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
                                             const std::optional<FamilyRows>& familyList,
                                             std::string_view bytes) {
-    Expected<WeaponState, LoadError> read = readWeaponScript(current, bytes);
-    if (!read) {
-        return read.error();
+    detail::ScriptRead read;
+    try {
+        read = detail::readScript(current, bytes);
+    } catch (const detail::ScriptError& error) {
+        return LoadError{error.line, error.reason};
     }
-    LoadOutcome outcome{std::move(read.value()), familyList.value_or(FamilyRows{}), {}, {}};
+    LoadOutcome outcome{std::move(read.state), familyList.value_or(FamilyRows{}), {}, {}};
     WeaponState& state = outcome.state;
 
     if (familyList) {
@@ -207,7 +199,7 @@ Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
     }
     state.CurrentWeapon.sWeaponName = "NewWeaponType";
     try {
-        checkDropDowns(state, configLine(bytes));
+        checkDropDowns(state, read.configLine);
         presentFamilies(state, outcome.rows);
     } catch (const PresentError& error) {
         return LoadError{error.line, error.reason};

@@ -9,35 +9,42 @@ namespace wepn::detail {
 namespace {
 
 template <class Int>
-Int toInteger(std::string_view text, std::string_view what, std::size_t line,
+Int toInteger(std::string_view text, const Where& where, std::size_t line,
               std::optional<Int> (*read)(std::string_view), std::string_view width) {
     if (const std::optional<Int> value = read(text)) {
         return *value;
     }
-    toNumber(text, what, line); // reports text that is no number at all
+    toNumber(text, where, line); // reports text that is no number at all
     fail(line, "'" + excerpt(text) + "' is out of range for a " + std::string(width) +
-                   "-bit integer (" + std::string(what) + ")");
+                   "-bit integer (" + where.text() + ")");
 }
 
 } // namespace
+
+std::string Where::text() const {
+    if (argument == kFamily) {
+        return std::string(statement) + " of family " + excerpt(family);
+    }
+    return "argument " + std::to_string(argument) + " of " + std::string(statement);
+}
 
 void fail(std::size_t line, std::string reason) {
     throw ScriptError{line, std::move(reason)};
 }
 
-double toNumber(std::string_view text, std::string_view what, std::size_t line) {
+double toNumber(std::string_view text, const Where& where, std::size_t line) {
     if (const std::optional<double> value = readNumber(text)) {
         return *value;
     }
-    fail(line, "'" + excerpt(text) + "' is not a number (" + std::string(what) + ")");
+    fail(line, "'" + excerpt(text) + "' is not a number (" + where.text() + ")");
 }
 
-std::int16_t toInt16(std::string_view text, std::string_view what, std::size_t line) {
-    return toInteger<std::int16_t>(text, what, line, readInt16, "16");
+std::int16_t toInt16(std::string_view text, const Where& where, std::size_t line) {
+    return toInteger<std::int16_t>(text, where, line, readInt16, "16");
 }
 
-std::int32_t toInt32(std::string_view text, std::string_view what, std::size_t line) {
-    return toInteger<std::int32_t>(text, what, line, readInt32, "32");
+std::int32_t toInt32(std::string_view text, const Where& where, std::size_t line) {
+    return toInteger<std::int32_t>(text, where, line, readInt32, "32");
 }
 
 } // namespace wepn::detail

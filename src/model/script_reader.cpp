@@ -1,102 +1,136 @@
+#include "script_reader.h"
+
 #include "fields.h"
 #include "load.h"
 #include "reader_support.h"
 #include "table_reader.h"
 #include "text_tokens.h"
 
+#include <array>
+
 namespace wepn {
+namespace detail {
 namespace {
 
-using detail::fail;
+constexpr std::array<std::pair<std::string_view, Keyword>, 6> kKeywords{{
+    {"startweaponconfig", kStartWeaponConfig},
+    {"addweaponresult", kAddWeaponResult},
+    {"setangles", kSetAngles},
+    {"setmiscvalues", kSetMiscValues},
+    {"setpenetration", kSetPenetration},
+    {"setaccuracy", kSetAccuracy},
+}};
 
-std::string argumentName(std::size_t argument, std::string_view statement) {
-    return "argument " + std::to_string(argument) + " of " + std::string(statement);
-}
-
-std::string_view token(std::string_view line, std::size_t k, std::string_view statement,
-                       std::size_t lineNumber) {
-    const auto part = commaToken(line, k);
-    if (!part) {
-        fail(lineNumber, argumentName(k, statement) + " is missing");
+// The keywords each line holds, ignoring case; comment lines hold none.
+std::vector<std::uint8_t> keywordKinds(const std::vector<std::string>& lines) {
+    std::vector<std::uint8_t> kinds(lines.size(), 0);
+    std::string lower;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() < 9) { // shorter than the shortest keyword
+            continue;
+        }
+        lower = toLowerLatin1(lines[i]);
+        for (const auto& [keyword, bit] : kKeywords) {
+            if (lower.find(keyword) != std::string::npos) {
+                kinds[i] |= bit;
+            }
+        }
     }
-    return *part;
+    return kinds;
 }
+
+// The comma tokens of a statement line, cut once.
+class Tokens {
+  public:
+    Tokens(std::string_view line, std::string_view statement, std::size_t lineNumber)
+        : m_statement(statement), m_line(lineNumber) {
+        std::size_t start = 0;
+        while (true) {
+            const std::size_t comma = line.find(',', start);
+            m_tokens.push_back(line.substr(start, comma - start));
+            if (comma == std::string_view::npos) {
+                break;
+            }
+            start = comma + 1;
+        }
+    }
+
+    std::string_view operator[](std::size_t k) const {
+        if (k >= m_tokens.size()) {
+            fail(m_line, "argument " + std::to_string(k) + " of " + std::string(m_statement) +
+                             " is missing");
+        }
+        return m_tokens[k];
+    }
+    double number(std::size_t k, bool headOnly = false) const {
+        return toNumber(headOnly ? head((*this)[k]) : (*this)[k], where(k), m_line);
+    }
+    Where where(std::size_t k) const { return Where{m_statement, k}; }
+    std::size_t line() const { return m_line; }
+
+  private:
+    std::string_view m_statement;
+    std::size_t m_line;
+    std::vector<std::string_view> m_tokens;
+};
 
 std::string quotedText(std::string_view line, std::size_t part, std::string_view what,
                        std::size_t lineNumber) {
     const auto text = quotedPart(line, part);
     if (!text) {
-        fail(lineNumber, what.empty() ? "a quoted text is missing"
-                                      : std::string(what) + " is missing its quoted text");
+        fail(lineNumber,
+             "the " + std::string(what) + " of AddWeaponResult is missing its quoted text");
     }
     return std::string(*text);
 }
 
 struct FieldStore {
     std::string_view text;
-    std::string what;
+    Where where;
     std::size_t line;
 
     void operator()(std::string* v) const {
         const auto inside = quotedPart(text, 1);
         if (!inside) {
-            fail(line, "'" + excerpt(text) + "' is not quoted text (" + what + ")");
+            fail(line, "'" + excerpt(text) + "' is not quoted text (" + where.text() + ")");
         }
         *v = std::string(*inside);
     }
-    void operator()(double* v) const { *v = detail::toNumber(text, what, line); }
-    void operator()(std::int16_t* v) const { *v = detail::toInt16(text, what, line); }
-    void operator()(std::int32_t* v) const { *v = detail::toInt32(text, what, line); }
+    void operator()(double* v) const { *v = toNumber(text, where, line); }
+    void operator()(std::int16_t* v) const { *v = toInt16(text, where, line); }
+    void operator()(std::int32_t* v) const { *v = toInt32(text, where, line); }
 };
 
 // Stores arguments 1 to 25 of a StartWeaponConfig line, in argument order.
 void grabValues(std::string_view line, std::size_t lineNumber, WeaponState& state) {
+    const Tokens tokens(line, "StartWeaponConfig", lineNumber);
     for (const ScalarField& field : startWeaponConfigFields().subspan(1)) {
         const std::size_t argument = std::size_t(field.argument);
-        std::string_view text = token(line, argument, "StartWeaponConfig", lineNumber);
-        if (argument == 25) {
-            text = head(text);
-        }
-        std::visit(FieldStore{text, argumentName(argument, "StartWeaponConfig"), lineNumber},
-                   field.at(state));
+        const std::string_view text = argument == 25 ? head(tokens[argument]) : tokens[argument];
+        std::visit(FieldStore{text, tokens.where(argument), lineNumber}, field.at(state));
     }
 }
 
 WeaponResult readResult(std::string_view line, std::size_t lineNumber) {
-    static constexpr std::string_view statement = "AddWeaponResult";
+    const Tokens tokens(line, "AddWeaponResult", lineNumber);
     WeaponResult result;
-    result.sCondition = quotedText(line, 1, "the condition of AddWeaponResult", lineNumber);
-    result.sEffect = quotedText(line, 3, "the effect of AddWeaponResult", lineNumber);
-    result.sTarget = quotedText(line, 5, "the target of AddWeaponResult", lineNumber);
-    result.fMinEffect = detail::toNumber(token(line, 4, statement, lineNumber),
-                                         argumentName(4, statement), lineNumber);
-    result.fMaxEffect = detail::toNumber(token(line, 5, statement, lineNumber),
-                                         argumentName(5, statement), lineNumber);
+    result.sCondition = quotedText(line, 1, "condition", lineNumber);
+    result.sEffect = quotedText(line, 3, "effect", lineNumber);
+    result.sTarget = quotedText(line, 5, "target", lineNumber);
+    result.fMinEffect = tokens.number(4);
+    result.fMaxEffect = tokens.number(5);
     if (result.sEffect == "SpawnWeaponFire") {
-        result.sSpawnedWeaponEffect =
-            quotedText(line, 7, "the spawned effect of AddWeaponResult", lineNumber);
+        result.sSpawnedWeaponEffect = quotedText(line, 7, "spawned effect", lineNumber);
     }
     return result;
 }
 
-// Reads numbered arguments as doubles; the last one is taken from its head.
-template <std::size_t N>
-void readNumbers(std::string_view line, std::size_t lineNumber, std::string_view statement,
-                 double* const (&targets)[N]) {
-    for (std::size_t k = 1; k <= N; ++k) {
-        std::string_view text = token(line, k, statement, lineNumber);
-        if (k == N) {
-            text = head(text);
-        }
-        *targets[k - 1] = detail::toNumber(text, argumentName(k, statement), lineNumber);
-    }
-}
-
-// Runs `read` on every unconsumed line holding `keyword`, then consumes it.
+// Runs `read` on every unconsumed line holding the keyword, then consumes it.
 template <class Read>
-void eachStatement(std::vector<std::string>& lines, std::string_view keyword, Read read) {
+void eachStatement(std::vector<std::string>& lines, const std::vector<std::uint8_t>& kinds,
+                   Keyword keyword, Read read) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!lines[i].empty() && containsIgnoringCase(lines[i], keyword)) {
+        if ((kinds[i] & keyword) && !lines[i].empty()) {
             read(lines[i], i + 1);
             lines[i].clear();
         }
@@ -117,37 +151,46 @@ void readLines(WeaponState& state, std::string_view bytes) {
     state.strLines.assign(lines.begin(), lines.end());
 }
 
-void readStatements(WeaponState& state) {
+std::size_t readStatements(WeaponState& state) {
     std::vector<std::string>& lines = state.strLines;
     for (std::string& line : lines) {
         if (line.starts_with("--")) {
             line.clear();
         }
     }
-    eachStatement(lines, "startweaponconfig", [&](std::string_view line, std::size_t number) {
+    const std::vector<std::uint8_t> kinds = keywordKinds(lines);
+    std::size_t configLine = 0;
+    eachStatement(lines, kinds, kStartWeaponConfig, [&](std::string_view line, std::size_t number) {
         grabValues(line, number, state);
+        configLine = number;
     });
-    eachStatement(lines, "addweaponresult", [&](std::string_view line, std::size_t number) {
+    eachStatement(lines, kinds, kAddWeaponResult, [&](std::string_view line, std::size_t number) {
         state.Results.push_back(readResult(line, number));
     });
-    eachStatement(lines, "setangles", [&](std::string_view line, std::size_t number) {
-        readNumbers(
-            line, number, "setAngles",
-            {&state.fFiringArc, &state.fLeftRot, &state.fRightRot, &state.fDownRot, &state.fUpRot});
+    eachStatement(lines, kinds, kSetAngles, [&](std::string_view line, std::size_t number) {
+        const Tokens tokens(line, "setAngles", number);
+        state.fFiringArc = tokens.number(1);
+        state.fLeftRot = tokens.number(2);
+        state.fRightRot = tokens.number(3);
+        state.fDownRot = tokens.number(4);
+        state.fUpRot = tokens.number(5, true);
     });
-    eachStatement(lines, "setmiscvalues", [&](std::string_view line, std::size_t number) {
-        readNumbers(line, number, "setMiscValues", {&state.fBarrelRecoil, &state.fSlaveFireDelay});
+    eachStatement(lines, kinds, kSetMiscValues, [&](std::string_view line, std::size_t number) {
+        const Tokens tokens(line, "setMiscValues", number);
+        state.fBarrelRecoil = tokens.number(1);
+        state.fSlaveFireDelay = tokens.number(2, true);
         state.bTurretProperties = true;
     });
-    detail::readPenetration(lines, state.Penetration);
-    detail::readAccuracy(lines, state.Accuracy);
+    readPenetration(lines, kinds, state.Penetration);
+    readAccuracy(lines, kinds, state.Accuracy);
+    return configLine;
 }
 
 } // namespace
 
-Expected<WeaponState, LoadError> readWeaponScript(const WeaponState& current,
-                                                  std::string_view bytes) {
-    WeaponState state = current;
+ScriptRead readScript(const WeaponState& current, std::string_view bytes) {
+    ScriptRead read{current, 0};
+    WeaponState& state = read.state;
     state.Results.clear();
     state.Penetration.sFamilies.clear();
     state.Penetration.fValues.clear();
@@ -155,14 +198,21 @@ Expected<WeaponState, LoadError> readWeaponScript(const WeaponState& current,
     state.Accuracy.fValues.clear();
     state.Accuracy.iAlwaysDamage.clear();
     state.bTurretProperties = false;
+    readLines(state, bytes);
+    read.configLine = readStatements(state);
+    state.intFileRead = 1;
+    return read;
+}
+
+} // namespace detail
+
+Expected<WeaponState, LoadError> readWeaponScript(const WeaponState& current,
+                                                  std::string_view bytes) {
     try {
-        readLines(state, bytes);
-        readStatements(state);
+        return detail::readScript(current, bytes).state;
     } catch (const detail::ScriptError& error) {
         return LoadError{error.line, error.reason};
     }
-    state.intFileRead = 1;
-    return state;
 }
 
 } // namespace wepn

@@ -55,17 +55,17 @@ std::string_view beforeEquals(std::string_view text) {
 // The table's statement line and the lines after it up to the first line
 // holding ")". Entries on the statement line count only from its first "{".
 template <class ReadStatement, class ReadLine>
-void readTable(std::vector<std::string>& lines, std::string_view keyword,
-               ReadStatement readStatement, ReadLine readLine) {
-    const auto statement = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
-        return !line.empty() && containsIgnoringCase(line, keyword);
-    });
-    if (statement == lines.end()) {
+void readTable(std::vector<std::string>& lines, const std::vector<std::uint8_t>& kinds,
+               Keyword keyword, ReadStatement readStatement, ReadLine readLine) {
+    std::size_t index = 0;
+    while (index < lines.size() && (lines[index].empty() || !(kinds[index] & keyword))) {
+        ++index;
+    }
+    if (index == lines.size()) {
         return;
     }
-    std::size_t index = std::size_t(statement - lines.begin());
-    const std::string text = std::move(*statement);
-    statement->clear();
+    const std::string text = std::move(lines[index]);
+    lines[index].clear();
     readStatement(head(text), index + 1);
     if (const std::size_t brace = text.find('{'); brace != std::string::npos) {
         readLine(std::string_view(text).substr(brace), index + 1);
@@ -84,8 +84,7 @@ void readPenetrationStatement(std::string_view statementHead, std::size_t line,
     if (!field) {
         fail(line, "argument 1 of setPenetration is missing");
     }
-    penetration.iFieldPenetration =
-        toInt32(cleanToken(*field), "argument 1 of setPenetration", line);
+    penetration.iFieldPenetration = toInt32(cleanToken(*field), Where{"setPenetration", 1}, line);
     // A missing or unreadable default is no error: the default is then 1.
     penetration.fDefaultPenetration = 1;
     if (const auto text = commaToken(statementHead, 2)) {
@@ -101,33 +100,36 @@ void readAccuracyStatement(std::string_view statementHead, std::size_t line,
     if (!field) {
         fail(line, "argument 1 of setAccuracy is missing");
     }
-    accuracy.iLeadingValue = toInt16(*field, "argument 1 of setAccuracy", line);
+    accuracy.iLeadingValue = toInt16(*field, Where{"setAccuracy", 1}, line);
 }
 
 } // namespace
 
-void readPenetration(std::vector<std::string>& lines, PenetrationSet& penetration) {
+void readPenetration(std::vector<std::string>& lines, const std::vector<std::uint8_t>& kinds,
+                     PenetrationSet& penetration) {
     const auto readLine = [&](std::string_view line, std::size_t number) {
         for (std::string_view piece : pieces(line)) {
             if (piece.find('=') == std::string_view::npos) {
                 continue;
             }
             std::string family = cleanToken(beforeEquals(piece));
-            const double value = toNumber(cleanToken(afterEquals(piece)),
-                                          "penetration value of family " + excerpt(family), number);
+            const double value =
+                toNumber(cleanToken(afterEquals(piece)),
+                         Where{"penetration value", Where::kFamily, family}, number);
             penetration.sFamilies.push_back(std::move(family));
             penetration.fValues.push_back(value);
         }
     };
     readTable(
-        lines, "setpenetration",
+        lines, kinds, kSetPenetration,
         [&](std::string_view head, std::size_t number) {
             readPenetrationStatement(head, number, penetration);
         },
         readLine);
 }
 
-void readAccuracy(std::vector<std::string>& lines, AccuracySet& accuracy) {
+void readAccuracy(std::vector<std::string>& lines, const std::vector<std::uint8_t>& kinds,
+                  AccuracySet& accuracy) {
     const auto readLine = [&](std::string_view line, std::size_t number) {
         for (std::string_view piece : pieces(line)) {
             // Only the lower-case word marks a damage part.
@@ -144,7 +146,7 @@ void readAccuracy(std::vector<std::string>& lines, AccuracySet& accuracy) {
                 }
                 accuracy.iAlwaysDamage.back() = toInt16(
                     cleanToken(afterEquals(familyField)),
-                    "damage of accuracy family " + excerpt(accuracy.sFamilies.back()), number);
+                    Where{"accuracy damage", Where::kFamily, accuracy.sFamilies.back()}, number);
                 continue;
             }
             if (equalsSigns == 0) {
@@ -152,7 +154,7 @@ void readAccuracy(std::vector<std::string>& lines, AccuracySet& accuracy) {
             }
             std::string family = cleanToken(beforeEquals(familyField));
             const double value = toNumber(cleanToken(afterEquals(familyField)),
-                                          "accuracy value of family " + excerpt(family), number);
+                                          Where{"accuracy value", Where::kFamily, family}, number);
             std::int16_t always = 0;
             if (damage) {
                 const auto damagePart = commaToken(piece, 1);
@@ -161,7 +163,7 @@ void readAccuracy(std::vector<std::string>& lines, AccuracySet& accuracy) {
                          "the damage part of accuracy family " + excerpt(family) + " has no value");
                 }
                 always = toInt16(cleanToken(afterEquals(*damagePart)),
-                                 "damage of accuracy family " + excerpt(family), number);
+                                 Where{"accuracy damage", Where::kFamily, family}, number);
             }
             accuracy.sFamilies.push_back(std::move(family));
             accuracy.fValues.push_back(value);
@@ -169,7 +171,7 @@ void readAccuracy(std::vector<std::string>& lines, AccuracySet& accuracy) {
         }
     };
     readTable(
-        lines, "setaccuracy",
+        lines, kinds, kSetAccuracy,
         [&](std::string_view head, std::size_t number) {
             readAccuracyStatement(head, number, accuracy);
         },

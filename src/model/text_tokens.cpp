@@ -31,17 +31,19 @@ std::optional<std::string_view> part(std::string_view text, char separator, std:
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            ++i;
+            continue;
         }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
-            ++start;
-        }
+        lines.push_back(text.substr(start, i - start));
+        i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+        start = i;
+    }
+    if (start < text.size()) {
+        lines.push_back(text.substr(start));
     }
     return lines;
 }

@@ -1,0 +1,34 @@
+#include "low_level_file_ops.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace wepn {
+
+int LowLevelFileOps::createExclusive(const std::string& path, mode_t mode) {
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+}
+
+ssize_t LowLevelFileOps::write(int fd, const void* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+
+int LowLevelFileOps::fsync(int fd) {
+    return ::fsync(fd);
+}
+
+int LowLevelFileOps::close(int fd) {
+    return ::close(fd);
+}
+
+int LowLevelFileOps::rename(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str());
+}
+
+LowLevelFileOps& LowLevelFileOps::system() {
+    static LowLevelFileOps ops;
+    return ops;
+}
+
+} // namespace wepn

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <sys/types.h>
+
+namespace wepn {
+
+/// The system calls an atomic write is made of. Each behaves like its POSIX
+/// namesake (failure: -1 with errno set). Tests derive from it to make a
+/// write fail part-way.
+class LowLevelFileOps {
+  public:
+    virtual ~LowLevelFileOps() = default;
+
+    /// Creates a new file that must not exist yet; returns its descriptor.
+    virtual int createExclusive(const std::string& path, mode_t mode);
+    virtual ssize_t write(int fd, const void* data, std::size_t size);
+    virtual int fsync(int fd);
+    virtual int close(int fd);
+    virtual int rename(const std::string& from, const std::string& to);
+
+    /// The operations as the system provides them.
+    static LowLevelFileOps& system();
+};
+
+} // namespace wepn

@@ -1,0 +1,112 @@
+#include "path_mapping.h"
+
+#include "name_folding.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <pwd.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace wepn {
+
+namespace {
+
+std::optional<std::string>& homeOverride() {
+    static std::optional<std::string> home;
+    return home;
+}
+
+bool isDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool entryExists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+// The entry of `dir` equal to `name` ignoring case; the first in byte order when
+// several differ only in case, so the answer does not depend on readdir order.
+std::optional<std::string> matchIgnoringCase(const std::string& dir, std::string_view name) {
+    std::error_code ec;
+    fs::directory_iterator it(dir.empty() ? "." : dir, ec);
+    std::optional<std::string> found;
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::string entry = it->path().filename().string();
+        if (equalsIgnoringCase(entry, name) && (!found || entry < *found))
+            found = std::move(entry);
+    }
+    return found;
+}
+
+} // namespace
+
+std::string homeDirectory() {
+    if (homeOverride())
+        return *homeOverride();
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir)
+        return pw->pw_dir;
+    return {};
+}
+
+void setHomeDirectoryOverride(std::optional<std::string> home) {
+    homeOverride() = std::move(home);
+}
+
+std::string toNativePath(std::string_view windowsPath, const std::string& home) {
+    std::string rest(windowsPath);
+    for (char& c : rest) {
+        if (c == '\\')
+            c = '/';
+    }
+
+    // `out` is the part already resolved against the disk.
+    std::string out;
+    if (rest.size() >= 2 && isDriveLetter(rest[0]) && rest[1] == ':') {
+        const char letter = static_cast<char>(foldCase(static_cast<unsigned char>(rest[0])));
+        out = home + "/.wine/dosdevices/" + letter + ':';
+        rest.erase(0, 2);
+        // "C:name" is relative to the drive's current directory; with no
+        // current directory kept per drive, the drive's root stands in.
+        if (!rest.empty() && rest.front() != '/')
+            rest.insert(rest.begin(), '/');
+    }
+
+    bool resolving = true;
+    std::size_t i = 0;
+    while (i < rest.size()) {
+        if (rest[i] == '/') {
+            out += '/';
+            ++i;
+            continue;
+        }
+        std::size_t end = rest.find('/', i);
+        if (end == std::string::npos)
+            end = rest.size();
+        std::string component = rest.substr(i, end - i);
+        if (resolving && component != "." && component != ".." && !entryExists(out + component)) {
+            if (auto match = matchIgnoringCase(out, component))
+                component = std::move(*match);
+            else
+                resolving = false; // nothing below a missing component can exist
+        }
+        out += component;
+        i = end;
+    }
+    return out;
+}
+
+std::string toNativePath(std::string_view windowsPath) {
+    return toNativePath(windowsPath, homeDirectory());
+}
+
+std::string toDisplayPath(std::string_view windowsPath) {
+    return toNativePath(windowsPath);
+}
+
+} // namespace wepn
