@@ -52,11 +52,12 @@ bool CustomFSO::FileExists(std::string_view path) const noexcept {
         const std::string name = slash == std::string::npos ? native : native.substr(slash + 1);
         if (name.empty())
             return false;
-        if (hasWildcard(name)) {
+        if (names::hasWildcard(name)) {
             const std::string dir = slash == std::string::npos ? "." : native.substr(0, slash + 1);
             const std::vector<std::string> files = listNativeDirectory(dir, EntryKinds::Files);
-            return std::any_of(files.begin(), files.end(),
-                               [&](const std::string& file) { return wildcardMatch(file, name); });
+            return std::any_of(files.begin(), files.end(), [&](const std::string& file) {
+                return names::wildcardMatch(file, name);
+            });
         }
         if (isHiddenName(name))
             return false;

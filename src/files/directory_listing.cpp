@@ -34,8 +34,9 @@ std::vector<std::string> listNativeDirectory(const std::string& nativeDir, Entry
     }
     if (ec)
         return {};
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return lessIgnoringCase(a, b); });
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return names::lessIgnoringCase(a, b);
+    });
     return names;
 }
 
@@ -52,8 +53,8 @@ std::vector<std::string> weaponFireNames(std::string_view dir) {
 
 std::vector<std::string> weaponFileNames(std::string_view dir) {
     std::vector<std::string> names = listDirectory(dir, EntryKinds::FilesAndDirectories);
-    std::erase_if(names,
-                  [](const std::string& name) { return !containsIgnoringCase(name, ".wepn"); });
+    std::erase_if(
+        names, [](const std::string& name) { return !names::containsIgnoringCase(name, ".wepn"); });
     return names;
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-namespace wepn {
+namespace wepn::names {
 
 unsigned char foldCase(unsigned char c) {
     if (c >= 'A' && c <= 'Z')
@@ -70,4 +70,4 @@ bool hasWildcard(std::string_view name) {
     return name.find_first_of("*?") != std::string_view::npos;
 }
 
-} // namespace wepn
+} // namespace wepn::names

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace wepn {
+namespace wepn::names {
 
 /// Name comparison without regard to letter case, the way the game's platform
 /// compares file names. Names are 8-bit text: A-Z and the Latin-1 capitals
@@ -26,4 +26,4 @@ bool wildcardMatch(std::string_view name, std::string_view pattern);
 /// True when `name` holds a wildcard character ("*" or "?").
 bool hasWildcard(std::string_view name);
 
-} // namespace wepn
+} // namespace wepn::names

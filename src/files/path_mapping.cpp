@@ -36,7 +36,7 @@ std::optional<std::string> matchIgnoringCase(const std::string& dir, std::string
     std::optional<std::string> found;
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::string entry = it->path().filename().string();
-        if (equalsIgnoringCase(entry, name) && (!found || entry < *found))
+        if (names::equalsIgnoringCase(entry, name) && (!found || entry < *found))
             found = std::move(entry);
     }
     return found;
@@ -68,7 +68,7 @@ std::string toNativePath(std::string_view windowsPath, const std::string& home) 
     // `out` is the part already resolved against the disk.
     std::string out;
     if (rest.size() >= 2 && isDriveLetter(rest[0]) && rest[1] == ':') {
-        const char letter = static_cast<char>(foldCase(static_cast<unsigned char>(rest[0])));
+        const char letter = static_cast<char>(names::foldCase(static_cast<unsigned char>(rest[0])));
         out = home + "/.wine/dosdevices/" + letter + ':';
         rest.erase(0, 2);
         // "C:name" is relative to the drive's current directory; with no

@@ -3,6 +3,8 @@
 #include "fields.h"
 #include "number_text.h"
 
+#include <tuple>
+
 namespace wepn {
 namespace {
 
@@ -29,10 +31,20 @@ bool hasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
+enum class Position {
+    Bare,          // written without quotes
+    Quoted,        // quoted, and nothing is read by comma after it
+    QuotedBeforeValues, // quoted, with values read by comma after it
+};
+
 // The format has no escapes: such text would not read back as written.
-std::optional<WriteError> checkText(std::string_view text, std::string field, bool isQuoted) {
-    if (isQuoted && text.find('"') != std::string_view::npos) {
+std::optional<WriteError> checkText(std::string_view text, std::string field, Position position) {
+    if (position != Position::Bare && text.find('"') != std::string_view::npos) {
         return WriteError{std::move(field), "a double quote cannot be saved inside a quoted value"};
+    }
+    if (position == Position::QuotedBeforeValues && text.find(',') != std::string_view::npos) {
+        return WriteError{std::move(field),
+                          "a comma cannot be saved in this value: it would shift the values after it"};
     }
     if (hasLineBreak(text)) {
         return WriteError{std::move(field), "a line break cannot be saved inside a value"};
@@ -47,18 +59,20 @@ std::optional<WriteError> checkState(const WeaponState& state) {
         if (text == nullptr) {
             continue;
         }
-        if (auto error = checkText(**text, std::string(field.name), field.argument != 0)) {
+        if (auto error = checkText(**text, std::string(field.name),
+                                   field.argument == 0 ? Position::Bare : Position::QuotedBeforeValues)) {
             return error;
         }
     }
     for (std::size_t i = 0; i < state.Results.size(); ++i) {
         const WeaponResult& r = state.Results[i];
         const std::string which = " of impact result " + std::to_string(i + 1);
-        for (const auto& [text, name] : {std::pair{&r.sCondition, "sCondition"},
-                                         {&r.sEffect, "sEffect"},
-                                         {&r.sTarget, "sTarget"},
-                                         {&r.sSpawnedWeaponEffect, "sSpawnedWeaponEffect"}}) {
-            if (auto error = checkText(*text, name + which, true)) {
+        for (const auto& [text, name, position] :
+             {std::tuple{&r.sCondition, "sCondition", Position::QuotedBeforeValues},
+              {&r.sEffect, "sEffect", Position::QuotedBeforeValues},
+              {&r.sTarget, "sTarget", Position::QuotedBeforeValues},
+              {&r.sSpawnedWeaponEffect, "sSpawnedWeaponEffect", Position::Quoted}}) {
+            if (auto error = checkText(*text, name + which, position)) {
                 return error;
             }
         }
@@ -66,7 +80,7 @@ std::optional<WriteError> checkState(const WeaponState& state) {
     const auto checkFamilies = [](const std::vector<std::string>& families,
                                   std::string_view table) -> std::optional<WriteError> {
         for (const std::string& family : families) {
-            if (auto error = checkText(family, std::string(table) + " family " + family, false)) {
+            if (auto error = checkText(family, std::string(table) + " family " + family, Position::Bare)) {
                 return error;
             }
         }

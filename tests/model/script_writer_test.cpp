@@ -94,6 +94,12 @@ TEST(ScriptWriter, OptionalBlocks) {
         std::string::npos);
 }
 
+TEST(ScriptWriter, CommaInTheSpawnedEffectReadsBack) {
+    WeaponState state = sampleState();
+    state.Results = {{"Hit", "SpawnWeaponFire", "Target", 1, 2, "a,b"}};
+    EXPECT_EQ(loaded(written(state)).Results, state.Results);
+}
+
 TEST(ScriptWriter, ResultWithEmptyConditionIsStillWritten) {
     WeaponState state = sampleState();
     state.Results = {{"", "Push", "Target", 1, 2, ""}, {"Hit", "Push", "Target", 1, 2, ""}};
@@ -133,6 +139,9 @@ TEST(ScriptWriter, RefusesTextTheFormatCannotCarry) {
         {"quote in a result",
          [](WeaponState& s) { s.Results[0].sSpawnedWeaponEffect.assign(1, '"'); },
          "sSpawnedWeaponEffect of impact result 1"},
+        {"comma in a config text", [](WeaponState& s) { s.CurrentWeapon.sWeaponFireName = "a,b"; }, "sWeaponFireName"},
+        {"comma before a result's numbers", [](WeaponState& s) { s.Results[0].sTarget = "a,b"; },
+         "sTarget of impact result 1"},
         {"line break in a family", [](WeaponState& s) { s.Accuracy.sFamilies[1] = "B\n"; },
          "accuracy family B\n"},
         {"table shorter than its families",

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "command.h"
+
+#include <string>
+#include <vector>
+
+namespace wepn {
+
+// `wepn check FILE...`: loads each file as the editor does, without a family list.
+class CheckCommand : public Command {
+  public:
+    CLI::App* addTo(CLI::App& app) override;
+    int execute(std::ostream& out, std::ostream& err) override;
+
+  private:
+    std::vector<std::string> m_files;
+};
+
+} // namespace wepn

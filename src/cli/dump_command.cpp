@@ -1,0 +1,42 @@
+#include "dump_command.h"
+
+#include "exit_code.h"
+#include "weapon_io.h"
+#include "weapon_json.h"
+
+#include <CLI/CLI.hpp>
+
+namespace wepn {
+
+CLI::App* DumpCommand::addTo(CLI::App& app) {
+    CLI::App* sub = app.add_subcommand("dump", "Print a loaded weapon as JSON");
+    sub->add_option("--data", m_dataDir, "Data directory: present the tables with its family list");
+    sub->add_option("FILE", m_file, "Weapon script (.wepn)")->required();
+    return sub;
+}
+
+int DumpCommand::execute(std::ostream& out, std::ostream& err) {
+    std::optional<FamilyRows> rows;
+    if (m_dataDir) {
+        Expected<FamilyRows, std::string> read = readFamilyRows(*m_dataDir);
+        if (!read) {
+            err << read.error() << '\n';
+            return kExitFileFailed;
+        }
+        rows = std::move(read.value());
+    }
+    Expected<LoadedFile, Failure> loaded = loadWeaponFile(m_file, rows);
+    if (!loaded) {
+        printFailure(err, m_file, loaded.error());
+        return kExitFileFailed;
+    }
+    printWarnings(err, m_file, loaded->outcome.warnings);
+    WeaponState& state = loaded->outcome.state;
+    if (!rows) {
+        keepTablesAsNamed(state, loaded->bytes);
+    }
+    out << weaponJson(state).dump(2) << '\n';
+    return kExitOk;
+}
+
+} // namespace wepn

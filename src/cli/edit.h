@@ -1,0 +1,46 @@
+#pragma once
+
+#include "expected.h"
+#include "family_list.h"
+#include "fields.h"
+#include "weapon.h"
+
+#include <string>
+#include <string_view>
+
+namespace wepn {
+
+// One batch edit of `wepn set`: NAME=VALUE or NAME*=FACTOR, where NAME is a
+// scalar field, penetration.FAMILY, accuracy.FAMILY or accuracy.FAMILY.damage.
+struct Edit {
+    enum class Target { Field, Penetration, Accuracy, AccuracyDamage };
+
+    std::string text; // the edit as given, for messages
+    Target target = Target::Field;
+    const ScalarField* field = nullptr; // Target::Field only
+    std::string family;                 // the table targets only
+    bool scale = false;                 // NAME*=FACTOR
+    std::string value;                  // VALUE, or FACTOR when scaling
+
+    bool needsFamilyList() const { return target != Target::Field; }
+};
+
+// What one edit changed, as the window would show the value.
+struct EditChange {
+    std::string name;
+    std::string before;
+    std::string after;
+};
+
+// Parses an edit. Fails (with a reason fit for a usage error) on a malformed
+// edit, an unknown name, a field that cannot be edited or scaling a value
+// that is not a number.
+Expected<Edit, std::string> parseEdit(std::string_view text);
+
+// Applies the edit to a loaded state. The family rows are kept in step with
+// the table arrays. Fails, leaving state and rows untouched, when the value
+// does not convert by the window's rules or the family is not in the table.
+// Reasons are in UTF-8.
+Expected<EditChange, std::string> applyEdit(const Edit& edit, WeaponState& state, FamilyRows& rows);
+
+} // namespace wepn

@@ -1,0 +1,246 @@
+#include "edit.h"
+#include "latin1.h"
+#include "list_rows.h"
+#include "number_text.h"
+#include "text_tokens.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace wepn {
+namespace {
+
+using Result = Expected<EditChange, std::string>;
+
+std::string quoted(std::string_view text) {
+    return "'" + latin1ToUtf8(text) + "'";
+}
+
+// A whole number read strictly, without the rounding that integer fields get:
+// a row index is never a fraction.
+std::optional<long long> readWhole(std::string_view text) {
+    const std::optional<double> number = readNumber(text);
+    if (!number || *number != std::floor(*number) || std::fabs(*number) > 1e9) {
+        return std::nullopt;
+    }
+    return static_cast<long long>(*number);
+}
+
+// The row a drop-down box would select for the text: a row index or a row's
+// text ignoring case; -1 (nothing selected) for "" and "-1".
+std::optional<int> dropDownRow(const ScalarField& field, std::string_view text) {
+    if (text.empty()) {
+        return -1;
+    }
+    const auto rowCount = static_cast<long long>(field.rows.size());
+    for (long long i = 0; i < rowCount; ++i) {
+        if (equalsIgnoringCase(field.rows[i], text)) {
+            return static_cast<int>(i);
+        }
+    }
+    const std::optional<long long> index = readWhole(text);
+    if (index && *index >= -1 && *index < rowCount) {
+        return static_cast<int>(*index);
+    }
+    return std::nullopt;
+}
+
+std::string rowChoices(const ScalarField& field) {
+    std::string choices;
+    for (std::size_t i = 0; i < field.rows.size(); ++i) {
+        choices += (i == 0 ? "" : ", ") + std::to_string(i) + " " + std::string(field.rows[i]);
+    }
+    return choices + ", or -1 or empty for none";
+}
+
+template <class Int> std::optional<Int> roundedInto(double value) {
+    const double rounded = std::nearbyint(value); // the default mode rounds halves to even
+    if (!(rounded >= std::numeric_limits<Int>::min() &&
+          rounded <= std::numeric_limits<Int>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<Int>(rounded);
+}
+
+template <class T> bool storeIf(T* target, std::optional<T> result) {
+    if (result) {
+        *target = *result;
+    }
+    return result.has_value();
+}
+
+// Stores a number computed for a numeric field: rounded and range-checked for
+// integers, refused when it is no longer finite.
+bool storeNumber(const ScalarField& field, WeaponState& state, double value) {
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    struct Visitor {
+        double value;
+        bool operator()(std::string*) const { return false; }
+        bool operator()(double* v) const { return storeIf(v, std::optional<double>(value)); }
+        bool operator()(std::int16_t* v) const {
+            return storeIf(v, roundedInto<std::int16_t>(value));
+        }
+        bool operator()(std::int32_t* v) const {
+            return storeIf(v, roundedInto<std::int32_t>(value));
+        }
+    };
+    return std::visit(Visitor{value}, field.at(state));
+}
+
+double numberOf(const ScalarField& field, WeaponState& state) {
+    struct Visitor {
+        double operator()(std::string*) const { return 0; }
+        double operator()(double* v) const { return *v; }
+        double operator()(std::int16_t* v) const { return *v; }
+        double operator()(std::int32_t* v) const { return *v; }
+    };
+    return std::visit(Visitor{}, field.at(state));
+}
+
+std::string numberFailure(const ScalarField& field, std::string_view value) {
+    switch (field.kind) {
+    case ValueKind::Int16:
+        return quoted(value) + " is not a number in the 16-bit integer range";
+    case ValueKind::Int32:
+        return quoted(value) + " is not a number in the 32-bit integer range";
+    default:
+        return quoted(value) + " is not a number";
+    }
+}
+
+// Sets a scalar field by the window's rules; nothing on success, else why not.
+std::optional<std::string> setField(const Edit& edit, WeaponState& state) {
+    const ScalarField& field = *edit.field;
+    if (edit.scale) {
+        const double result = numberOf(field, state) * *readNumber(edit.value);
+        if (!storeNumber(field, state, result)) {
+            const std::string shown = std::isfinite(result) ? " " + numberText(result) : "";
+            return "the result" + shown + " does not fit " + std::string(field.name);
+        }
+        return std::nullopt;
+    }
+    if (field.controlKind == ControlKind::IndexCombo ||
+        field.controlKind == ControlKind::TextCombo) {
+        const std::optional<int> row = dropDownRow(field, edit.value);
+        if (!row) {
+            return quoted(edit.value) + " is not a row of " + std::string(field.name) + " (" +
+                   rowChoices(field) + ")";
+        }
+        if (field.controlKind == ControlKind::IndexCombo) {
+            storeNumber(field, state, *row);
+        } else {
+            *std::get<std::string*>(field.at(state)) =
+                *row < 0 ? "" : std::string(field.rows[*row]);
+        }
+        return std::nullopt;
+    }
+    if (!setFieldFromText(field, state, edit.value)) {
+        return numberFailure(field, edit.value);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> familyIndex(const std::vector<std::string>& families,
+                                       std::string_view family) {
+    for (std::size_t i = 0; i < families.size(); ++i) {
+        if (equalsIgnoringCase(families[i], family)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+// The new table value: VALUE read strictly, or the old value times FACTOR.
+std::optional<double> tableValue(const Edit& edit, double old) {
+    const std::optional<double> number = readNumber(edit.value);
+    if (!number) {
+        return std::nullopt;
+    }
+    const double value = edit.scale ? old * *number : *number;
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+Result applyPenetration(const Edit& edit, WeaponState& state, FamilyRows& rows) {
+    PenetrationSet& table = state.Penetration;
+    const std::optional<std::size_t> k = familyIndex(table.sFamilies, edit.family);
+    if (!k) {
+        return "no armour family " + quoted(edit.family) + " in the penetration table";
+    }
+    const std::optional<double> value = tableValue(edit, table.fValues[*k]);
+    if (!value) {
+        return quoted(edit.value) + " is not a number";
+    }
+    EditChange change{"penetration." + latin1ToUtf8(table.sFamilies[*k]),
+                      numberText(table.fValues[*k]), numberText(*value)};
+    table.fValues[*k] = *value;
+    if (*k < rows.armour.size()) {
+        rows.armour[*k] = penetrationRow(table.sFamilies[*k], numberText(*value));
+    }
+    return change;
+}
+
+Result applyAccuracy(const Edit& edit, WeaponState& state, FamilyRows& rows) {
+    AccuracySet& table = state.Accuracy;
+    const std::optional<std::size_t> k = familyIndex(table.sFamilies, edit.family);
+    if (!k) {
+        return "no attack family " + quoted(edit.family) + " in the accuracy table";
+    }
+    const std::string family = latin1ToUtf8(table.sFamilies[*k]);
+    EditChange change;
+    if (edit.target == Edit::Target::AccuracyDamage) {
+        const std::optional<double> flag = readNumber(edit.value);
+        if (!flag || (*flag != 0 && *flag != 1)) {
+            return "the damage flag must be 0 or 1, not " + quoted(edit.value);
+        }
+        change = {"accuracy." + family + ".damage", integerText(table.iAlwaysDamage[*k]),
+                  integerText(static_cast<std::int16_t>(*flag))};
+        table.iAlwaysDamage[*k] = static_cast<std::int16_t>(*flag);
+    } else {
+        const std::optional<double> value = tableValue(edit, table.fValues[*k]);
+        if (!value) {
+            return quoted(edit.value) + " is not a number";
+        }
+        if (*value < 0 || *value > 1) {
+            return std::string("Accuracy must be a value between 1 and 0.");
+        }
+        change = {"accuracy." + family, numberText(table.fValues[*k]), numberText(*value)};
+        table.fValues[*k] = *value;
+    }
+    if (*k < rows.attack.size()) {
+        rows.attack[*k] = accuracyRow(table.sFamilies[*k], numberText(table.fValues[*k]),
+                                      table.iAlwaysDamage[*k]);
+    }
+    return change;
+}
+
+} // namespace
+
+Expected<EditChange, std::string> applyEdit(const Edit& edit, WeaponState& state,
+                                            FamilyRows& rows) {
+    switch (edit.target) {
+    case Edit::Target::Penetration:
+        return applyPenetration(edit, state, rows);
+    case Edit::Target::Accuracy:
+    case Edit::Target::AccuracyDamage:
+        return applyAccuracy(edit, state, rows);
+    case Edit::Target::Field:
+        break;
+    }
+    const ScalarField& field = *edit.field;
+    // Texts are quoted so that an empty one still shows.
+    const auto shown = [&] {
+        const std::string text = fieldText(field, state);
+        return field.kind == ValueKind::Text ? quoted(text) : text;
+    };
+    EditChange change{std::string(field.name), shown(), {}};
+    if (std::optional<std::string> problem = setField(edit, state)) {
+        return *problem;
+    }
+    change.after = shown();
+    return change;
+}
+
+} // namespace wepn

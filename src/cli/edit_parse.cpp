@@ -1,0 +1,91 @@
+#include "edit.h"
+#include "latin1.h"
+#include "number_text.h"
+
+namespace wepn {
+namespace {
+
+constexpr std::string_view kPenetrationPrefix = "penetration.";
+constexpr std::string_view kAccuracyPrefix = "accuracy.";
+constexpr std::string_view kDamageSuffix = ".damage";
+
+bool isDropDown(const ScalarField& field) {
+    return field.controlKind == ControlKind::IndexCombo ||
+           field.controlKind == ControlKind::TextCombo;
+}
+
+// Names the target of a parsed edit: a scalar field or a table family.
+std::optional<std::string> resolveName(Edit& edit, std::string_view name) {
+    if (name.starts_with(kPenetrationPrefix)) {
+        edit.target = Edit::Target::Penetration;
+        edit.family = name.substr(kPenetrationPrefix.size());
+    } else if (name.starts_with(kAccuracyPrefix)) {
+        std::string_view rest = name.substr(kAccuracyPrefix.size());
+        edit.target = Edit::Target::Accuracy;
+        if (rest.size() > kDamageSuffix.size() && rest.ends_with(kDamageSuffix)) {
+            edit.target = Edit::Target::AccuracyDamage;
+            rest.remove_suffix(kDamageSuffix.size());
+        }
+        edit.family = rest;
+    } else {
+        edit.field = findScalarField(name);
+        if (edit.field == nullptr) {
+            return "unknown field '" + std::string(name) + "'";
+        }
+        if (edit.field->name == "sWeaponName") {
+            return "sWeaponName cannot be edited: every load resets it";
+        }
+        return std::nullopt;
+    }
+    if (edit.family.empty()) {
+        return "'" + std::string(name) + "' names no family";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> checkScaling(const Edit& edit) {
+    if (edit.target == Edit::Target::AccuracyDamage) {
+        return "the damage flag cannot be scaled";
+    }
+    if (edit.field != nullptr && (edit.field->kind == ValueKind::Text || isDropDown(*edit.field))) {
+        return std::string(edit.field->name) + " is not a number and cannot be scaled";
+    }
+    if (!readNumber(edit.value)) {
+        return "the factor '" + edit.value + "' is not a number";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Expected<Edit, std::string> parseEdit(std::string_view text) {
+    const std::string given(text);
+    // Names and values go into the file, which holds Latin-1 text.
+    const std::optional<std::string> bytes = utf8ToLatin1(text);
+    if (!bytes) {
+        return "'" + given + "' holds a character that the file's Latin-1 text cannot carry";
+    }
+    const std::size_t equals = bytes->find('=');
+    if (equals == std::string::npos || equals == 0) {
+        return "'" + given + "' is not an edit: expected NAME=VALUE or NAME*=FACTOR";
+    }
+    Edit edit;
+    edit.text = given;
+    edit.value = bytes->substr(equals + 1);
+    std::string_view name = std::string_view(*bytes).substr(0, equals);
+    if (name.ends_with('*')) {
+        edit.scale = true;
+        name.remove_suffix(1);
+    }
+    if (std::optional<std::string> problem = resolveName(edit, name)) {
+        return "'" + given + "': " + latin1ToUtf8(*problem);
+    }
+    if (edit.scale) {
+        if (std::optional<std::string> problem = checkScaling(edit)) {
+            return "'" + given + "': " + latin1ToUtf8(*problem);
+        }
+    }
+    return edit;
+}
+
+} // namespace wepn

@@ -1,0 +1,13 @@
+#include "failure.h"
+
+namespace wepn {
+
+void printFailure(std::ostream& err, std::string_view file, const Failure& failure) {
+    err << file;
+    if (failure.line != 0) {
+        err << ':' << failure.line;
+    }
+    err << ": error: " << failure.message << '\n';
+}
+
+} // namespace wepn

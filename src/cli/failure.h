@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace wepn {
+
+// Why one file failed: the 1-based line (0 when no single line is to blame)
+// and a message already in UTF-8, ready for the terminal.
+struct Failure {
+    std::size_t line = 0;
+    std::string message;
+};
+
+// Prints "FILE:LINE: error: MESSAGE", or "FILE: error: MESSAGE" without a line.
+void printFailure(std::ostream& err, std::string_view file, const Failure& failure);
+
+} // namespace wepn

@@ -1,0 +1,64 @@
+#include "resave_command.h"
+
+#include "exit_code.h"
+#include "weapon_io.h"
+
+#include <CLI/CLI.hpp>
+
+namespace wepn {
+
+CLI::App* ResaveCommand::addTo(CLI::App& app) {
+    CLI::App* sub = app.add_subcommand(
+        "resave", "Write weapon scripts as the editor saves them without an edit");
+    sub->add_option("--data", m_dataDir, "Data directory holding Scripts\\familylist.lua")
+        ->required();
+    CLI::Option* output =
+        sub->add_option("-o,--output", m_output, "Write the one FILE's script to OUT");
+    CLI::Option* inPlace = sub->add_flag("--in-place", m_inPlace, "Rewrite each FILE");
+    output->excludes(inPlace);
+    sub->add_option("FILE", m_files, "Weapon scripts (.wepn)")->required();
+    sub->footer("One FILE without -o or --in-place is written to standard output.");
+    return sub;
+}
+
+std::optional<Failure> ResaveCommand::resave(const std::string& file, const FamilyRows& rows,
+                                             std::ostream& out, std::ostream& err) const {
+    const Expected<LoadedFile, Failure> loaded = loadWeaponFile(file, rows);
+    if (!loaded) {
+        return loaded.error();
+    }
+    printWarnings(err, file, loaded->outcome.warnings);
+    const Expected<std::string, Failure> saved = savedBytes(loaded->outcome.state);
+    if (!saved) {
+        return saved.error();
+    }
+    if (m_inPlace || !m_output.empty()) {
+        return replaceFile(m_inPlace ? file : m_output, *saved);
+    }
+    out.write(saved->data(), static_cast<std::streamsize>(saved->size()));
+    out.flush();
+    return std::nullopt;
+}
+
+int ResaveCommand::execute(std::ostream& out, std::ostream& err) {
+    if (m_files.size() > 1 && !m_inPlace) {
+        err << "resave: several FILEs need --in-place (-o and standard output take one FILE)\n";
+        return kExitUsage;
+    }
+    const Expected<FamilyRows, std::string> rows = readFamilyRows(m_dataDir);
+    if (!rows) {
+        err << rows.error() << '\n';
+        return kExitFileFailed;
+    }
+    int code = kExitOk;
+    for (const std::string& file : m_files) {
+        std::optional<Failure> failure = resave(file, *rows, out, err);
+        if (failure) {
+            printFailure(err, file, *failure);
+            code = kExitFileFailed;
+        }
+    }
+    return code;
+}
+
+} // namespace wepn

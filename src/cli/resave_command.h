@@ -1,0 +1,30 @@
+#pragma once
+
+#include "command.h"
+#include "failure.h"
+#include "family_list.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wepn {
+
+// `wepn resave --data DIR [-o OUT | --in-place] FILE...`: writes what the
+// editor's Save As writes for each file opened with DIR as its data directory.
+class ResaveCommand : public Command {
+  public:
+    CLI::App* addTo(CLI::App& app) override;
+    int execute(std::ostream& out, std::ostream& err) override;
+
+  private:
+    std::optional<Failure> resave(const std::string& file, const FamilyRows& rows,
+                                  std::ostream& out, std::ostream& err) const;
+
+    std::string m_dataDir;
+    std::string m_output;
+    bool m_inPlace = false;
+    std::vector<std::string> m_files;
+};
+
+} // namespace wepn

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "command.h"
+#include "edit.h"
+#include "failure.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wepn {
+
+// `wepn set [--data DIR] [--dry-run] EDIT... -- FILE...`: loads each file as
+// `resave` does, applies the edits in order and rewrites the file in place.
+// A file whose edits fail is left untouched; the other files go on.
+class SetCommand : public Command {
+  public:
+    CLI::App* addTo(CLI::App& app) override;
+    int execute(std::ostream& out, std::ostream& err) override;
+
+    // The files come after "--", which the argument parser cannot tell from
+    // the edits; the caller splits them off before parsing.
+    void setFiles(std::vector<std::string> files) { m_files = std::move(files); }
+
+  private:
+    std::optional<Failure> edit(const std::string& file, const std::vector<Edit>& edits,
+                                const std::optional<FamilyRows>& rows, std::ostream& out,
+                                std::ostream& err) const;
+
+    std::optional<std::string> m_dataDir;
+    bool m_dryRun = false;
+    std::vector<std::string> m_edits;
+    std::vector<std::string> m_files;
+};
+
+} // namespace wepn

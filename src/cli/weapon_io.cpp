@@ -1,0 +1,68 @@
+#include "weapon_io.h"
+
+#include "custom_fso.h"
+#include "file_io.h"
+#include "latin1.h"
+#include "path_mapping.h"
+#include "script_writer.h"
+
+namespace wepn {
+
+Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir) {
+    const std::string path = std::string(dataDir) + "\\Scripts\\familylist.lua";
+    if (!CustomFSO().FileExists(path)) {
+        return "The file '" + toDisplayPath(path) + "' does not exist.";
+    }
+    const ReadResult read = readFileBytes(path, kMaxScriptBytes);
+    if (!read.ok()) {
+        return toDisplayPath(path) + ": error: " + *read.error;
+    }
+    return readFamilyList(read.bytes);
+}
+
+Expected<LoadedFile, Failure> loadWeaponFile(std::string_view path,
+                                             const std::optional<FamilyRows>& rows) {
+    ReadResult read = readFileBytes(path, kMaxScriptBytes);
+    if (!read.ok()) {
+        return Failure{0, *read.error};
+    }
+    Expected<LoadOutcome, LoadError> loaded = loadWeapon(WeaponState{}, rows, read.bytes);
+    if (!loaded) {
+        return Failure{loaded.error().line, latin1ToUtf8(loaded.error().reason)};
+    }
+    return LoadedFile{std::move(read.bytes), std::move(loaded.value())};
+}
+
+void keepTablesAsNamed(WeaponState& state, std::string_view bytes) {
+    // Only called after a successful load of the same bytes, which reads them the same way.
+    const Expected<WeaponState, LoadError> read = readWeaponScript(WeaponState{}, bytes);
+    if (read) {
+        state.Penetration = read->Penetration;
+        state.Accuracy = read->Accuracy;
+    }
+}
+
+Expected<std::string, Failure> savedBytes(const WeaponState& state) {
+    Expected<std::string, WriteError> written = writeWeaponScript(state);
+    if (!written) {
+        return Failure{0, latin1ToUtf8(written.error().field) +
+                              " cannot be written: " + latin1ToUtf8(written.error().reason)};
+    }
+    return std::move(written.value());
+}
+
+std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes) {
+    if (std::optional<std::string> error = writeFileAtomically(path, bytes)) {
+        return Failure{0, "cannot write '" + std::string(path) + "': " + *error};
+    }
+    return std::nullopt;
+}
+
+void printWarnings(std::ostream& err, std::string_view file,
+                   const std::vector<LoadWarning>& warnings) {
+    for (const LoadWarning& warning : warnings) {
+        err << file << ": warning: " << latin1ToUtf8(warning.text) << '\n';
+    }
+}
+
+} // namespace wepn

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "expected.h"
+#include "failure.h"
+#include "family_list.h"
+#include "load.h"
+#include "weapon.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wepn {
+
+// The rows of the family list under a data directory (DIR + "\Scripts\familylist.lua",
+// mapped to the native path). Fails with the message to print as it stands.
+Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir);
+
+// A weapon file as read and as loaded.
+struct LoadedFile {
+    std::string bytes;
+    LoadOutcome outcome;
+};
+
+// Reads a weapon file (refusing files beyond the load's size limit) and loads
+// it as the editor does into a freshly started editor's state, with the
+// family rows of a data directory or none.
+Expected<LoadedFile, Failure> loadWeaponFile(std::string_view path,
+                                             const std::optional<FamilyRows>& rows);
+
+// Without a family list the load leaves the tables empty; a tool that has no
+// list shows and keeps them as the file names them instead, in file order.
+void keepTablesAsNamed(WeaponState& state, std::string_view bytes);
+
+// The bytes the editor's Save As writes for the state, or the field the
+// writer refuses.
+Expected<std::string, Failure> savedBytes(const WeaponState& state);
+
+// Writes the bytes over the file, all or nothing.
+std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes);
+
+// Prints each warning as "FILE: warning: TEXT".
+void printWarnings(std::ostream& err, std::string_view file,
+                   const std::vector<LoadWarning>& warnings);
+
+} // namespace wepn

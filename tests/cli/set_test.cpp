@@ -1,0 +1,127 @@
+#include "cli_fixture.h"
+
+#include <nlohmann/json.hpp>
+
+namespace wepn::test {
+namespace {
+
+using nlohmann::json;
+
+TEST_F(CliTest, SetAppliesEachKindOfEdit) {
+    struct Case {
+        const char* edit;
+        const char* pointer;
+        json value;
+    };
+    const Case cases[] = {
+        {"fWeaponFireRange=3300", "/fWeaponFireRange", 3300.0},
+        {"fWeaponFireRange*=1.1", "/fWeaponFireRange", 3300.0},
+        {"fDownRot=-.5", "/fDownRot", -0.5},
+        {"iMaxEffectsSpawned=2.5", "/iMaxEffectsSpawned", 2},
+        {"iMaxEffectsSpawned*=0.625", "/iMaxEffectsSpawned", 2},
+        {"iMaxEffectsSpawned*=0.875", "/iMaxEffectsSpawned", 4},
+        {"iInstantHitThreshold=100000", "/iInstantHitThreshold", 100000},
+        {"iFieldPenetration=75", "/iFieldPenetration", 75},
+        {"sWeaponFireName=new_fx", "/sWeaponFireName", "new_fx"},
+        {"sActivation=special attack", "/sActivation", "Special Attack"},
+        {"sActivation=2", "/sActivation", "Normal Only"},
+        {"sActivation=", "/sActivation", ""},
+        {"iWeaponFireAxis=Up", "/iWeaponFireAxis", 2},
+        {"iUseVelocityPred=no", "/iUseVelocityPred", 0},
+        {"iCheckLineOfFire=-1", "/iCheckLineOfFire", -1},
+        {"penetration.corvette=0.75", "/Penetration/fValues/1", 0.75},
+        {"penetration.FIGHTER*=2", "/Penetration/fValues/0", 0.5},
+        {"accuracy.SmallCraft=0", "/Accuracy/fValues/0", 0.0},
+        {"accuracy.smallcraft.damage=1", "/Accuracy/iAlwaysDamage/0", 1},
+        {"accuracy.BigShips.damage=0", "/Accuracy/iAlwaysDamage/1", 0},
+    };
+    for (const Case& c : cases) {
+        const std::string file = write("w.wepn", kWeapon);
+        const RunResult result = run({"set", "--data", dataDir(), c.edit, "--", file});
+        EXPECT_EQ(result.code, 0) << c.edit << ": " << result.err;
+        const RunResult dump = run({"dump", "--data", dataDir(), file});
+        ASSERT_EQ(dump.code, 0) << c.edit << ": " << dump.err;
+        EXPECT_EQ(json::parse(dump.out).at(json::json_pointer(c.pointer)), c.value) << c.edit;
+    }
+}
+
+TEST_F(CliTest, SetRefusesBadEditsAndLeavesTheFileUntouched) {
+    struct Case {
+        const char* edit;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"fWeaponFireRange=abc", "'abc' is not a number"},
+        {"fWeaponFireRange=1,000", "'1,000' is not a number"},
+        {"iMaxEffectsSpawned=40000", "16-bit integer range"},
+        {"iMaxEffectsSpawned*=10000", "does not fit iMaxEffectsSpawned"},
+        {"iWeaponFireAxis=3", "is not a row of iWeaponFireAxis"},
+        {"sActivation=Sometimes", "is not a row of sActivation"},
+        {"accuracy.SmallCraft=1.5", "Accuracy must be a value between 1 and 0."},
+        {"accuracy.SmallCraft*=2", "Accuracy must be a value between 1 and 0."},
+        {"accuracy.SmallCraft.damage=2", "the damage flag must be 0 or 1"},
+        {"penetration.Destroyer=1", "no armour family 'Destroyer'"},
+        {"sWeaponFireName=a\"b", "sWeaponFireName cannot be written: a double quote"},
+        {"sWeaponType=two\nlines", "sWeaponType cannot be written: a line break"},
+    };
+    for (const Case& c : cases) {
+        const std::string file = write("w.wepn", kWeapon);
+        const RunResult result = run({"set", "--data", dataDir(), c.edit, "--", file});
+        EXPECT_EQ(result.code, 1) << c.edit;
+        EXPECT_EQ(result.err.rfind(file + ": error: ", 0), 0u) << c.edit << ": " << result.err;
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << c.edit << ": " << result.err;
+        EXPECT_EQ(readBytes(file), kWeapon) << c.edit;
+    }
+}
+
+TEST_F(CliTest, SetLeavesAFailingFileUntouchedAndChangesTheOthers) {
+    std::string other = kWeapon;
+    other.replace(other.find(",4,1,0,0.5,"), 11, ",1,1,0,0.5,"); // iMaxEffectsSpawned 1
+    const std::string failing = write("a.wepn", kWeapon);
+    const std::string changed = write("b.wepn", other);
+    const RunResult result = runExecutable(
+        {"set", "fWeaponFireRange=5000", "iMaxEffectsSpawned*=10000", "--", failing, changed});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err.rfind(failing + ": error: 'iMaxEffectsSpawned*=10000'", 0), 0u)
+        << result.err;
+    EXPECT_EQ(readBytes(failing), kWeapon);
+    const json dump = json::parse(run({"dump", changed}).out);
+    EXPECT_EQ(dump.at("fWeaponFireRange"), 5000.0);
+    EXPECT_EQ(dump.at("iMaxEffectsSpawned"), 10000);
+}
+
+TEST_F(CliTest, SetDryRunPrintsTheChangesAndWritesNothing) {
+    const std::string file = write("w.wepn", kWeapon);
+    const RunResult result = runExecutable(
+        {"set", "--data", dataDir(), "--dry-run", "fWeaponFireRange*=1.1",
+         "sActivation=normal only", "fFireTime=0.5", "penetration.corvette=0.75", "--", file});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out, file + ": fWeaponFireRange 3000 -> 3300\n" + file +
+                              ": sActivation 'Normal' -> 'Normal Only'\n" + file +
+                              ": penetration.Corvette 0.5 -> 0.75\n");
+    EXPECT_EQ(readBytes(file), kWeapon);
+}
+
+TEST_F(CliTest, SetWritesWhatResaveWrites) {
+    const std::string file = write("w.wepn", kWeapon);
+    const RunResult resaved = run({"resave", "--data", dataDir(), file});
+    ASSERT_EQ(run({"set", "--data", dataDir(), "fWeaponFireRange=3000", "--", file}).code, 0);
+    EXPECT_EQ(readBytes(file), resaved.out);
+}
+
+TEST_F(CliTest, SetWithoutDataKeepsTheTablesAsTheFileNamesThem) {
+    const std::string file = write("w.wepn", kWeapon);
+    const RunResult result = run({"set", "fWeaponFireRange=10", "--", file});
+    EXPECT_EQ(result.code, 0) << result.err;
+    const std::string written = readBytes(file);
+    EXPECT_NE(written.find("setPenetration(NewWeaponType,50,0.5,\r\n{Fighter=0.25,},\r\n"
+                           "{Capital=1,})\r\n"),
+              std::string::npos)
+        << written;
+    EXPECT_NE(written.find("{SmallCraft=0.75,},\r\n{BigShips=1, damage=1,})\r\n"),
+              std::string::npos)
+        << written;
+}
+
+} // namespace
+} // namespace wepn::test
