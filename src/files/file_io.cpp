@@ -54,27 +54,27 @@ void syncDirectory(const std::string& dir) {
 ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
     try {
         const std::string native = toNativePath(path);
-        struct stat st {};
-        if (::stat(native.c_str(), &st) != 0)
-            return failedRead(systemError(errno));
-        if (auto reason = checkReadable(st, maxBytes))
-            return failedRead(std::move(*reason));
-
-        // Non-blocking, so a pipe swapped in since the check cannot hang the open.
+        // Non-blocking, so opening a pipe cannot hang; what was opened is
+        // checked before anything is read.
         const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0)
             return failedRead(systemError(errno));
         ReadResult result;
+        struct stat st {};
         if (::fstat(fd, &st) != 0)
             result.error = systemError(errno);
         else
             result.error = checkReadable(st, maxBytes);
         if (!result.error) {
-            result.bytes.reserve(static_cast<std::size_t>(st.st_size));
-            // The size was checked, but a file that grows meanwhile is still cut off.
-            char buffer[65536];
+            // Read straight into the result; one byte more than the size shows
+            // a file that grew meanwhile, which is read on up to the limit.
+            std::size_t filled = 0;
+            result.bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
             for (;;) {
-                const ssize_t n = ::read(fd, buffer, sizeof buffer);
+                if (filled == result.bytes.size())
+                    result.bytes.resize(std::min(maxBytes + 1, result.bytes.size() * 2));
+                const ssize_t n =
+                    ::read(fd, result.bytes.data() + filled, result.bytes.size() - filled);
                 if (n < 0 && errno == EINTR)
                     continue;
                 if (n < 0) {
@@ -83,12 +83,13 @@ ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
                 }
                 if (n == 0)
                     break;
-                if (static_cast<std::size_t>(n) > maxBytes - result.bytes.size()) {
+                filled += static_cast<std::size_t>(n);
+                if (filled > maxBytes) {
                     result.error = tooLarge(maxBytes);
                     break;
                 }
-                result.bytes.append(buffer, static_cast<std::size_t>(n));
             }
+            result.bytes.resize(filled);
         }
         ::close(fd);
         if (result.error)

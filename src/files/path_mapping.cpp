@@ -77,6 +77,10 @@ std::string toNativePath(std::string_view windowsPath, const std::string& home) 
             rest.insert(rest.begin(), '/');
     }
 
+    // Most paths exist as written: one query instead of one per component.
+    if (entryExists(out + rest))
+        return out + rest;
+
     bool resolving = true;
     std::size_t i = 0;
     while (i < rest.size()) {

@@ -134,9 +134,13 @@ std::string choices(const ScalarField& field) {
 // The drop-down fields must hold a value their boxes can show. The activation
 // is matched ignoring case and takes the row's spelling, which a save writes.
 void checkDropDowns(WeaponState& state, std::size_t line) {
+    const auto refuse = [line](const ScalarField& field, std::string_view value) {
+        throw PresentError{line, "'" + excerpt(value) + "' is not a choice of " +
+                                     std::string(field.label) + " " + choices(field) +
+                                     " (argument " + std::to_string(field.argument) +
+                                     " of StartWeaponConfig)"};
+    };
     for (const ScalarField& field : scalarFields()) {
-        const std::string where =
-            "argument " + std::to_string(field.argument) + " of StartWeaponConfig";
         if (field.controlKind == ControlKind::TextCombo) {
             auto* text = std::get<std::string*>(field.at(state));
             if (text->empty()) {
@@ -146,17 +150,13 @@ void checkDropDowns(WeaponState& state, std::size_t line) {
                 std::find_if(field.rows.begin(), field.rows.end(),
                              [&](std::string_view r) { return equalsIgnoringCase(r, *text); });
             if (row == field.rows.end()) {
-                throw PresentError{line, "'" + excerpt(*text) + "' is not a choice of " +
-                                             std::string(field.label) + " " + choices(field) +
-                                             " (" + where + ")"};
+                refuse(field, *text);
             }
             *text = std::string(*row);
         } else if (field.controlKind == ControlKind::IndexCombo) {
             const std::int16_t index = *std::get<std::int16_t*>(field.at(state));
             if (index < -1 || index >= std::int16_t(field.rows.size())) {
-                throw PresentError{line, "'" + integerText(index) + "' is not a choice of " +
-                                             std::string(field.label) + " " + choices(field) +
-                                             " (" + where + ")"};
+                refuse(field, integerText(index));
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -132,64 +133,79 @@ template <class Int> std::optional<Int> readRounded(std::string_view text) {
     return static_cast<Int>(rounded);
 }
 
-std::string stripTrailingZeros(std::string digits) {
-    if (digits.find('.') == std::string::npos) {
-        return digits;
-    }
-    while (digits.back() == '0') {
-        digits.pop_back();
-    }
-    if (digits.back() == '.') {
-        digits.pop_back();
-    }
-    return digits;
-}
-
 } // namespace
 
 std::string numberText(double value) {
-    if (value == 0 || std::isnan(value) || std::isinf(value)) {
+    if (value == 0 || !std::isfinite(value)) {
         // No text form is defined for NaN or infinity; reading never yields them.
         return "0";
     }
-    // 15 significant digits: d.dddddddddddddde[+-]x
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    std::string scientific(buffer, result.ptr);
-    const std::size_t e = scientific.find('e');
-    std::string mantissa = scientific.substr(0, e);
-    const int exponent = std::stoi(scientific.substr(e + 1));
-    const bool negative = mantissa.front() == '-';
-    if (negative) {
-        mantissa.erase(0, 1);
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value)).ptr;
+        return std::string(buffer, end);
     }
-    std::string out = negative ? "-" : "";
+    // The shortest form that reads back is the value rounded to 15 significant
+    // digits whenever it has no more than 15; otherwise round explicitly.
+    char* end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+    const char* e = std::find(buffer, end, 'e');
+    const bool negative = buffer[0] == '-';
+    const char* mantissa = buffer + (negative ? 1 : 0);
+    if (e - mantissa > 16) { // "d." and more than 14 further digits
+        end =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14)
+                .ptr;
+        e = std::find(buffer, end, 'e');
+    }
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+
+    // Significant digits without the point and without trailing zeros.
+    char digits[20];
+    std::size_t count = 0;
+    for (const char* p = mantissa; p < e; ++p) {
+        if (*p != '.') {
+            digits[count++] = *p;
+        }
+    }
+    while (count > 1 && digits[count - 1] == '0') {
+        --count;
+    }
+
+    std::string out;
+    out.reserve(24);
+    if (negative) {
+        out += '-';
+    }
     if (exponent >= 15 || exponent < -4) {
-        out += stripTrailingZeros(mantissa);
+        out += digits[0];
+        if (count > 1) {
+            out += '.';
+            out.append(digits + 1, count - 1);
+        }
         out += exponent < 0 ? "E-" : "E+";
-        const std::string magnitude = std::to_string(std::abs(exponent));
-        if (magnitude.size() < 2) {
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) {
             out += '0';
         }
-        out += magnitude;
-        return out;
-    }
-    std::string digits;
-    digits.reserve(16);
-    for (char c : mantissa) {
-        if (c != '.') {
-            digits += c;
+        out += std::to_string(magnitude);
+    } else if (exponent >= 0) {
+        const std::size_t whole = std::size_t(exponent) + 1;
+        out.append(digits, std::min(count, whole));
+        if (count < whole) {
+            out.append(whole - count, '0');
+        } else if (count > whole) {
+            out += '.';
+            out.append(digits + whole, count - whole);
         }
-    }
-    std::string plain;
-    if (exponent >= 0) {
-        plain = digits.substr(0, std::size_t(exponent) + 1) + "." +
-                digits.substr(std::size_t(exponent) + 1);
     } else {
-        plain = "0." + std::string(std::size_t(-exponent - 1), '0') + digits;
+        out += "0.";
+        out.append(std::size_t(-exponent - 1), '0');
+        out.append(digits, count);
     }
-    return out + stripTrailingZeros(plain);
+    return out;
 }
 
 std::string integerText(std::int64_t value) {

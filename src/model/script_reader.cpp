@@ -21,20 +21,45 @@ constexpr std::array<std::pair<std::string_view, Keyword>, 6> kKeywords{{
     {"setaccuracy", kSetAccuracy},
 }};
 
-// The keywords each line holds, ignoring case; comment lines hold none.
-std::vector<std::uint8_t> keywordKinds(const std::vector<std::string>& lines) {
-    std::vector<std::uint8_t> kinds(lines.size(), 0);
-    std::string lower;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].size() < 9) { // shorter than the shortest keyword
+// Whether `text` starts with the lower-case `word`, ignoring case.
+bool startsWithWord(std::string_view text, std::string_view word) {
+    if (text.size() < word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if ((text[i] | 0x20) != word[i]) { // the keywords are plain letters
+            return false;
+        }
+    }
+    return true;
+}
+
+// The keywords a line holds, ignoring case. Every keyword starts with "a" or
+// "s", so only those letters are tried, and only against the keywords that
+// share their next letters.
+std::uint8_t keywordBits(std::string_view line) {
+    std::uint8_t bits = 0;
+    const std::size_t size = line.size();
+    for (std::size_t i = 0; i + 9 <= size; ++i) { // 9: the shortest keyword
+        const char c = char(line[i] | 0x20);
+        if (c != 's' && c != 'a') {
             continue;
         }
-        lower = toLowerLatin1(lines[i]);
+        const std::string_view rest = line.substr(i);
         for (const auto& [keyword, bit] : kKeywords) {
-            if (lower.find(keyword) != std::string::npos) {
-                kinds[i] |= bit;
+            if (keyword[0] == c && (rest[1] | 0x20) == keyword[1] &&
+                startsWithWord(rest, keyword)) {
+                bits |= bit;
             }
         }
+    }
+    return bits;
+}
+
+std::vector<std::uint8_t> keywordKinds(const std::vector<std::string>& lines) {
+    std::vector<std::uint8_t> kinds(lines.size(), 0);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        kinds[i] = keywordBits(lines[i]);
     }
     return kinds;
 }
@@ -45,9 +70,9 @@ class Tokens {
     Tokens(std::string_view line, std::string_view statement, std::size_t lineNumber)
         : m_statement(statement), m_line(lineNumber) {
         std::size_t start = 0;
-        while (true) {
+        while (m_count < m_tokens.size()) {
             const std::size_t comma = line.find(',', start);
-            m_tokens.push_back(line.substr(start, comma - start));
+            m_tokens[m_count++] = line.substr(start, comma - start);
             if (comma == std::string_view::npos) {
                 break;
             }
@@ -56,7 +81,7 @@ class Tokens {
     }
 
     std::string_view operator[](std::size_t k) const {
-        if (k >= m_tokens.size()) {
+        if (k >= m_count) {
             fail(m_line, "argument " + std::to_string(k) + " of " + std::string(m_statement) +
                              " is missing");
         }
@@ -71,7 +96,9 @@ class Tokens {
   private:
     std::string_view m_statement;
     std::size_t m_line;
-    std::vector<std::string_view> m_tokens;
+    // No statement reads beyond argument 25; later tokens are not kept.
+    std::array<std::string_view, 27> m_tokens;
+    std::size_t m_count = 0;
 };
 
 std::string quotedText(std::string_view line, std::size_t part, std::string_view what,

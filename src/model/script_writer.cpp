@@ -32,8 +32,8 @@ bool hasLineBreak(std::string_view text) {
 }
 
 enum class Position {
-    Bare,          // written without quotes
-    Quoted,        // quoted, and nothing is read by comma after it
+    Bare,               // written without quotes
+    Quoted,             // quoted, and nothing is read by comma after it
     QuotedBeforeValues, // quoted, with values read by comma after it
 };
 
@@ -43,8 +43,9 @@ std::optional<WriteError> checkText(std::string_view text, std::string field, Po
         return WriteError{std::move(field), "a double quote cannot be saved inside a quoted value"};
     }
     if (position == Position::QuotedBeforeValues && text.find(',') != std::string_view::npos) {
-        return WriteError{std::move(field),
-                          "a comma cannot be saved in this value: it would shift the values after it"};
+        return WriteError{
+            std::move(field),
+            "a comma cannot be saved in this value: it would shift the values after it"};
     }
     if (hasLineBreak(text)) {
         return WriteError{std::move(field), "a line break cannot be saved inside a value"};
@@ -59,8 +60,9 @@ std::optional<WriteError> checkState(const WeaponState& state) {
         if (text == nullptr) {
             continue;
         }
-        if (auto error = checkText(**text, std::string(field.name),
-                                   field.argument == 0 ? Position::Bare : Position::QuotedBeforeValues)) {
+        if (auto error =
+                checkText(**text, std::string(field.name),
+                          field.argument == 0 ? Position::Bare : Position::QuotedBeforeValues)) {
             return error;
         }
     }
@@ -80,7 +82,8 @@ std::optional<WriteError> checkState(const WeaponState& state) {
     const auto checkFamilies = [](const std::vector<std::string>& families,
                                   std::string_view table) -> std::optional<WriteError> {
         for (const std::string& family : families) {
-            if (auto error = checkText(family, std::string(table) + " family " + family, Position::Bare)) {
+            if (auto error =
+                    checkText(family, std::string(table) + " family " + family, Position::Bare)) {
                 return error;
             }
         }

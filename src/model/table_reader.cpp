@@ -17,8 +17,7 @@ bool hasClose(std::string_view line) {
 // The pieces of a table line that may hold entries: the line is cut at every
 // "}"; a piece is taken from its last "{" on or, without "{", with the commas
 // and blanks at its start removed. So "{A=0.5},{B=1}," gives "{A=0.5", "{B=1".
-std::vector<std::string_view> pieces(std::string_view line) {
-    std::vector<std::string_view> result;
+template <class Read> void eachPiece(std::string_view line, Read read) {
     std::size_t start = 0;
     while (start <= line.size()) {
         const std::size_t end = std::min(line.find('}', start), line.size());
@@ -31,11 +30,10 @@ std::vector<std::string_view> pieces(std::string_view line) {
             piece.remove_prefix(std::min(first, piece.size()));
         }
         if (!piece.empty()) {
-            result.push_back(piece);
+            read(piece);
         }
         start = end + 1;
     }
-    return result;
 }
 
 // The text after the first "=" up to the next "=" (or the end).
@@ -108,9 +106,9 @@ void readAccuracyStatement(std::string_view statementHead, std::size_t line,
 void readPenetration(std::vector<std::string>& lines, const std::vector<std::uint8_t>& kinds,
                      PenetrationSet& penetration) {
     const auto readLine = [&](std::string_view line, std::size_t number) {
-        for (std::string_view piece : pieces(line)) {
+        eachPiece(line, [&](std::string_view piece) {
             if (piece.find('=') == std::string_view::npos) {
-                continue;
+                return;
             }
             std::string family = cleanToken(beforeEquals(piece));
             const double value =
@@ -118,7 +116,7 @@ void readPenetration(std::vector<std::string>& lines, const std::vector<std::uin
                          Where{"penetration value", Where::kFamily, family}, number);
             penetration.sFamilies.push_back(std::move(family));
             penetration.fValues.push_back(value);
-        }
+        });
     };
     readTable(
         lines, kinds, kSetPenetration,
@@ -131,7 +129,7 @@ void readPenetration(std::vector<std::string>& lines, const std::vector<std::uin
 void readAccuracy(std::vector<std::string>& lines, const std::vector<std::uint8_t>& kinds,
                   AccuracySet& accuracy) {
     const auto readLine = [&](std::string_view line, std::size_t number) {
-        for (std::string_view piece : pieces(line)) {
+        eachPiece(line, [&](std::string_view piece) {
             // Only the lower-case word marks a damage part.
             const bool damage = piece.find("damage") != std::string_view::npos;
             const auto equalsSigns = std::count(piece.begin(), piece.end(), '=');
@@ -147,10 +145,10 @@ void readAccuracy(std::vector<std::string>& lines, const std::vector<std::uint8_
                 accuracy.iAlwaysDamage.back() = toInt16(
                     cleanToken(afterEquals(familyField)),
                     Where{"accuracy damage", Where::kFamily, accuracy.sFamilies.back()}, number);
-                continue;
+                return;
             }
             if (equalsSigns == 0) {
-                continue;
+                return;
             }
             std::string family = cleanToken(beforeEquals(familyField));
             const double value = toNumber(cleanToken(afterEquals(familyField)),
@@ -168,7 +166,7 @@ void readAccuracy(std::vector<std::string>& lines, const std::vector<std::uint8_
             accuracy.sFamilies.push_back(std::move(family));
             accuracy.fValues.push_back(value);
             accuracy.iAlwaysDamage.push_back(always);
-        }
+        });
     };
     readTable(
         lines, kinds, kSetAccuracy,

@@ -1,6 +1,7 @@
 #include "text_tokens.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace wepn {
 namespace {
@@ -30,29 +31,42 @@ std::optional<std::string_view> part(std::string_view text, char separator, std:
 
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
-            continue;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const auto next = [end](const char* from, char c) {
+        const void* found = from < end ? std::memchr(from, c, std::size_t(end - from)) : nullptr;
+        return found ? static_cast<const char*>(found) : end;
+    };
+    const char* start = begin;
+    const char* cr = next(start, '\r');
+    const char* lf = next(start, '\n');
+    while (start < end) {
+        const char* stop = std::min(cr, lf);
+        lines.emplace_back(start, std::size_t(stop - start));
+        if (stop == end) {
+            break;
         }
-        lines.push_back(text.substr(start, i - start));
-        i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-        start = i;
-    }
-    if (start < text.size()) {
-        lines.push_back(text.substr(start));
+        start = stop + ((stop == cr && stop + 1 == lf) ? 2 : 1);
+        if (cr < start) {
+            cr = next(start, '\r');
+        }
+        if (lf < start) {
+            lf = next(start, '\n');
+        }
     }
     return lines;
 }
 
-std::string toLowerLatin1(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        c = static_cast<char>(lowerLatin1(static_cast<unsigned char>(c)));
+void toLowerLatin1(std::string_view text, std::string& lower) {
+    lower.resize(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        lower[i] = static_cast<char>(lowerLatin1(static_cast<unsigned char>(text[i])));
     }
+}
+
+std::string toLowerLatin1(std::string_view text) {
+    std::string lower;
+    toLowerLatin1(text, lower);
     return lower;
 }
 

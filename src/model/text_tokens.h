@@ -15,6 +15,8 @@ std::vector<std::string_view> splitLines(std::string_view text);
 bool containsIgnoringCase(std::string_view text, std::string_view word);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 std::string toLowerLatin1(std::string_view text);
+/// The same into a buffer that is reused between calls.
+void toLowerLatin1(std::string_view text, std::string& lower);
 
 /// Part k of the text split at every comma (empty parts count), if it exists.
 std::optional<std::string_view> commaToken(std::string_view text, std::size_t k);
