@@ -1,0 +1,80 @@
+// Opening a weapon in the editor window: the model's load plus presenting it
+// in every field and list, drawn off screen.
+
+#include "family_list.h"
+#include "message_sink.h"
+#include "wepn_editor_main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class DiscardingSink : public wepn::MessageSink {
+  public:
+    void show(const QString&) override {}
+};
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// With `paint`, every open is followed by drawing the whole window into a
+// pixmap, as the screen would show it.
+void openAndPresent(benchmark::State& state, bool paint) {
+    const QString data = QStringLiteral(WEPN_EXAMPLES_DIR);
+    const QByteArray familyBytes = readAll(data + QStringLiteral("/Scripts/familylist.lua"));
+    const wepn::FamilyRows families = wepn::readFamilyList(
+        std::string_view(familyBytes.constData(), static_cast<std::size_t>(familyBytes.size())));
+    const QStringList fireNames = QDir(data + QStringLiteral("/Scripts/Weaponfire"))
+                                      .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // Two weapons in turn, so every open changes what the fields show.
+    const QString paths[] = {data + QStringLiteral("/Weapon/ion_lance.wepn"),
+                             data + QStringLiteral("/Weapon/autocannon_turret.wepn")};
+    const QByteArray scripts[] = {readAll(paths[0]), readAll(paths[1])};
+
+    DiscardingSink messages;
+    wepn::WepnEditor_Main window(&messages);
+    window.show();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const bool opened = window.openFile(paths[i % 2], scripts[i % 2], families, fireNames);
+        benchmark::DoNotOptimize(opened);
+        if (!opened) {
+            state.SkipWithError("the sample weapon did not load");
+            break;
+        }
+        if (paint) {
+            benchmark::DoNotOptimize(window.grab());
+        }
+        ++i;
+    }
+}
+
+void BM_OpenAndPresentWeapon(benchmark::State& state) {
+    openAndPresent(state, false);
+}
+void BM_OpenPresentAndPaintWeapon(benchmark::State& state) {
+    openAndPresent(state, true);
+}
+BENCHMARK(BM_OpenAndPresentWeapon)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenPresentAndPaintWeapon)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

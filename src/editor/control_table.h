@@ -1,0 +1,49 @@
+#pragma once
+
+#include <span>
+
+namespace wepn {
+
+/// The kinds of control the main window is built from.
+enum class WidgetKind {
+    Label,           ///< static text; a row holding only a label is a heading
+    TextBox,         ///< single-line text field
+    ReadOnlyTextBox, ///< text field the user can select and copy but not change
+    PickCombo,       ///< drop-down list: the user can only pick a row
+    EditableCombo,   ///< drop-down whose text the user can also type
+    List,            ///< box of rows, one selectable
+    Button,
+    CheckBox,
+};
+
+enum class ListTextColour { None, Red, Yellow };
+
+/// One of the six frames, in the column it stands in (0 left, 1 middle, 2 right).
+struct FrameSpec {
+    const char* name;
+    const char* caption;
+    int column;
+};
+
+/// One control of the main window. Controls with the same frame and row stand
+/// side by side; `tab` is the control's place in the tab order (0: no focus).
+struct ControlSpec {
+    int frame;
+    int row;
+    WidgetKind kind;
+    const char* name;
+    const char* caption; ///< label, button or check box caption
+    const char* tooltip; ///< empty: none
+    const char* text;    ///< initial text of a text box
+    std::span<const char* const> rows;
+    bool enabled;
+    int tab;
+    ListTextColour listColour = ListTextColour::None;
+};
+
+/// The frames in the order they are stacked within their columns.
+std::span<const FrameSpec> frameSpecs();
+/// Every control, frame by frame and row by row from the top.
+std::span<const ControlSpec> controlSpecs();
+
+} // namespace wepn

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace wepn {
+
+/// Where the window sends the texts of its message boxes. The application
+/// shows each in a modal box; tests record them.
+class MessageSink {
+  public:
+    virtual ~MessageSink() = default;
+    /// Shows `text` and returns when the user has acknowledged it.
+    virtual void show(const QString& text) = 0;
+};
+
+} // namespace wepn

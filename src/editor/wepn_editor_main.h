@@ -1,0 +1,73 @@
+#pragma once
+
+#include "controls.h"
+#include "family_list.h"
+#include "file_writer.h"
+#include "weapon.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+class QAction;
+
+namespace wepn {
+
+class FamilyEditor;
+class MessageSink;
+class ResultsEditor;
+class WindowMenus;
+struct LoadOutcome;
+
+/// The editor's one window: shows a weapon state in six frames, edits it and
+/// collects it back for saving. File dialogs, settings and reading files are
+/// the application's; it hands the bytes in and connects the menu actions.
+class WepnEditor_Main : public QMainWindow {
+    Q_OBJECT
+  public:
+    /// `messages` receives every message box text; without one the window
+    /// shows modal message boxes itself. The sink must outlive the window.
+    explicit WepnEditor_Main(MessageSink* messages = nullptr, QWidget* parent = nullptr);
+    ~WepnEditor_Main() override;
+
+    QAction* openAction() const;
+    QAction* saveAsAction() const;
+    QAction* exitAction() const;
+    QAction* decompiledDataAction() const;
+
+    /// Loads a weapon script over the current state and shows it, with the
+    /// family rows and weapon-fire names read for this Open. On failure shows
+    /// a message naming the file, line and reason, changes nothing and
+    /// returns false.
+    bool openFile(const QString& nativePath, const QByteArray& bytes, const FamilyRows& familyRows,
+                  const QStringList& weaponFireNames);
+
+    /// Collects the window and writes the whole weapon to `nativePath`, then
+    /// reports success or failure in a message. Nothing is written when a
+    /// field does not convert.
+    bool saveFile(const QString& nativePath);
+
+    /// Replaces the step that puts the written bytes on disk.
+    void setFileWriter(FileWriter writer);
+
+    /// The path of the file last opened or saved; empty before the first.
+    QString filePath() const { return m_filePath; }
+    const WeaponState& state() const { return m_state; }
+
+  private:
+    void present(const LoadOutcome& outcome, const QStringList& weaponFireNames);
+    void updateBurstShots();
+    void showSaveFailure(const QString& detail);
+
+    std::unique_ptr<MessageSink> m_ownMessages;
+    MessageSink* m_messages;
+    Controls m_controls;
+    std::unique_ptr<WindowMenus> m_menus;
+    WeaponState m_state;
+    QString m_filePath;
+    FileWriter m_writer;
+    ResultsEditor* m_results = nullptr;
+    FamilyEditor* m_families = nullptr;
+};
+
+} // namespace wepn

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "message_sink.h"
+#include "wepn_editor_main.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace wepn {
+
+/// Keeps the texts instead of showing message boxes.
+class RecordingSink : public MessageSink {
+  public:
+    void show(const QString& text) override { texts << text; }
+    QStringList texts;
+};
+
+/// A fresh window with its messages recorded, and the sample data at hand.
+class EditorTest : public ::testing::Test {
+  protected:
+    EditorTest();
+
+    template <class T> T* find(const char* name) {
+        T* widget = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QString text(const char* lineEditName);
+
+    static QByteArray sampleBytes(const QString& weaponFile);
+    static FamilyRows sampleFamilies();
+    static QStringList sampleFireNames();
+    static QString samplePath(const QString& weaponFile);
+
+    /// Opens a sample weapon; the test fails when the load does.
+    void openSample(const QString& weaponFile);
+    /// Opens script text given here, with the sample family list.
+    bool openScript(const QByteArray& script, const QString& path = QStringLiteral("test.wepn"));
+
+    /// Selects row `row` of a list as a mouse click does.
+    void clickRow(const char* list, int row);
+    void click(const char* button);
+    void retype(const char* lineEdit, const QString& text);
+
+    RecordingSink messages;
+    WepnEditor_Main window{&messages};
+};
+
+/// A script with every statement, its fire type and weapon type given.
+QByteArray scriptWith(const char* weaponType, const char* fireType);
+
+} // namespace wepn

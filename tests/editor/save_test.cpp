@@ -1,0 +1,107 @@
+#include "editor_fixture.h"
+#include "script_writer.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+namespace wepn {
+namespace {
+
+const QString kSaveFailed = QStringLiteral(
+    "Save failed, please inform Brenn and post your *.wepn file in the Korvex thread.");
+
+class SaveTest : public EditorTest {
+  protected:
+    void SetUp() override {
+        window.setFileWriter([this](const QString& path, const QByteArray& bytes) {
+            writes.emplace_back(path, bytes);
+            return failure;
+        });
+        ASSERT_TRUE(openScript(scriptWith("AnimatedTurret", "Bullet"), "C:\\Data\\Weapon\\a.wepn"));
+    }
+
+    std::vector<std::pair<QString, QByteArray>> writes;
+    std::optional<QString> failure;
+};
+
+TEST_F(SaveTest, SavedScriptReadsBackAsTheEditedWeapon) {
+    retype("Value(4)", QStringLiteral(" 12.5 "));
+    retype("Value(8)", QStringLiteral("3.5"));
+    retype("txtDownRot", QStringLiteral("-.5"));
+    find<QComboBox>("cboCheckLOF")->setCurrentIndex(1);
+    find<QComboBox>("cboWeaponEffects")->setEditText(QStringLiteral("not_listed"));
+    ASSERT_TRUE(window.saveFile(QStringLiteral("C:\\Data\\Weapon\\b.wepn")));
+
+    const VyrWeapon& saved = window.state().CurrentWeapon;
+    EXPECT_EQ(saved.fWeaponFireRange, 12.5);
+    EXPECT_EQ(saved.iMaxEffectsSpawned, 4);
+    EXPECT_EQ(saved.iCheckLineOfFire, 1);
+    EXPECT_EQ(saved.sWeaponFireName, "not_listed");
+    EXPECT_EQ(window.state().fDownRot, -0.5);
+    ASSERT_EQ(writes.size(), 1u);
+    EXPECT_EQ(writes[0].first, QStringLiteral("C:\\Data\\Weapon\\b.wepn"));
+    const Expected<std::string, WriteError> expected = writeWeaponScript(window.state());
+    ASSERT_TRUE(expected.ok());
+    EXPECT_EQ(writes[0].second.toStdString(), *expected);
+    EXPECT_EQ(messages.texts.last(),
+              QStringLiteral("Successfully saved to 'C:\\Data\\Weapon\\b.wepn'"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - b.wepn"));
+
+    // A second window opening what was written shows the same weapon.
+    RecordingSink otherMessages;
+    WepnEditor_Main other(&otherMessages);
+    ASSERT_TRUE(other.openFile("b.wepn", writes[0].second, sampleFamilies(), sampleFireNames()));
+    WeaponState reread = other.state();
+    reread.strLines = window.state().strLines;
+    EXPECT_EQ(reread, window.state());
+}
+
+TEST_F(SaveTest, FieldThatDoesNotConvertFailsTheSaveAndWritesNothing) {
+    const std::tuple<const char*, QString, QString> cases[] = {
+        {"Value(4)", "", "Firing Range: '' is not a number."},
+        {"txtUpRot", "1,5", "Up Rotation: '1,5' is not a number."},
+        {"Value(8)", "40000", "Max Effects Spawned: '40000' is not a number from -32768 to 32767."},
+        {"cboWeaponEffects", QStringLiteral("fx\u20ac"),
+         QStringLiteral("Weapon Effects File: 'fx\u20ac' holds characters that cannot be stored in "
+                        "the file.")},
+    };
+    const WeaponState before = window.state();
+    for (const auto& [field, value, line] : cases) {
+        messages.texts.clear();
+        QWidget* w = find<QWidget>(field);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            combo->setEditText(value);
+        } else {
+            qobject_cast<QLineEdit*>(w)->setText(value);
+        }
+        EXPECT_FALSE(window.saveFile(QStringLiteral("out.wepn"))) << field;
+        EXPECT_EQ(messages.texts, QStringList{kSaveFailed + "\n" + line}) << field;
+        EXPECT_TRUE(writes.empty()) << field;
+        EXPECT_EQ(window.state(), before) << field;
+        openScript(scriptWith("AnimatedTurret", "Bullet"));
+    }
+}
+
+TEST_F(SaveTest, WriteFailureIsReported) {
+    failure = QStringLiteral("No space left on device");
+    EXPECT_FALSE(window.saveFile(QStringLiteral("/full/disk/c.wepn")));
+    EXPECT_EQ(messages.texts, QStringList{kSaveFailed + "\nNo space left on device"});
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - c.wepn"));
+}
+
+TEST(FileWriter, ReplacesTheWholeFileOrReportsWhy) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("w.wepn"));
+    EXPECT_EQ(writeFileReplacing(path, "old and longer"), std::nullopt);
+    EXPECT_EQ(writeFileReplacing(path, "new\r\n"), std::nullopt);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("new\r\n"));
+    EXPECT_NE(writeFileReplacing(dir.filePath(QStringLiteral("missing/w.wepn")), "x"),
+              std::nullopt);
+}
+
+} // namespace
+} // namespace wepn
