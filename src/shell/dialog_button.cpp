@@ -1,0 +1,16 @@
+#include "dialog_button.h"
+
+#include <QPushButton>
+
+namespace wepn {
+
+QPushButton* makeDialogButton(QWidget* parent, const char* name, const char* caption,
+                              const QRect& rect) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace wepn

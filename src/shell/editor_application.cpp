@@ -1,0 +1,36 @@
+#include "editor_application.h"
+
+#include "editor_shell.h"
+#include "wepn_editor_main.h"
+
+#include <QFileInfo>
+
+namespace wepn {
+
+EditorApplication::EditorApplication(MessageSink* messages)
+    : m_window(std::make_unique<WepnEditor_Main>(messages)),
+      m_shell(std::make_unique<EditorShell>(*m_window, messages)) {}
+
+EditorApplication::~EditorApplication() {
+    // The shell watches the window, so it goes first.
+    m_shell.reset();
+}
+
+QString EditorApplication::weaponArgument(const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (argument.endsWith(QStringLiteral(".wepn"), Qt::CaseInsensitive)) {
+            return QFileInfo(argument).absoluteFilePath();
+        }
+    }
+    return {};
+}
+
+void EditorApplication::start(const QStringList& arguments) {
+    m_window->show();
+    const QString weapon = weaponArgument(arguments);
+    if (!weapon.isEmpty()) {
+        m_shell->openFromCommandLine(weapon);
+    }
+}
+
+} // namespace wepn

@@ -1,0 +1,150 @@
+#include "editor_shell.h"
+
+#include "decompiled_data_setting.h"
+#include "directory_listing.h"
+#include "file_io.h"
+#include "frm_decompiled_data_dir.h"
+#include "frm_open.h"
+#include "frm_save.h"
+#include "latin1_text.h"
+#include "load.h"
+#include "message_box_sink.h"
+#include "path_text.h"
+#include "wepn_editor_main.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace wepn {
+namespace {
+
+QString withReason(const QString& text, const std::string& reason) {
+    return text + QLatin1Char('\n') + fromFileBytes(reason);
+}
+
+} // namespace
+
+EditorShell::EditorShell(WepnEditor_Main& window, MessageSink* messages)
+    : m_window(window), m_dialogMessages(messages) {
+    if (messages == nullptr) {
+        m_ownMessages = std::make_unique<MessageBoxSink>(&window);
+        messages = m_ownMessages.get();
+    }
+    m_messages = messages;
+    m_paths = DataPaths::derivedFrom(DecompiledDataSetting().read());
+    m_frmOpen = std::make_unique<FrmOpen>(&m_window, m_fso);
+
+    connect(m_window.openAction(), &QAction::triggered, this, &EditorShell::Open_Click);
+    connect(m_window.saveAsAction(), &QAction::triggered, this, &EditorShell::Save_Click);
+    connect(m_window.exitAction(), &QAction::triggered, &m_window, &QWidget::close);
+    connect(m_window.decompiledDataAction(), &QAction::triggered, this,
+            &EditorShell::DecompiledData_Click);
+    connect(m_frmOpen.get(), &FrmOpen::openChosen, this, &EditorShell::openChosen);
+    m_window.installEventFilter(this);
+}
+
+EditorShell::~EditorShell() = default;
+
+bool EditorShell::eventFilter(QObject* watched, QEvent* event) {
+    // Closing the main window ends the program at once, dialogs and all.
+    if (watched == &m_window && event->type() == QEvent::Close) {
+        for (QWidget* dialog :
+             {static_cast<QWidget*>(m_frmOpen.get()), static_cast<QWidget*>(m_frmSave.get()),
+              static_cast<QWidget*>(m_frmDataDir.get())}) {
+            if (dialog != nullptr) {
+                dialog->hide();
+            }
+        }
+        QCoreApplication::quit();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+std::optional<EditorShell::OpenPreparation> EditorShell::prepareOpen() {
+    if (!m_fso.FolderExists(toFileBytes(m_paths.strWFDir))) {
+        m_messages->show(QStringLiteral("The folder '%1' does not exist.").arg(m_paths.strWFDir));
+        return std::nullopt;
+    }
+    if (!m_fso.FileExists(toFileBytes(m_paths.strFLFile))) {
+        m_messages->show(QStringLiteral("The file '%1' does not exist.").arg(m_paths.strFLFile));
+        return std::nullopt;
+    }
+    const ReadResult familyList = readFileBytes(toFileBytes(m_paths.strFLFile), kMaxScriptBytes);
+    if (!familyList.ok()) {
+        // The file was there a moment ago; it vanished or cannot be read.
+        m_messages->show(QStringLiteral("Please locate your 'familylist.lua' file before opening"
+                                        " a weapon for modification."));
+        return std::nullopt;
+    }
+    OpenPreparation preparation;
+    preparation.familyRows = readFamilyList(familyList.bytes);
+    for (const std::string& name :
+         weaponFireNames(toFileBytes(m_paths.strWFDir + QLatin1Char('\\')))) {
+        preparation.weaponFireNames << fromLatin1(name);
+    }
+    m_frmOpen->setInitDir(m_paths.strWEPNDir);
+    return preparation;
+}
+
+void EditorShell::Open_Click() {
+    std::optional<OpenPreparation> preparation = prepareOpen();
+    if (!preparation) {
+        return;
+    }
+    m_preparation = std::move(preparation);
+    m_frmOpen->showOpen();
+}
+
+void EditorShell::openFromCommandLine(const QString& nativePath) {
+    m_preparation = prepareOpen();
+    if (m_preparation) {
+        openChosen(nativePath);
+    }
+}
+
+void EditorShell::openChosen(const QString& windowsPath) {
+    if (!m_preparation) {
+        return;
+    }
+    const QString nativePath = nativePathOf(windowsPath);
+    const ReadResult read = readFileBytes(toFileBytes(windowsPath), kMaxScriptBytes);
+    if (!read.ok()) {
+        m_messages->show(
+            withReason(QStringLiteral("Could not read '%1'.").arg(nativePath), *read.error));
+        return;
+    }
+    const QByteArray bytes(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
+    m_window.openFile(nativePath, bytes, m_preparation->familyRows, m_preparation->weaponFireNames);
+}
+
+void EditorShell::Save_Click() {
+    if (!m_frmSave) {
+        m_frmSave = std::make_unique<FrmSave>(&m_window, m_fso);
+        connect(m_frmSave.get(), &FrmSave::saveChosen, this, &EditorShell::saveChosen);
+    }
+    const std::string current = toFileBytes(m_window.filePath());
+    m_frmSave->setFileName(fromFileBytes(m_fso.GetFileName(current, "\\")));
+    m_frmSave->setInitDir(m_frmOpen->initDir());
+    m_frmSave->showSave();
+}
+
+void EditorShell::saveChosen(const QString& windowsPath) {
+    m_window.saveFile(nativePathOf(windowsPath));
+}
+
+void EditorShell::DecompiledData_Click() {
+    m_frmDataDir = std::make_unique<FrmDecompiledDataDir>(&m_window, m_fso, m_dialogMessages,
+                                                          m_paths.strDataDir);
+    connect(m_frmDataDir.get(), &FrmDecompiledDataDir::confirmed, this,
+            &EditorShell::dataDirectoryConfirmed);
+    m_frmDataDir->showDialog();
+}
+
+void EditorShell::dataDirectoryConfirmed(const QString& directory) {
+    // The derived paths keep their start-up values until the next start.
+    m_paths.strDataDir = directory;
+    DecompiledDataSetting().write(directory);
+}
+
+} // namespace wepn

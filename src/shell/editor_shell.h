@@ -1,0 +1,74 @@
+#pragma once
+
+#include "custom_fso.h"
+#include "data_paths.h"
+#include "family_list.h"
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+namespace wepn {
+
+class FrmDecompiledDataDir;
+class FrmOpen;
+class FrmSave;
+class MessageSink;
+class WepnEditor_Main;
+
+// The application around the editor window: the data directory and its
+// derived paths, the File and Settings commands, and the three dialogs.
+class EditorShell : public QObject {
+    Q_OBJECT
+  public:
+    // Reads the data directory from the settings and derives the paths (no
+    // path is tested yet), creates the open dialog hidden and connects the
+    // window's menu commands. `messages` receives the shell's and the
+    // dialogs' message texts; without one they go to message boxes.
+    explicit EditorShell(WepnEditor_Main& window, MessageSink* messages = nullptr);
+    ~EditorShell() override;
+
+    // Opens a weapon script named on the command line (a native path) just as
+    // File > Open would, with the same checks, family list and messages.
+    void openFromCommandLine(const QString& nativePath);
+
+    const DataPaths& paths() const { return m_paths; }
+    FrmOpen* frmOpen() const { return m_frmOpen.get(); }
+    // Null until Save As is first chosen.
+    FrmSave* frmSave() const { return m_frmSave.get(); }
+    // Null until the data-directory dialog is first opened.
+    FrmDecompiledDataDir* frmDecompiledDataDir() const { return m_frmDataDir.get(); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // What File > Open reads before the file is chosen. It reaches the window
+    // only with a successful load, so a cancelled Open changes nothing there.
+    struct OpenPreparation {
+        FamilyRows familyRows;
+        QStringList weaponFireNames;
+    };
+
+    void Open_Click();
+    void Save_Click();
+    void DecompiledData_Click();
+    std::optional<OpenPreparation> prepareOpen();
+    void openChosen(const QString& windowsPath);
+    void saveChosen(const QString& windowsPath);
+    void dataDirectoryConfirmed(const QString& directory);
+
+    WepnEditor_Main& m_window;
+    std::unique_ptr<MessageSink> m_ownMessages;
+    MessageSink* m_dialogMessages;
+    MessageSink* m_messages;
+    CustomFSO m_fso;
+    DataPaths m_paths;
+    std::optional<OpenPreparation> m_preparation;
+    std::unique_ptr<FrmOpen> m_frmOpen;
+    std::unique_ptr<FrmSave> m_frmSave;
+    std::unique_ptr<FrmDecompiledDataDir> m_frmDataDir;
+};
+
+} // namespace wepn

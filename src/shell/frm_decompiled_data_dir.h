@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace wepn {
+
+class CustomFSO;
+class MessageSink;
+
+// The data-directory dialog. It accepts only a directory that exists; closing
+// it by its close control is the only way to cancel. The main window is
+// disabled while it is shown.
+class FrmDecompiledDataDir : public QWidget {
+    Q_OBJECT
+  public:
+    // `messages` receives the refusal text; without one the dialog shows a
+    // message box itself. Starts with `dataDir`, or the default directory when
+    // `dataDir` does not exist.
+    FrmDecompiledDataDir(QWidget* mainWindow, const CustomFSO& fso, MessageSink* messages,
+                         const QString& dataDir);
+    ~FrmDecompiledDataDir() override;
+
+    // Disables the main window and shows the dialog without blocking.
+    void showDialog();
+
+  signals:
+    // OK was pressed on an existing directory, exactly as typed.
+    void confirmed(const QString& directory);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void cmdOK_Click();
+
+    QWidget* m_mainWindow;
+    const CustomFSO& m_fso;
+    std::unique_ptr<MessageSink> m_ownMessages;
+    MessageSink* m_messages;
+    QLineEdit* m_txtDataDir;
+    QLabel* m_lblInstructions;
+    QPushButton* m_cmdOK;
+};
+
+} // namespace wepn

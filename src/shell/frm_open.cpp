@@ -1,0 +1,69 @@
+#include "frm_open.h"
+
+#include "dialog_button.h"
+#include "directory_browser.h"
+#include "directory_tree.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace wepn {
+FrmOpen::FrmOpen(QWidget* mainWindow, const CustomFSO& fso)
+    // No parent: a disabled main window would disable its child windows too.
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      m_mainWindow(mainWindow), m_fso(fso),
+      m_browser(new DirectoryBrowser(this, twipsRect(120, 120, 3735, 315),
+                                     twipsRect(120, 480, 3735, 2790),
+                                     twipsRect(3960, 120, 2535, 2595))),
+      m_cmdOpen(makeDialogButton(this, "cmdOpen", "Open", twipsRect(3960, 2760, 1215, 495))),
+      m_cmdCancel(makeDialogButton(this, "cmdCancel", "Cancel", twipsRect(5280, 2760, 1215, 495))) {
+    setObjectName(QStringLiteral("frmOpen"));
+    setWindowTitle(QStringLiteral("Open"));
+    setFixedSize(twipsSize(6600, 3375));
+    setTabOrder(m_browser->drive(), m_browser->directory());
+    setTabOrder(m_browser->directory(), m_browser->files());
+    setTabOrder(m_browser->files(), m_cmdOpen);
+    setTabOrder(m_cmdOpen, m_cmdCancel);
+
+    connect(m_cmdOpen, &QPushButton::clicked, this, &FrmOpen::cmdOpen_Click);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &FrmOpen::cmdCancel_Click);
+}
+
+void FrmOpen::showOpen() {
+    m_browser->setPath(directory_tree::nearestExistingDirectory(m_initDir, m_fso));
+    m_mainWindow->setEnabled(false);
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmOpen::cmdOpen_Click() {
+    QListWidgetItem* row = m_browser->files()->currentItem();
+    if (row == nullptr || !row->isSelected()) {
+        cmdCancel_Click();
+        return;
+    }
+    m_fileName = m_browser->path() + QLatin1Char('\\') + row->text();
+    finish();
+    emit openChosen(m_fileName);
+}
+
+void FrmOpen::cmdCancel_Click() {
+    m_fileName.clear();
+    finish();
+}
+
+void FrmOpen::finish() {
+    m_mainWindow->setEnabled(true);
+    hide();
+}
+
+void FrmOpen::closeEvent(QCloseEvent* event) {
+    m_mainWindow->setEnabled(true);
+    QWidget::closeEvent(event);
+}
+
+} // namespace wepn

@@ -1,0 +1,84 @@
+#include "frm_save.h"
+
+#include "dialog_button.h"
+#include "directory_browser.h"
+#include "directory_tree.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace wepn {
+
+FrmSave::FrmSave(QWidget* mainWindow, const CustomFSO& fso)
+    // No parent: a disabled main window would disable its child windows too.
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      m_mainWindow(mainWindow), m_fso(fso),
+      m_browser(new DirectoryBrowser(this, twipsRect(120, 120, 3735, 315),
+                                     twipsRect(120, 480, 3735, 2790),
+                                     twipsRect(3960, 120, 2535, 2205))),
+      m_cmdSave(makeDialogButton(this, "cmdSave", "Save", twipsRect(3960, 2760, 1215, 495))),
+      m_cmdCancel(makeDialogButton(this, "cmdCancel", "Cancel", twipsRect(5280, 2760, 1215, 495))),
+      m_txtFilename(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("frmSave"));
+    setWindowTitle(QStringLiteral("Save"));
+    setFixedSize(twipsSize(6600, 3375));
+    m_txtFilename->setObjectName(QStringLiteral("txtFilename"));
+    m_txtFilename->setGeometry(twipsRect(3960, 2400, 2535, 285));
+    setTabOrder(m_browser->drive(), m_browser->directory());
+    setTabOrder(m_browser->directory(), m_cmdSave);
+    setTabOrder(m_cmdSave, m_cmdCancel);
+    setTabOrder(m_cmdCancel, m_browser->files());
+    setTabOrder(m_browser->files(), m_txtFilename);
+
+    connect(m_cmdSave, &QPushButton::clicked, this, &FrmSave::cmdSave_Click);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &FrmSave::cmdCancel_Click);
+    connect(m_browser->files(), &QListWidget::itemClicked, this, &FrmSave::lstFiles_Click);
+    connect(m_browser->files(), &QListWidget::currentItemChanged, this, &FrmSave::lstFiles_Click);
+}
+
+void FrmSave::showSave() {
+    m_browser->setPath(directory_tree::nearestExistingDirectory(m_initDir, m_fso));
+    m_txtFilename->setText(m_fileName);
+    m_mainWindow->setEnabled(false);
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmSave::lstFiles_Click(QListWidgetItem* item) {
+    if (item != nullptr) {
+        m_txtFilename->setText(item->text());
+    }
+}
+
+void FrmSave::cmdSave_Click() {
+    const QString name = m_txtFilename->text();
+    if (name.isEmpty()) {
+        cmdCancel_Click();
+        return;
+    }
+    m_fileName = m_browser->path() + QLatin1Char('\\') + name;
+    finish();
+    emit saveChosen(m_fileName);
+}
+
+void FrmSave::cmdCancel_Click() {
+    m_fileName.clear();
+    finish();
+}
+
+void FrmSave::finish() {
+    m_mainWindow->setEnabled(true);
+    hide();
+}
+
+void FrmSave::closeEvent(QCloseEvent* event) {
+    m_mainWindow->setEnabled(true);
+    QWidget::closeEvent(event);
+}
+
+} // namespace wepn

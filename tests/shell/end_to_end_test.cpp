@@ -1,0 +1,69 @@
+// Runs the installed-form program itself: off screen through Qt's VNC platform,
+// which is also how the test delivers keys to it, with a settings store of
+// its own and a sample weapon on its command line.
+#include "rfb_client.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace wepn {
+namespace {
+
+constexpr int kStartTimeoutMs = 30000;
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+TEST(EndToEnd, OpensTheCommandLineWeaponAndQuitsOnCtrlQ) {
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    const QString settingsFile = config.filePath(QStringLiteral("Vyrdesk.ini"));
+    const QByteArray settings = "[Directories]\nDecompiled_Data=" WEPN_EXAMPLES_DIR "\n";
+    {
+        QFile file(settingsFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+    }
+
+    const quint16 port = freePort();
+    QProcess editor;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+               QStringLiteral("vnc:size=1024x768:port=%1").arg(port));
+    editor.setProcessEnvironment(env);
+    editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    editor.start(QStringLiteral(WEPN_EDITOR_EXECUTABLE),
+                 {QStringLiteral(WEPN_EXAMPLES_DIR "/Weapon/ion_lance.wepn")});
+    ASSERT_TRUE(editor.waitForStarted(kStartTimeoutMs));
+
+    // The program answers only once its event loop runs, after the command-line
+    // weapon was opened; a failed load would leave a message box in front, and
+    // the message box would take Ctrl+Q instead of the main window.
+    RfbClient screen;
+    ASSERT_TRUE(screen.connectTo(port, kStartTimeoutMs)) << "no VNC server on port " << port;
+    ASSERT_TRUE(screen.waitForFirstFrame(kStartTimeoutMs));
+    screen.pressWithControl('q');
+
+    const bool finished = editor.waitForFinished(kStartTimeoutMs);
+    if (!finished) {
+        editor.kill();
+        editor.waitForFinished();
+    }
+    ASSERT_TRUE(finished) << "Ctrl+Q did not end the program";
+    EXPECT_EQ(editor.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(editor.exitCode(), 0);
+
+    QFile file(settingsFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), settings) << "the program wrote no settings";
+}
+
+} // namespace
+} // namespace wepn

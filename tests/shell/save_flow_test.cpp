@@ -1,0 +1,95 @@
+#include "directory_browser.h"
+#include "editor_shell.h"
+#include "frm_save.h"
+#include "shell_fixture.h"
+#include "wepn_editor_main.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace wepn {
+namespace {
+
+class SaveFlowTest : public ShellTest {
+  protected:
+    FrmSave* save() { return shell().frmSave(); }
+    QLineEdit* nameField() { return save()->findChild<QLineEdit*>(QStringLiteral("txtFilename")); }
+    void click(const char* name) {
+        QTest::mouseClick(save()->findChild<QPushButton*>(QString::fromLatin1(name)),
+                          Qt::LeftButton);
+    }
+    // Opens a weapon kept outside the weapon directory, from the command line.
+    void openElsewhere() {
+        QFile::copy(native("Data/Weapon/ion_lance.wepn"), native("elsewhere/gun.wepn"));
+        app().start({native("elsewhere/gun.wepn")});
+        ASSERT_EQ(window().filePath(), native("elsewhere/gun.wepn"));
+    }
+};
+
+TEST_F(SaveFlowTest, ProposesTheCurrentNameInTheWeaponDirectoryOfTheLastOpen) {
+    QDir().mkpath(native("elsewhere"));
+    startOnSampleData();
+    openElsewhere();
+    triggerSaveAs();
+    EXPECT_EQ(nameField()->text(), QStringLiteral("gun.wepn"));
+    EXPECT_EQ(save()->browser()->path(), dataDir() + QStringLiteral("\\Weapon"));
+    EXPECT_FALSE(window().isEnabled()) << "the main window is disabled while the dialog shows";
+}
+
+TEST_F(SaveFlowTest, SavesANameWithoutExtensionAsTyped) {
+    QDir().mkpath(native("elsewhere"));
+    startOnSampleData();
+    openElsewhere();
+    triggerSaveAs();
+    nameField()->clear();
+    QTest::keyClicks(nameField(), QStringLiteral("newgun"));
+    click("cmdSave");
+    EXPECT_TRUE(QFileInfo::exists(native("Data/Weapon/newgun"))) << "no extension is added";
+    EXPECT_EQ(save()->fileName(), dataDir() + QStringLiteral("\\Weapon\\newgun"));
+    EXPECT_EQ(window().filePath(), native("Data/Weapon/newgun"));
+    EXPECT_TRUE(window().isEnabled());
+    EXPECT_FALSE(save()->isVisible());
+}
+
+TEST_F(SaveFlowTest, ClickingAListedNameReplacesTheTypedOne) {
+    QDir().mkpath(native("elsewhere"));
+    startOnSampleData();
+    openElsewhere();
+    triggerSaveAs();
+    clickRow(save()->browser()->files(), QStringLiteral("rail_driver.wepn"));
+    EXPECT_EQ(nameField()->text(), QStringLiteral("rail_driver.wepn"));
+}
+
+TEST_F(SaveFlowTest, CancelEmptyNameAndCloseSaveNothing) {
+    QDir().mkpath(native("elsewhere"));
+    startOnSampleData();
+    openElsewhere();
+    const QByteArray before = [&] {
+        QFile file(native("elsewhere/gun.wepn"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    for (const char* how : {"cmdCancel", "empty name", "close"}) {
+        triggerSaveAs();
+        if (QLatin1String(how) == QLatin1String("close")) {
+            save()->close();
+        } else {
+            if (QLatin1String(how) == QLatin1String("empty name")) {
+                nameField()->clear();
+            }
+            click(QLatin1String(how) == QLatin1String("cmdCancel") ? "cmdCancel" : "cmdSave");
+        }
+        EXPECT_TRUE(window().isEnabled()) << how;
+        EXPECT_FALSE(save()->isVisible()) << how;
+        EXPECT_EQ(window().filePath(), native("elsewhere/gun.wepn")) << how;
+    }
+    EXPECT_EQ(messages.texts, QStringList()) << "no save was reported";
+    QFile file(native("elsewhere/gun.wepn"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+}
+
+} // namespace
+} // namespace wepn

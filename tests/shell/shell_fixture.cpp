@@ -1,0 +1,117 @@
+#include "shell_fixture.h"
+
+#include "directory_browser.h"
+#include "editor_shell.h"
+#include "frm_open.h"
+#include "path_mapping.h"
+#include "path_text.h"
+#include "wepn_editor_main.h"
+
+#include <QAction>
+#include <QFile>
+#include <QListWidget>
+#include <QSettings>
+#include <QTest>
+
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace wepn {
+namespace {
+
+void copyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QFileInfo& entry :
+         source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString target = to + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir()) {
+            copyTree(entry.filePath(), target);
+        } else {
+            QFile::copy(entry.filePath(), target);
+        }
+    }
+}
+
+} // namespace
+
+ShellTest::ShellTest() : m_root(m_temp.path()) {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, native("settings"));
+    m_root.mkpath(QStringLiteral("home"));
+    setHomeDirectoryOverride(toFileBytes(native("home")));
+    copyTree(QStringLiteral(WEPN_EXAMPLES_DIR), native("Data"));
+}
+
+ShellTest::~ShellTest() {
+    m_app.reset();
+    setHomeDirectoryOverride(std::nullopt);
+}
+
+QString ShellTest::dataDir() const {
+    return windowsFormOf(native("Data"));
+}
+
+void ShellTest::writeFile(const QString& relative, const QByteArray& bytes) const {
+    const QString path = native(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << relative.toStdString();
+    file.write(bytes);
+}
+
+void ShellTest::storeDataDirectory(const QString& directory) const {
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vyrdesk"));
+    settings.setValue(QStringLiteral("Directories/Decompiled_Data"), directory);
+}
+
+bool ShellTest::settingsFileExists() const {
+    return QFileInfo::exists(native("settings/Vyrdesk.ini"));
+}
+
+EditorApplication& ShellTest::app() {
+    if (!m_app) {
+        m_app = std::make_unique<EditorApplication>(&messages);
+        m_app->start({});
+    }
+    return *m_app;
+}
+
+void ShellTest::startOnSampleData() {
+    storeDataDirectory(dataDir());
+    app();
+}
+
+void ShellTest::restart() {
+    m_app.reset();
+    app();
+}
+
+void ShellTest::triggerOpen() {
+    window().openAction()->trigger();
+}
+
+void ShellTest::triggerSaveAs() {
+    window().saveAsAction()->trigger();
+}
+
+void ShellTest::clickRow(QListWidget* list, const QString& text) {
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    const QRect rect = list->visualItemRect(found.front());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+QStringList ShellTest::rows(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) {
+        texts << list->item(i)->text();
+    }
+    return texts;
+}
+
+QListWidget* ShellTest::openList() {
+    return shell().frmOpen()->browser()->files();
+}
+
+} // namespace wepn

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "editor_application.h"
+#include "message_sink.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+class QListWidget;
+
+// Lets GoogleTest print texts in failure messages.
+void PrintTo(const QString& text, std::ostream* out);
+
+namespace wepn {
+
+class EditorShell;
+class WepnEditor_Main;
+
+// Keeps the message texts instead of showing message boxes.
+class RecordingSink : public MessageSink {
+  public:
+    void show(const QString& text) override { texts << text; }
+    QStringList texts;
+};
+
+// A private settings store, home directory and copy of the sample data for
+// every test; the application starts on demand so a test can store a
+// setting first.
+class ShellTest : public ::testing::Test {
+  protected:
+    ShellTest();
+    ~ShellTest() override;
+
+    // The data directory in the program's Windows form.
+    QString dataDir() const;
+    QString native(const QString& relative) const { return m_root.filePath(relative); }
+    void writeFile(const QString& relative, const QByteArray& bytes = "x") const;
+    void storeDataDirectory(const QString& directory) const;
+    bool settingsFileExists() const;
+
+    EditorApplication& app();
+    // Stores the sample data directory, then starts.
+    void startOnSampleData();
+    WepnEditor_Main& window() { return app().window(); }
+    EditorShell& shell() { return app().shell(); }
+    // Restarts the application, as a new run of the program would.
+    void restart();
+
+    void triggerOpen();
+    void triggerSaveAs();
+    // Selects the row of `list` showing `text`, as a mouse click does.
+    void clickRow(QListWidget* list, const QString& text);
+    static QStringList rows(const QListWidget* list);
+    QListWidget* openList();
+
+    RecordingSink messages;
+
+  private:
+    QTemporaryDir m_temp;
+    QDir m_root;
+    std::unique_ptr<EditorApplication> m_app;
+};
+
+} // namespace wepn
