@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace wepn {
@@ -96,11 +97,58 @@ long long magnitudeExponent(std::string_view number) {
     return position + exponent;
 }
 
+// Most numbers in weapon scripts have few digits: when the digits form an
+// integer below 2^53 and the power of ten is at most 22, both are exact
+// doubles and one multiplication or division rounds correctly. Nothing
+// otherwise; `digits` is a well-formed unsigned number.
+std::optional<double> exactlyRepresentable(std::string_view digits) {
+    std::uint64_t mantissa = 0;
+    int exponent = 0;
+    std::size_t i = 0;
+    int significant = 0;
+    for (; i < digits.size() && digits[i] != 'e' && digits[i] != 'E'; ++i) {
+        if (digits[i] == '.') {
+            exponent = 0;
+            for (std::size_t j = i + 1; j < digits.size() && isDigit(digits[j]); ++j) {
+                --exponent;
+            }
+            continue;
+        }
+        if (mantissa != 0 || digits[i] != '0') {
+            ++significant;
+        }
+        mantissa = mantissa * 10 + std::uint64_t(digits[i] - '0');
+        if (significant > 15) {
+            return std::nullopt;
+        }
+    }
+    if (i < digits.size()) {
+        int written = 0;
+        const auto [end, ec] = std::from_chars(digits.data() + i + 1 + (digits[i + 1] == '+'),
+                                               digits.data() + digits.size(), written);
+        if (ec != std::errc() || end != digits.data() + digits.size()) {
+            return std::nullopt;
+        }
+        exponent += written;
+    }
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (exponent < -22 || exponent > 22) {
+        return std::nullopt;
+    }
+    const double value = double(mantissa);
+    return exponent >= 0 ? value * kPowers[exponent] : value / kPowers[-exponent];
+}
+
 std::optional<double> convert(std::string_view number) {
     std::string_view digits = number;
     const bool negative = !digits.empty() && digits.front() == '-';
     if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
         digits.remove_prefix(1);
+    }
+    if (const std::optional<double> exact = exactlyRepresentable(digits)) {
+        return negative ? -*exact : *exact;
     }
     double value = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,

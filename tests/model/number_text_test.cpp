@@ -2,8 +2,10 @@
 #include "number_text.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 
 using namespace wepn;
 
@@ -80,6 +82,21 @@ TEST(StrictReading, AcceptsOnlyDecimalForms) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(readNumber(c.text), c.value) << "text '" << c.text << "'";
+    }
+}
+
+TEST(StrictReading, AgreesWithTheCLibraryOnRandomDecimals) {
+    std::mt19937_64 random(20261206);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text = std::to_string(random() % 10000000000000000ULL);
+        text.insert(random() % (text.size() + 1), ".");
+        if (text == ".") {
+            continue;
+        }
+        if (random() % 3 == 0) {
+            text += "e" + std::to_string(int(random() % 61) - 30);
+        }
+        EXPECT_EQ(readNumber(text), std::strtod(text.c_str(), nullptr)) << text;
     }
 }
 
