@@ -16,15 +16,12 @@ CLI::App* DumpCommand::addTo(CLI::App& app) {
 }
 
 int DumpCommand::execute(std::ostream& out, std::ostream& err) {
-    std::optional<FamilyRows> rows;
-    if (m_dataDir) {
-        Expected<FamilyRows, std::string> read = readFamilyRows(*m_dataDir);
-        if (!read) {
-            err << read.error() << '\n';
-            return kExitFileFailed;
-        }
-        rows = std::move(read.value());
+    Expected<std::optional<FamilyRows>, std::string> familyRows = readOptionalFamilyRows(m_dataDir);
+    if (!familyRows) {
+        err << familyRows.error() << '\n';
+        return kExitFileFailed;
     }
+    const std::optional<FamilyRows>& rows = familyRows.value();
     Expected<LoadedFile, Failure> loaded = loadWeaponFile(m_file, rows);
     if (!loaded) {
         printFailure(err, m_file, loaded.error());

@@ -40,15 +40,12 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
         }
         edits.push_back(std::move(parsed.value()));
     }
-    std::optional<FamilyRows> rows;
-    if (m_dataDir) {
-        Expected<FamilyRows, std::string> read = readFamilyRows(*m_dataDir);
-        if (!read) {
-            err << read.error() << '\n';
-            return kExitFileFailed;
-        }
-        rows = std::move(read.value());
+    Expected<std::optional<FamilyRows>, std::string> familyRows = readOptionalFamilyRows(m_dataDir);
+    if (!familyRows) {
+        err << familyRows.error() << '\n';
+        return kExitFileFailed;
     }
+    const std::optional<FamilyRows>& rows = familyRows.value();
     int code = kExitOk;
     for (const std::string& file : m_files) {
         if (std::optional<Failure> failure = edit(file, edits, rows, out, err)) {

@@ -20,6 +20,18 @@ Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir) {
     return readFamilyList(read.bytes);
 }
 
+Expected<std::optional<FamilyRows>, std::string>
+readOptionalFamilyRows(const std::optional<std::string>& dataDir) {
+    if (!dataDir) {
+        return std::optional<FamilyRows>();
+    }
+    Expected<FamilyRows, std::string> read = readFamilyRows(*dataDir);
+    if (!read) {
+        return read.error();
+    }
+    return std::optional<FamilyRows>(std::move(read.value()));
+}
+
 Expected<LoadedFile, Failure> loadWeaponFile(std::string_view path,
                                              const std::optional<FamilyRows>& rows) {
     ReadResult read = readFileBytes(path, kMaxScriptBytes);

@@ -18,6 +18,10 @@ namespace wepn {
 // mapped to the native path). Fails with the message to print as it stands.
 Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir);
 
+// The family rows of an optional data directory: none without one.
+Expected<std::optional<FamilyRows>, std::string>
+readOptionalFamilyRows(const std::optional<std::string>& dataDir);
+
 // A weapon file as read and as loaded.
 struct LoadedFile {
     std::string bytes;
