@@ -3,6 +3,7 @@
 #include "fields.h"
 #include "load.h"
 #include "reader_support.h"
+#include "script_lines.h"
 #include "table_reader.h"
 #include "text_tokens.h"
 
@@ -11,58 +12,6 @@
 namespace wepn {
 namespace detail {
 namespace {
-
-constexpr std::array<std::pair<std::string_view, Keyword>, 6> kKeywords{{
-    {"startweaponconfig", kStartWeaponConfig},
-    {"addweaponresult", kAddWeaponResult},
-    {"setangles", kSetAngles},
-    {"setmiscvalues", kSetMiscValues},
-    {"setpenetration", kSetPenetration},
-    {"setaccuracy", kSetAccuracy},
-}};
-
-// Whether `text` starts with the lower-case `word`, ignoring case.
-bool startsWithWord(std::string_view text, std::string_view word) {
-    if (text.size() < word.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        if ((text[i] | 0x20) != word[i]) { // the keywords are plain letters
-            return false;
-        }
-    }
-    return true;
-}
-
-// The keywords a line holds, ignoring case. Every keyword starts with "a" or
-// "s", so only those letters are tried, and only against the keywords that
-// share their next letters.
-std::uint8_t keywordBits(std::string_view line) {
-    std::uint8_t bits = 0;
-    const std::size_t size = line.size();
-    for (std::size_t i = 0; i + 9 <= size; ++i) { // 9: the shortest keyword
-        const char c = char(line[i] | 0x20);
-        if (c != 's' && c != 'a') {
-            continue;
-        }
-        const std::string_view rest = line.substr(i);
-        for (const auto& [keyword, bit] : kKeywords) {
-            if (keyword[0] == c && (rest[1] | 0x20) == keyword[1] &&
-                startsWithWord(rest, keyword)) {
-                bits |= bit;
-            }
-        }
-    }
-    return bits;
-}
-
-std::vector<std::uint8_t> keywordKinds(const std::vector<std::string>& lines) {
-    std::vector<std::uint8_t> kinds(lines.size(), 0);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        kinds[i] = keywordBits(lines[i]);
-    }
-    return kinds;
-}
 
 // The comma tokens of a statement line, cut once.
 class Tokens {
@@ -153,48 +102,25 @@ WeaponResult readResult(std::string_view line, std::size_t lineNumber) {
 }
 
 // Runs `read` on every unconsumed line holding the keyword, then consumes it.
-template <class Read>
-void eachStatement(std::vector<std::string>& lines, const std::vector<std::uint8_t>& kinds,
-                   Keyword keyword, Read read) {
+template <class Read> void eachStatement(ScriptLines& lines, Keyword keyword, Read read) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if ((kinds[i] & keyword) && !lines[i].empty()) {
+        if (lines.holds(i, keyword)) {
             read(lines[i], i + 1);
-            lines[i].clear();
+            lines.consume(i);
         }
     }
 }
 
-void readLines(WeaponState& state, std::string_view bytes) {
-    if (bytes.empty()) {
-        fail(0, "the file is empty");
-    }
-    if (bytes.size() > kMaxScriptBytes) {
-        fail(0, "the file is larger than 16 MiB");
-    }
-    const std::vector<std::string_view> lines = splitLines(bytes);
-    if (lines.size() > kMaxScriptLines) {
-        fail(0, "the file has more than " + std::to_string(kMaxScriptLines) + " lines");
-    }
-    state.strLines.assign(lines.begin(), lines.end());
-}
-
-std::size_t readStatements(WeaponState& state) {
-    std::vector<std::string>& lines = state.strLines;
-    for (std::string& line : lines) {
-        if (line.starts_with("--")) {
-            line.clear();
-        }
-    }
-    const std::vector<std::uint8_t> kinds = keywordKinds(lines);
+std::size_t readStatements(ScriptLines& lines, WeaponState& state) {
     std::size_t configLine = 0;
-    eachStatement(lines, kinds, kStartWeaponConfig, [&](std::string_view line, std::size_t number) {
+    eachStatement(lines, kStartWeaponConfig, [&](std::string_view line, std::size_t number) {
         grabValues(line, number, state);
         configLine = number;
     });
-    eachStatement(lines, kinds, kAddWeaponResult, [&](std::string_view line, std::size_t number) {
+    eachStatement(lines, kAddWeaponResult, [&](std::string_view line, std::size_t number) {
         state.Results.push_back(readResult(line, number));
     });
-    eachStatement(lines, kinds, kSetAngles, [&](std::string_view line, std::size_t number) {
+    eachStatement(lines, kSetAngles, [&](std::string_view line, std::size_t number) {
         const Tokens tokens(line, "setAngles", number);
         state.fFiringArc = tokens.number(1);
         state.fLeftRot = tokens.number(2);
@@ -202,14 +128,14 @@ std::size_t readStatements(WeaponState& state) {
         state.fDownRot = tokens.number(4);
         state.fUpRot = tokens.number(5, true);
     });
-    eachStatement(lines, kinds, kSetMiscValues, [&](std::string_view line, std::size_t number) {
+    eachStatement(lines, kSetMiscValues, [&](std::string_view line, std::size_t number) {
         const Tokens tokens(line, "setMiscValues", number);
         state.fBarrelRecoil = tokens.number(1);
         state.fSlaveFireDelay = tokens.number(2, true);
         state.bTurretProperties = true;
     });
-    readPenetration(lines, kinds, state.Penetration);
-    readAccuracy(lines, kinds, state.Accuracy);
+    readPenetration(lines, state.Penetration);
+    readAccuracy(lines, state.Accuracy);
     return configLine;
 }
 
@@ -225,8 +151,9 @@ ScriptRead readScript(const WeaponState& current, std::string_view bytes) {
     state.Accuracy.fValues.clear();
     state.Accuracy.iAlwaysDamage.clear();
     state.bTurretProperties = false;
-    readLines(state, bytes);
-    read.configLine = readStatements(state);
+    ScriptLines lines(bytes);
+    read.configLine = readStatements(lines, state);
+    state.strLines = lines.remaining();
     state.intFileRead = 1;
     return read;
 }

@@ -53,26 +53,26 @@ std::string_view beforeEquals(std::string_view text) {
 // The table's statement line and the lines after it up to the first line
 // holding ")". Entries on the statement line count only from its first "{".
 template <class ReadStatement, class ReadLine>
-void readTable(std::vector<std::string>& lines, const std::vector<std::uint8_t>& kinds,
-               Keyword keyword, ReadStatement readStatement, ReadLine readLine) {
+void readTable(ScriptLines& lines, Keyword keyword, ReadStatement readStatement,
+               ReadLine readLine) {
     std::size_t index = 0;
-    while (index < lines.size() && (lines[index].empty() || !(kinds[index] & keyword))) {
+    while (index < lines.size() && !lines.holds(index, keyword)) {
         ++index;
     }
     if (index == lines.size()) {
         return;
     }
-    const std::string text = std::move(lines[index]);
-    lines[index].clear();
+    const std::string_view text = lines[index];
+    lines.consume(index);
     readStatement(head(text), index + 1);
-    if (const std::size_t brace = text.find('{'); brace != std::string::npos) {
-        readLine(std::string_view(text).substr(brace), index + 1);
+    if (const std::size_t brace = text.find('{'); brace != std::string_view::npos) {
+        readLine(text.substr(brace), index + 1);
     }
     bool finished = hasClose(text);
     for (++index; !finished && index < lines.size(); ++index) {
         readLine(lines[index], index + 1);
         finished = hasClose(lines[index]);
-        lines[index].clear();
+        lines.consume(index);
     }
 }
 
@@ -103,8 +103,7 @@ void readAccuracyStatement(std::string_view statementHead, std::size_t line,
 
 } // namespace
 
-void readPenetration(std::vector<std::string>& lines, const std::vector<std::uint8_t>& kinds,
-                     PenetrationSet& penetration) {
+void readPenetration(ScriptLines& lines, PenetrationSet& penetration) {
     const auto readLine = [&](std::string_view line, std::size_t number) {
         eachPiece(line, [&](std::string_view piece) {
             if (piece.find('=') == std::string_view::npos) {
@@ -119,15 +118,14 @@ void readPenetration(std::vector<std::string>& lines, const std::vector<std::uin
         });
     };
     readTable(
-        lines, kinds, kSetPenetration,
+        lines, kSetPenetration,
         [&](std::string_view head, std::size_t number) {
             readPenetrationStatement(head, number, penetration);
         },
         readLine);
 }
 
-void readAccuracy(std::vector<std::string>& lines, const std::vector<std::uint8_t>& kinds,
-                  AccuracySet& accuracy) {
+void readAccuracy(ScriptLines& lines, AccuracySet& accuracy) {
     const auto readLine = [&](std::string_view line, std::size_t number) {
         eachPiece(line, [&](std::string_view piece) {
             // Only the lower-case word marks a damage part.
@@ -169,7 +167,7 @@ void readAccuracy(std::vector<std::string>& lines, const std::vector<std::uint8_
         });
     };
     readTable(
-        lines, kinds, kSetAccuracy,
+        lines, kSetAccuracy,
         [&](std::string_view head, std::size_t number) {
             readAccuracyStatement(head, number, accuracy);
         },

@@ -63,6 +63,16 @@ TEST(ScriptReader, FindsStatementsByKeywordAnywhereInAnyCase) {
     }
 }
 
+TEST(ScriptReader, FindsKeywordsAtEveryPositionOfALine) {
+    for (std::size_t offset = 0; offset < 24; ++offset) {
+        const std::string padding(offset, offset % 2 ? 's' : 'a');
+        const WeaponState state = read(padding + "SeTaNgLeS(NewWeaponType,1,2,3,4,5)\r\n" +
+                                       padding + "sETaNGLEz(x,9)\r\n");
+        EXPECT_EQ(state.fFiringArc, 1) << "offset " << offset;
+        EXPECT_EQ(state.strLines.back(), padding + "sETaNGLEz(x,9)") << "offset " << offset;
+    }
+}
+
 TEST(ScriptReader, EveryLineEndEndsALine) {
     const struct {
         const char* name;

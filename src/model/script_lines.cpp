@@ -1,0 +1,122 @@
+#include "script_lines.h"
+
+#include "load.h"
+#include "text_tokens.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace wepn::detail {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, Keyword>, 6> kKeywords{{
+    {"startweaponconfig", kStartWeaponConfig},
+    {"addweaponresult", kAddWeaponResult},
+    {"setangles", kSetAngles},
+    {"setmiscvalues", kSetMiscValues},
+    {"setpenetration", kSetPenetration},
+    {"setaccuracy", kSetAccuracy},
+}};
+
+// Whether `text` starts with the lower-case `word`, ignoring case; the
+// keywords are plain ASCII letters, which `| 0x20` folds.
+bool startsWithWord(std::string_view text, std::string_view word) {
+    if (text.size() < word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if ((text[i] | 0x20) != word[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The keywords that start at position i of the line, ignoring case.
+std::uint8_t keywordsAt(std::string_view line, std::size_t i) {
+    std::uint8_t bits = 0;
+    const char c = char(line[i] | 0x20);
+    const std::string_view rest = line.substr(i);
+    for (const auto& [keyword, bit] : kKeywords) {
+        if (keyword[0] == c && (rest[1] | 0x20) == keyword[1] && startsWithWord(rest, keyword)) {
+            bits |= bit;
+        }
+    }
+    return bits;
+}
+
+// The high bit of each byte of `x` that equals `c`, exactly.
+std::uint64_t bytesEqual(std::uint64_t x, char c) {
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
+    const std::uint64_t t = x ^ (0x0101010101010101ULL * std::uint8_t(c));
+    return ~(((t & low7) + low7) | t | low7);
+}
+
+// Nonzero when a keyword may start at one of the eight positions: every
+// keyword begins with "se", "st" or "ad" in any letter case.
+std::uint64_t mayStartKeyword(const char* at) {
+    std::uint64_t first;
+    std::uint64_t second;
+    std::memcpy(&first, at, 8);
+    std::memcpy(&second, at + 1, 8);
+    constexpr std::uint64_t fold = 0x2020202020202020ULL;
+    first |= fold;
+    second |= fold;
+    return (bytesEqual(first, 's') & (bytesEqual(second, 'e') | bytesEqual(second, 't'))) |
+           (bytesEqual(first, 'a') & bytesEqual(second, 'd'));
+}
+
+// The keywords a line holds, ignoring case. Eight positions at a time are
+// skipped when no keyword can start there.
+std::uint8_t keywordBits(std::string_view line) {
+    static constexpr std::size_t kShortest = 9; // "setangles"
+    if (line.size() < kShortest) {
+        return 0;
+    }
+    const std::size_t lastStart = line.size() - kShortest;
+    std::uint8_t bits = 0;
+    std::size_t i = 0;
+    while (i <= lastStart) {
+        if (i + 9 <= line.size() && mayStartKeyword(line.data() + i) == 0) {
+            i += 8;
+            continue;
+        }
+        for (const std::size_t end = std::min(i + 8, lastStart + 1); i < end; ++i) {
+            const char c = char(line[i] | 0x20);
+            if (c == 's' || c == 'a') {
+                bits |= keywordsAt(line, i);
+            }
+        }
+    }
+    return bits;
+}
+
+} // namespace
+
+ScriptLines::ScriptLines(std::string_view bytes) {
+    if (bytes.empty()) {
+        fail(0, "the file is empty");
+    }
+    if (bytes.size() > kMaxScriptBytes) {
+        fail(0, "the file is larger than 16 MiB");
+    }
+    m_lines = splitLines(bytes);
+    if (m_lines.size() > kMaxScriptLines) {
+        fail(0, "the file has more than " + std::to_string(kMaxScriptLines) + " lines");
+    }
+    m_kinds.resize(m_lines.size());
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (m_lines[i].starts_with("--")) {
+            consume(i); // a comment
+        } else {
+            m_kinds[i] = keywordBits(m_lines[i]);
+        }
+    }
+}
+
+std::vector<std::string> ScriptLines::remaining() const {
+    return std::vector<std::string>(m_lines.begin(), m_lines.end());
+}
+
+} // namespace wepn::detail

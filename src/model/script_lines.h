@@ -1,0 +1,39 @@
+#pragma once
+
+// The lines of a weapon script as the reader works through them: views into
+// the file's bytes, each with the statement keywords it holds. Reading a
+// statement consumes its lines; what is left are the unrecognised lines.
+
+#include "reader_support.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wepn::detail {
+
+class ScriptLines {
+  public:
+    /// Splits the bytes (which must outlive this) and consumes comment lines.
+    /// Throws ScriptError for an empty or oversized file.
+    explicit ScriptLines(std::string_view bytes);
+
+    std::size_t size() const { return m_lines.size(); }
+    /// The line's text; empty once consumed.
+    std::string_view operator[](std::size_t i) const { return m_lines[i]; }
+    /// True for an unconsumed line that holds the keyword.
+    bool holds(std::size_t i, Keyword keyword) const { return (m_kinds[i] & keyword) != 0; }
+    void consume(std::size_t i) {
+        m_lines[i] = {};
+        m_kinds[i] = 0;
+    }
+    /// Every line in file order, consumed ones empty.
+    std::vector<std::string> remaining() const;
+
+  private:
+    std::vector<std::string_view> m_lines;
+    std::vector<std::uint8_t> m_kinds;
+};
+
+} // namespace wepn::detail
