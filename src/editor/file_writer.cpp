@@ -6,13 +6,20 @@ namespace wepn {
 
 std::optional<QString> writeFileReplacing(const QString& nativePath, const QByteArray& bytes) {
     QSaveFile file(nativePath);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a write that fails shows here: commit() does not check
+    // the flush of buffered bytes, and would put a cut-short file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return file.errorString();
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
+    for (qsizetype written = 0; written < bytes.size();) {
+        // After a short write, the next one fails with the system's reason.
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        written += n;
     }
     if (!file.commit()) {
         return file.errorString();

@@ -4,8 +4,10 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,7 +105,16 @@ ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
 std::optional<std::string> writeFileAtomically(std::string_view path, std::string_view bytes,
                                                LowLevelFileOps& ops) {
     try {
-        const std::string target = toNativePath(path);
+        std::string target = toNativePath(path);
+        // Saving through a symbolic link replaces the file it points to; a
+        // rename over the link itself would turn it into an unlinked copy.
+        struct stat entry {};
+        if (::lstat(target.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode)) {
+            const std::unique_ptr<char, decltype(&std::free)> real(
+                ::realpath(target.c_str(), nullptr), &std::free);
+            if (real != nullptr)
+                target = real.get();
+        }
         const std::size_t slash = target.rfind('/');
         const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
         if (slash + 1 == target.size())

@@ -9,6 +9,8 @@
 #include "text_tokens.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace wepn {
 namespace {
@@ -27,16 +29,20 @@ std::string joined(const std::vector<std::string>& names) {
     return text;
 }
 
-// Names of the file's families that no row has, each once.
+// Names of the file's families that no row has, each once. Sets of folded
+// names keep this linear: a file can name hundreds of thousands of families.
 std::vector<std::string> familiesWithoutRow(const std::vector<std::string>& families,
                                             const std::vector<std::string>& rows) {
+    std::unordered_set<std::string> known;
+    for (const std::string& row : rows) {
+        known.insert(toLowerLatin1(rowFamily(row)));
+    }
+    std::unordered_set<std::string> reported;
     std::vector<std::string> missing;
     for (const std::string& family : families) {
-        const auto same = [&](std::string_view other) { return equalsIgnoringCase(other, family); };
-        if (family.empty() ||
-            std::any_of(rows.begin(), rows.end(),
-                        [&](const std::string& row) { return same(rowFamily(row)); }) ||
-            std::any_of(missing.begin(), missing.end(), same)) {
+        std::string folded = toLowerLatin1(family);
+        if (family.empty() || known.contains(folded) ||
+            !reported.insert(std::move(folded)).second) {
             continue;
         }
         missing.push_back(family);
@@ -44,28 +50,37 @@ std::vector<std::string> familiesWithoutRow(const std::vector<std::string>& fami
     return missing;
 }
 
-// Index of the first family equal to `name` ignoring case.
-std::optional<std::size_t> findFamily(const std::vector<std::string>& families,
-                                      std::string_view name) {
-    for (std::size_t k = 0; k < families.size(); ++k) {
-        if (equalsIgnoringCase(families[k], name)) {
-            return k;
+// The index of the first family of each name, ignoring case, so matching a
+// long family list against a long table stays linear.
+class FamilyIndex {
+  public:
+    explicit FamilyIndex(const std::vector<std::string>& families) {
+        for (std::size_t k = 0; k < families.size(); ++k) {
+            m_first.emplace(toLowerLatin1(families[k]), k);
         }
     }
-    return std::nullopt;
-}
+    std::optional<std::size_t> find(std::string_view name) const {
+        const auto it = m_first.find(toLowerLatin1(name));
+        return it == m_first.end() ? std::nullopt : std::optional<std::size_t>(it->second);
+    }
+
+  private:
+    std::unordered_map<std::string, std::size_t> m_first;
+};
 
 // Writes the file's values into the rows of the families it names.
 void matchRows(const WeaponState& state, FamilyRows& rows) {
     const PenetrationSet& penetration = state.Penetration;
+    const FamilyIndex armour(penetration.sFamilies);
     for (std::string& row : rows.armour) {
-        if (const auto k = findFamily(penetration.sFamilies, rowFamily(row))) {
+        if (const auto k = armour.find(rowFamily(row))) {
             row = penetrationRow(penetration.sFamilies[*k], numberText(penetration.fValues[*k]));
         }
     }
     const AccuracySet& accuracy = state.Accuracy;
+    const FamilyIndex attack(accuracy.sFamilies);
     for (std::string& row : rows.attack) {
-        if (const auto k = findFamily(accuracy.sFamilies, rowFamily(row))) {
+        if (const auto k = attack.find(rowFamily(row))) {
             row = accuracyRow(accuracy.sFamilies[*k], numberText(accuracy.fValues[*k]),
                               accuracy.iAlwaysDamage[*k]);
         }

@@ -1,0 +1,76 @@
+// The editor window's resident memory: shown off screen, then after opening
+// every sample weapon in turn and drawing the window. Prints VmRSS (and the
+// peak, VmHWM) from /proc/self/status in kB.
+
+#include "family_list.h"
+#include "message_sink.h"
+#include "wepn_editor_main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+class DiscardingSink : public wepn::MessageSink {
+  public:
+    void show(const QString&) override {}
+};
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A "Vm...:" figure of this process in kB, or -1.
+long statusKb(const std::string& key) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(key + ":")) {
+            return std::stol(line.substr(key.size() + 1));
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const QString data = QStringLiteral(WEPN_EXAMPLES_DIR);
+    const QByteArray familyBytes = readAll(data + QStringLiteral("/Scripts/familylist.lua"));
+    const wepn::FamilyRows families = wepn::readFamilyList(
+        std::string_view(familyBytes.constData(), static_cast<std::size_t>(familyBytes.size())));
+    const QStringList fireNames = QDir(data + QStringLiteral("/Scripts/Weaponfire"))
+                                      .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+
+    DiscardingSink messages;
+    wepn::WepnEditor_Main window(&messages);
+    window.show();
+    window.grab(); // draw once, as the screen would
+    app.processEvents();
+    const long shown = statusKb("VmRSS");
+
+    const QDir weapons(data + QStringLiteral("/Weapon"));
+    int opened = 0;
+    for (const QString& name : weapons.entryList({QStringLiteral("*.wepn")}, QDir::Files)) {
+        const QString path = weapons.filePath(name);
+        if (!window.openFile(path, readAll(path), families, fireNames)) {
+            std::fprintf(stderr, "could not open %s\n", qPrintable(path));
+            return 1;
+        }
+        window.grab();
+        app.processEvents();
+        ++opened;
+    }
+    std::printf("window shown: VmRSS %ld kB\n", shown);
+    std::printf("after opening %d sample weapons: VmRSS %ld kB, peak VmHWM %ld kB\n", opened,
+                statusKb("VmRSS"), statusKb("VmHWM"));
+    return 0;
+}

@@ -1,0 +1,6 @@
+AttackFamily = {
+  { name = "SmallCraft", },
+}
+DockFamily = {}
+ArmourFamily = {
+  { name = "Fighter", },

@@ -1,0 +1,193 @@
+// Faults while the editor saves, with its own writer and with the file
+// layer's: each shows the save-failure message with the reason, leaves the
+// old file byte for byte and no temporary file behind.
+#include "family_list.h"
+#include "file_io.h"
+#include "hardening_fixture.h"
+#include "message_sink.h"
+#include "wepn_editor_main.h"
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace wepn::hardening {
+namespace {
+
+const QString kSaveFailed = QStringLiteral(
+    "Save failed, please inform Brenn and post your *.wepn file in the Korvex thread.");
+
+class RecordingSink : public MessageSink {
+  public:
+    void show(const QString& text) override { texts << text; }
+    QStringList texts;
+};
+
+// Lets a few bytes through, then fails every write as a full disk does.
+class FullDiskOps : public LowLevelFileOps {
+  public:
+    ssize_t write(int fd, const void* data, std::size_t size) override {
+        if (m_left == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const ssize_t n = LowLevelFileOps::write(fd, data, std::min(size, m_left));
+        m_left -= n > 0 ? std::size_t(n) : 0;
+        return n;
+    }
+
+  private:
+    std::size_t m_left = 16;
+};
+
+FileWriter fileLayerWriter(LowLevelFileOps& ops) {
+    return [&ops](const QString& path, const QByteArray& bytes) -> std::optional<QString> {
+        const auto error = writeFileAtomically(path.toStdString(),
+                                               std::string_view(bytes.data(), bytes.size()), ops);
+        return error ? std::optional<QString>(QString::fromStdString(*error)) : std::nullopt;
+    };
+}
+
+// Caps the size of files this process writes while it lives, so writes beyond
+// the cap fail part-way with EFBIG instead of raising SIGXFSZ.
+class FileSizeCap {
+  public:
+    explicit FileSizeCap(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit cap{bytes, m_old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &cap);
+    }
+    ~FileSizeCap() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+  private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+struct Fault {
+    const char* name;
+    bool needsNonRoot;
+    const char* reason; // the system's error text
+    // Prepares the fault and gives the path to save to.
+    std::string (*arrange)(const ScratchDir& dir, const std::string& old);
+    rlim_t fileSizeCap = RLIM_INFINITY;
+};
+
+const Fault kFaults[] = {
+    {"read-only target", true, "Permission denied",
+     [](const ScratchDir&, const std::string& old) {
+         ::chmod(old.c_str(), 0444);
+         return old;
+     }},
+    {"read-only directory", true, "Permission denied",
+     [](const ScratchDir& dir, const std::string& old) {
+         ::chmod((dir / "w").c_str(), 0555);
+         return old;
+     }},
+    {"missing directory", false, "No such file or directory",
+     [](const ScratchDir& dir, const std::string&) { return dir / "w/missing/gun.wepn"; }},
+    {"name too long", false, "File name too long",
+     [](const ScratchDir& dir, const std::string&) {
+         return dir / ("w/" + std::string(300, 'n') + ".wepn");
+     }},
+    {"write fails part-way", false, "File too large",
+     [](const ScratchDir&, const std::string& old) { return old; }, 100},
+};
+
+class EditorSaveFault : public ::testing::Test {
+  protected:
+    // Saves the opened weapon under each fault with the writer the window has.
+    void saveUnderEveryFault(const char* writerName, bool fileLayerReasons) {
+        for (const Fault& fault : kFaults) {
+            if (fault.needsNonRoot && runningAsRoot()) {
+                continue; // permission checks do not apply to root
+            }
+            const std::string what = std::string(writerName) + ", " + fault.name;
+            const ScratchDir dir;
+            const std::string old = dir.write("w/gun.wepn", kWeapon);
+            ASSERT_TRUE(window.openFile(QString::fromStdString(old),
+                                        QByteArray(kWeapon.data(), qsizetype(kWeapon.size())),
+                                        readFamilyList(kFamilyList), {}))
+                << what;
+            const std::string target = fault.arrange(dir, old);
+            messages.texts.clear();
+            bool saved = true;
+            {
+                const FileSizeCap cap(fault.fileSizeCap);
+                saved = window.saveFile(QString::fromStdString(target));
+            }
+            EXPECT_FALSE(saved) << what;
+            ASSERT_EQ(messages.texts.size(), 1) << what;
+            const QString text = messages.texts.last();
+            EXPECT_TRUE(text.startsWith(kSaveFailed + "\n")) << what << ": " << text.toStdString();
+            if (fileLayerReasons || !fault.needsNonRoot) {
+                EXPECT_EQ(text, kSaveFailed + "\n" + fault.reason) << what;
+            } else {
+                // The editor's writer words its own refusal of read-only places.
+                EXPECT_GT(text.size(), kSaveFailed.size() + 1) << what << ": a reason is given";
+            }
+            EXPECT_EQ(readFile(old), kWeapon) << what << ": the old file is intact";
+            EXPECT_EQ(entryNames(dir / "w"), std::set<std::string>{"gun.wepn"})
+                << what << ": no temporary file";
+        }
+    }
+
+    RecordingSink messages;
+    WepnEditor_Main window{&messages};
+};
+
+TEST_F(EditorSaveFault, OwnWriterKeepsTheOldFile) {
+    saveUnderEveryFault("the editor's writer", false);
+}
+
+TEST_F(EditorSaveFault, FileLayerWriterKeepsTheOldFile) {
+    window.setFileWriter(fileLayerWriter(LowLevelFileOps::system()));
+    saveUnderEveryFault("the file layer's writer", true);
+}
+
+TEST_F(EditorSaveFault, FullDiskKeepsTheOldFile) {
+    FullDiskOps ops;
+    window.setFileWriter(fileLayerWriter(ops));
+    const ScratchDir dir;
+    const std::string old = dir.write("gun.wepn", kWeapon);
+    ASSERT_TRUE(window.openFile(QString::fromStdString(old),
+                                QByteArray(kWeapon.data(), qsizetype(kWeapon.size())),
+                                readFamilyList(kFamilyList), {}));
+    messages.texts.clear();
+    EXPECT_FALSE(window.saveFile(QString::fromStdString(old)));
+    EXPECT_EQ(messages.texts, QStringList{kSaveFailed + "\nNo space left on device"});
+    EXPECT_EQ(readFile(old), kWeapon);
+    EXPECT_EQ(entryNames(dir.path()), std::set<std::string>{"gun.wepn"});
+}
+
+// Saving over a weapon kept as a symbolic link rewrites the linked file with
+// either writer, as `wepn` does, and the link stays a link.
+TEST_F(EditorSaveFault, SavingThroughALinkWritesTheLinkedFile) {
+    for (const bool fileLayer : {false, true}) {
+        if (fileLayer) {
+            window.setFileWriter(fileLayerWriter(LowLevelFileOps::system()));
+        }
+        const ScratchDir dir;
+        const std::string real = dir.write("real.wepn", "old");
+        const std::string link = dir / "link.wepn";
+        std::filesystem::create_symlink("real.wepn", link);
+        ASSERT_TRUE(window.openFile(QString::fromStdString(link),
+                                    QByteArray(kWeapon.data(), qsizetype(kWeapon.size())),
+                                    readFamilyList(kFamilyList), {}));
+        EXPECT_TRUE(window.saveFile(QString::fromStdString(link))) << fileLayer;
+        EXPECT_TRUE(std::filesystem::is_symlink(link)) << fileLayer;
+        EXPECT_TRUE(readFile(real).starts_with("StartWeaponConfig(")) << fileLayer;
+        EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"link.wepn", "real.wepn"}))
+            << fileLayer;
+    }
+}
+
+} // namespace
+} // namespace wepn::hardening
