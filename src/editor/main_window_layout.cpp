@@ -21,26 +21,26 @@
 namespace wepn {
 namespace {
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromLatin1(spec.caption);
+QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
+    const QString caption = QString::fromLatin1(entry.caption);
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case WidgetKind::Label:
         control = new QLabel(caption, parent);
         break;
     case WidgetKind::TextBox:
     case WidgetKind::ReadOnlyTextBox: {
-        auto* edit = new QLineEdit(QString::fromLatin1(spec.text), parent);
-        edit->setReadOnly(spec.kind == WidgetKind::ReadOnlyTextBox);
+        auto* edit = new QLineEdit(QString::fromLatin1(entry.text), parent);
+        edit->setReadOnly(entry.kind == WidgetKind::ReadOnlyTextBox);
         control = edit;
         break;
     }
     case WidgetKind::PickCombo:
     case WidgetKind::EditableCombo: {
         auto* combo = new QComboBox(parent);
-        combo->setEditable(spec.kind == WidgetKind::EditableCombo);
+        combo->setEditable(entry.kind == WidgetKind::EditableCombo);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        for (const char* row : spec.rows) {
+        for (const char* row : entry.rows) {
             combo->addItem(QString::fromLatin1(row));
         }
         combo->setCurrentIndex(-1);
@@ -67,13 +67,13 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
         control = new QCheckBox(caption, parent);
         break;
     }
-    control->setObjectName(QString::fromLatin1(spec.name));
-    if (spec.tooltip[0] != '\0') {
-        control->setToolTip(QString::fromLatin1(spec.tooltip));
+    control->setObjectName(QString::fromLatin1(entry.name));
+    if (entry.tooltip[0] != '\0') {
+        control->setToolTip(QString::fromLatin1(entry.tooltip));
     }
-    control->setEnabled(spec.enabled);
-    control->setFocusPolicy(spec.tab > 0 ? Qt::StrongFocus : Qt::NoFocus);
-    VisualStyle::applyControl(control, spec);
+    control->setEnabled(entry.enabled);
+    control->setFocusPolicy(entry.tab > 0 ? Qt::StrongFocus : Qt::NoFocus);
+    VisualStyle::applyControl(control, entry);
     return control;
 }
 
@@ -125,16 +125,16 @@ QGroupBox* buildFrame(int index, const FrameSpec& frameSpec, Controls& controls,
     grid->setColumnStretch(1, 3);
 
     std::map<int, std::pair<std::vector<QWidget*>, std::vector<WidgetKind>>> rows;
-    for (const ControlSpec& spec : controlSpecs()) {
-        if (spec.frame != index) {
+    for (const ControlSpec& entry : controlSpecs()) {
+        if (entry.frame != index) {
             continue;
         }
-        QWidget* control = createControl(spec, frame);
+        QWidget* control = createControl(entry, frame);
         controls.add(control);
-        rows[spec.row].first.push_back(control);
-        rows[spec.row].second.push_back(spec.kind);
-        if (spec.tab > 0) {
-            focusable.emplace_back(spec.tab, control);
+        rows[entry.row].first.push_back(control);
+        rows[entry.row].second.push_back(entry.kind);
+        if (entry.tab > 0) {
+            focusable.emplace_back(entry.tab, control);
         }
     }
     int gridRow = 0;
