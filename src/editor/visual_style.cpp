@@ -76,11 +76,11 @@ void VisualStyle::applyFrame(QGroupBox* frame) {
     frame->setPalette(palette);
 }
 
-void VisualStyle::applyControl(QWidget* control, const ControlSpec& spec) {
+void VisualStyle::applyControl(QWidget* control, const ControlSpec& entry) {
     control->setFont(baseFont());
-    switch (spec.kind) {
+    switch (entry.kind) {
     case WidgetKind::Label:
-        if (QString::fromLatin1(spec.name) == QLatin1String("lblBurstShots")) {
+        if (QString::fromLatin1(entry.name) == QLatin1String("lblBurstShots")) {
             colourLabel(control, QColor(224, 224, 224), QColor(64, 64, 64));
         } else {
             colourLabel(control, Qt::white, Qt::black);
@@ -97,7 +97,7 @@ void VisualStyle::applyControl(QWidget* control, const ControlSpec& spec) {
     case WidgetKind::List:
         control->setFont(boldFont());
         colourText(control,
-                   spec.listColour == ListTextColour::Red ? QColor(255, 0, 0) : QColor(255, 255, 0),
+                   entry.listColour == ListTextColour::Red ? QColor(255, 0, 0) : QColor(255, 255, 0),
                    Qt::black);
         break;
     case WidgetKind::Button:

@@ -13,7 +13,7 @@ class VisualStyle {
   public:
     static void applyWindowFont(QWidget* window);
     static void applyFrame(QGroupBox* frame);
-    static void applyControl(QWidget* control, const ControlSpec& spec);
+    static void applyControl(QWidget* control, const ControlSpec& entry);
 };
 
 } // namespace wepn
