@@ -23,6 +23,16 @@ QString withReason(const QString& text, const std::string& reason) {
     return text + QLatin1Char('\n') + fromFileBytes(reason);
 }
 
+// Saves go through the file layer, as wepn's do: one way of replacing a file.
+std::optional<QString> writeThroughFileLayer(const QString& nativePath, const QByteArray& bytes) {
+    const std::optional<std::string> error = writeFileAtomically(
+        toFileBytes(nativePath), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (error) {
+        return fromFileBytes(*error);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 EditorShell::EditorShell(WepnEditor_Main& window, MessageSink* messages)
@@ -32,6 +42,7 @@ EditorShell::EditorShell(WepnEditor_Main& window, MessageSink* messages)
         messages = m_ownMessages.get();
     }
     m_messages = messages;
+    m_window.setFileWriter(&writeThroughFileLayer);
     m_paths = DataPaths::derivedFrom(DecompiledDataSetting().read());
     m_frmOpen = std::make_unique<FrmOpen>(&m_window, m_fso);
 
