@@ -83,9 +83,10 @@ std::optional<EditorShell::OpenPreparation> EditorShell::prepareOpen() {
     }
     const ReadResult familyList = readFileBytes(toFileBytes(m_paths.strFLFile), kMaxScriptBytes);
     if (!familyList.ok()) {
-        // The file was there a moment ago; it vanished or cannot be read.
-        m_messages->show(QStringLiteral("Please locate your 'familylist.lua' file before opening"
-                                        " a weapon for modification."));
+        // The file is there but cannot be read: say why.
+        m_messages->show(
+            withReason(QStringLiteral("Could not read '%1'.").arg(nativePathOf(m_paths.strFLFile)),
+                       *familyList.error));
         return std::nullopt;
     }
     OpenPreparation preparation;

@@ -96,8 +96,7 @@ TEST_F(ShellOpenFault, AFamilyListThatCannotBeReadStopsTheOpen) {
         triggerOpen();
         const QString expected =
             unreadable
-                ? QStringLiteral("Please locate your 'familylist.lua' file before opening a "
-                                 "weapon for modification.")
+                ? QStringLiteral("Could not read '%1'.\nPermission denied").arg(list)
                 : QStringLiteral("The file '%1' does not exist.").arg(shell().paths().strFLFile);
         EXPECT_EQ(messages.texts, QStringList{expected}) << kind;
         EXPECT_FALSE(shell().frmOpen()->isVisible()) << kind;
