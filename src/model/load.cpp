@@ -15,11 +15,6 @@
 namespace wepn {
 namespace {
 
-struct PresentError {
-    std::size_t line;
-    std::string reason;
-};
-
 std::string joined(const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names) {
@@ -88,8 +83,8 @@ void matchRows(const WeaponState& state, FamilyRows& rows) {
 }
 
 [[noreturn]] void badRow(std::string_view list, std::string_view row) {
-    throw PresentError{0, "the " + std::string(list) + " row '" + excerpt(row) +
-                              "' does not read as a family and its values"};
+    detail::fail(0, "the " + std::string(list) + " row '" + excerpt(row) +
+                        "' does not read as a family and its values");
 }
 
 // Gives rows without a value their defaults and rebuilds the tables from the
@@ -150,10 +145,9 @@ std::string choices(const ScalarField& field) {
 // is matched ignoring case and takes the row's spelling, which a save writes.
 void checkDropDowns(WeaponState& state, std::size_t line) {
     const auto refuse = [line](const ScalarField& field, std::string_view value) {
-        throw PresentError{line, "'" + excerpt(value) + "' is not a choice of " +
-                                     std::string(field.label) + " " + choices(field) +
-                                     " (argument " + std::to_string(field.argument) +
-                                     " of StartWeaponConfig)"};
+        detail::fail(line, "'" + excerpt(value) + "' is not a choice of " +
+                               std::string(field.label) + " " + choices(field) + " (argument " +
+                               std::to_string(field.argument) + " of StartWeaponConfig)");
     };
     for (const ScalarField& field : scalarFields()) {
         if (field.controlKind == ControlKind::TextCombo) {
@@ -177,17 +171,10 @@ void checkDropDowns(WeaponState& state, std::size_t line) {
     }
 }
 
-} // namespace
-
-Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
-                                            const std::optional<FamilyRows>& familyList,
-                                            std::string_view bytes) {
-    detail::ScriptRead read;
-    try {
-        read = detail::readScript(current, bytes);
-    } catch (const detail::ScriptError& error) {
-        return LoadError{error.line, error.reason};
-    }
+// The whole load; throws detail::ScriptError.
+LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& familyList,
+                 std::string_view bytes) {
+    detail::ScriptRead read = detail::readScript(current, bytes);
     LoadOutcome outcome{std::move(read.state), familyList.value_or(FamilyRows{}), {}, {}};
     WeaponState& state = outcome.state;
 
@@ -213,16 +200,24 @@ Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
              unrecognizedFireTypeMessage(state.CurrentWeapon.sWeaponFireType)});
     }
     state.CurrentWeapon.sWeaponName = "NewWeaponType";
-    try {
-        checkDropDowns(state, read.configLine);
-        presentFamilies(state, outcome.rows);
-    } catch (const PresentError& error) {
-        return LoadError{error.line, error.reason};
-    }
+    checkDropDowns(state, read.configLine);
+    presentFamilies(state, outcome.rows);
     for (const WeaponResult& result : state.Results) {
         outcome.resultRows.push_back(resultRow(result));
     }
     return outcome;
+}
+
+} // namespace
+
+Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
+                                            const std::optional<FamilyRows>& familyList,
+                                            std::string_view bytes) {
+    try {
+        return load(current, familyList, bytes);
+    } catch (const detail::ScriptError& error) {
+        return LoadError{error.line, error.reason};
+    }
 }
 
 } // namespace wepn
