@@ -18,6 +18,11 @@ std::string at(const GameCall& call) {
     return call.line != 0 ? " (line " + std::to_string(call.line) + ")" : "";
 }
 
+// "1 call", "2 calls", "0 families".
+std::string counted(std::size_t n, std::string_view one, std::string_view many) {
+    return std::to_string(n) + " " + std::string(n == 1 ? one : many);
+}
+
 bool isDamageKey(const LuaValue& key) {
     return key.kind == Kind::String && key.text == "damage";
 }
@@ -76,8 +81,9 @@ class Differences {
         const std::vector<LuaValue> g = familyArguments(game);
         const std::string name(functionName(game.function));
         if (e.size() != g.size()) {
-            add(name + at(game) + ": the game receives " + std::to_string(g.size()) +
-                " family tables, the editor shows " + std::to_string(e.size()) + " families");
+            add(name + at(game) + ": the game receives " +
+                counted(g.size(), "family table", "family tables") + ", the editor shows " +
+                counted(e.size(), "family", "families"));
         }
         for (std::size_t i = 0; i < std::min(e.size(), g.size()); ++i) {
             if (!(e[i] == g[i])) {
@@ -182,9 +188,9 @@ std::vector<std::string> gameDifferences(const WeaponState& state,
     const auto editorResults = callsOf(expected, GameFunction::AddWeaponResult);
     const auto gameResults = callsOf(calls, GameFunction::AddWeaponResult);
     if (editorResults.size() != gameResults.size()) {
-        differences.add("AddWeaponResult: the game receives " + std::to_string(gameResults.size()) +
-                        " calls, the editor shows " + std::to_string(editorResults.size()) +
-                        " impact results");
+        differences.add("AddWeaponResult: the game receives " +
+                        counted(gameResults.size(), "call", "calls") + ", the editor shows " +
+                        counted(editorResults.size(), "impact result", "impact results"));
     }
     for (std::size_t i = 0; i < std::min(editorResults.size(), gameResults.size()); ++i) {
         differences.call(*editorResults[i], *gameResults[i],
