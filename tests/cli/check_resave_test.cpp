@@ -41,6 +41,53 @@ TEST_F(CliTest, CheckReportsEachFileAndExitCode) {
     }
 }
 
+TEST_F(CliTest, CheckGameReportsWhatTheGameCannotRunOrReceivesOtherwise) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        int code;
+        std::string out;
+        std::string err; // "%" stands for the file's path
+    };
+    const std::string weapon = kWeapon;
+    const std::string runs = weapon.substr(0, weapon.find("setWeaponSound"));
+    std::string fraction = runs;
+    fraction.replace(fraction.find("0,4,1,0,0.5"), 11, "0,4,1,0.5,0.5");
+    std::string latin1 = runs;
+    latin1.replace(latin1.find("gun_fx"), 6, "caf\xE9\\t");
+    std::string unreadable = weapon;
+    unreadable.replace(unreadable.find("2500"), 4, "0x9C4");
+    const Case cases[] = {
+        {"runs alike", runs, 0, "%: ok\n", ""},
+        {"calls a function the game lacks", weapon, 1, "",
+         "%:11: error: the game could not load the file: attempt to call a nil value (global "
+         "'setWeaponSound')\n"},
+        {"a value the game receives otherwise", fraction, 0, "%: ok\n",
+         "%: warning: argument 13 of StartWeaponConfig (iCheckLineOfFire) (line 2): the game "
+         "receives 0.5, the editor shows 0\n"},
+        {"neither loads it", unreadable, 1, "",
+         "%:2: error: '0x9C4' is not a number (argument 5 of StartWeaponConfig)\n"
+         "%:11: error: the game could not load the file: attempt to call a nil value (global "
+         "'setWeaponSound')\n"},
+        {"an escape in a Latin-1 value", latin1, 0, "%: ok\n",
+         "%: warning: argument 3 of StartWeaponConfig (sWeaponFireName) (line 2): the game "
+         "receives \"caf\xC3\xA9\t\", the editor shows \"caf\xC3\xA9\\t\"\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string file = write("w.wepn", c.bytes);
+        const auto expand = [&](std::string text) {
+            for (std::size_t at; (at = text.find('%')) != std::string::npos;) {
+                text.replace(at, 1, file);
+            }
+            return text;
+        };
+        const RunResult result = runExecutable({"check", "--game", file});
+        EXPECT_EQ(result.code, c.code) << c.name;
+        EXPECT_EQ(result.out, expand(c.out)) << c.name;
+        EXPECT_EQ(result.err, expand(c.err)) << c.name;
+    }
+}
+
 TEST_F(CliTest, CheckGoesOnAfterAFailedFileAndExitsOne) {
     const std::string good = write("good.wepn", kWeapon);
     const std::string missing = path("missing.wepn");
