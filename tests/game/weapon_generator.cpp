@@ -217,6 +217,9 @@ std::string WeaponGenerator::script(std::string_view fireType) {
     }
     text += penetration() + lineEnd() + between();
     text += accuracy() + lineEnd() + between();
+    if (chance(5)) {
+        text += penetration() + lineEnd() + accuracy() + lineEnd(); // only the first ones count
+    }
     return text;
 }
 

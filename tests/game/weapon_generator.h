@@ -10,7 +10,7 @@ namespace wepn::test {
 // Weapon scripts made from a seed, in the shapes that both Lua and the
 // editor's reader take, and a few that one of them refuses: values in every
 // number form, tables written across lines or inline, damage parts on their
-// own lines, repeated statements, comments (line, trailing, long), other
+// own lines, repeated statements and tables, comments (line, trailing, long), other
 // Lua code between the statements, a byte-order mark or a "#" first line.
 class WeaponGenerator {
   public:

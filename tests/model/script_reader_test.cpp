@@ -242,13 +242,13 @@ TEST(ScriptReader, ReadsPenetrationTables) {
          {"A", "B"},
          {1, 1},
          {}},
-        {"second statement stays as unrecognised text",
-         script({"setPenetration(NewWeaponType,5,1,", "{A=1,})",
-                 "setPenetration(NewWeaponType,6,1,", "{B=2,})"}),
+        {"a second statement is consumed unread",
+         script({"setPenetration(NewWeaponType,5,1,", "{A=1,})", "between",
+                 "setPenetration(NewWeaponType,6,x,", "{B=y,})", "after"}),
          1,
          {"A"},
          {1},
-         {"setPenetration(NewWeaponType,6,1,", "{B=2,})"}},
+         {"between", "after"}},
     };
     for (const auto& c : cases) {
         const WeaponState state = read(c.text);
