@@ -112,11 +112,16 @@ LuaValue tableAt(lua_State* L, int index, int depth, Run& run) {
     return table;
 }
 
-LuaValue valueAt(lua_State* L, int index, int depth, Run& run) {
-    run.recorded += sizeof(LuaValue);
+// Counts bytes the recorded calls hold against the memory limit.
+void record(Run& run, std::size_t bytes) {
+    run.recorded += bytes;
     if (run.recorded > run.limits.memoryBytes) {
         throw RecordingTooLarge{};
     }
+}
+
+LuaValue valueAt(lua_State* L, int index, int depth, Run& run) {
+    record(run, sizeof(LuaValue));
     LuaValue value;
     switch (lua_type(L, index)) {
     case LUA_TNIL:
@@ -132,10 +137,7 @@ LuaValue valueAt(lua_State* L, int index, int depth, Run& run) {
     case LUA_TSTRING: {
         std::size_t size = 0;
         const char* bytes = lua_tolstring(L, index, &size);
-        run.recorded += size;
-        if (run.recorded > run.limits.memoryBytes) {
-            throw RecordingTooLarge{};
-        }
+        record(run, size);
         value = LuaValue::ofString(std::string(bytes, size));
         break;
     }
@@ -161,6 +163,7 @@ bool recordCall(lua_State* L) {
     Run& run = runOf(L);
     GameCall call{GameFunction(lua_tointeger(L, lua_upvalueindex(1))), {}, lineAt(L, 1)};
     try {
+        record(run, sizeof(GameCall));
         const int count = lua_gettop(L);
         for (int i = 1; i <= count; ++i) {
             call.arguments.push_back(valueAt(L, i, 0, run));

@@ -151,6 +151,11 @@ TEST(GameScript, RefusesScriptsTheGameCannotRun) {
          3,
          "the script passes more than 2 MiB of values to the game",
          {~0ull, std::size_t(2) << 20}},
+        {"calls beyond the memory limit for the game",
+         "for i = 1, 1000000 do\nsetAngles()\nend",
+         2,
+         "the script passes more than 2 MiB of values to the game",
+         {~0ull, std::size_t(2) << 20}},
         {"a precompiled chunk", "\x1bLua\x54", 0, "attempt to load a binary chunk (mode is 't')"},
         {"a broken byte-order mark", "\xEF\xBB-- x", 1, "unexpected symbol near '<\\239>'"},
     };
