@@ -138,10 +138,18 @@ ScriptLines::ScriptLines(std::string_view bytes) {
         fail(0, "the file has more than " + std::to_string(kMaxScriptLines) + " lines");
     }
     m_kinds.resize(m_lines.size());
-    // Lua skips a first line that starts with "#"; kept, it would end up in
-    // the middle of a saved file, where Lua cannot read it.
+    // Lua skips a first line that starts with "#", up to a line feed (lines
+    // that end with a lone carriage return go with it); kept, it would end up
+    // in the middle of a saved file, where Lua cannot read it.
     if (m_lines[0].starts_with('#')) {
-        consume(0);
+        for (std::size_t i = 0; i < m_lines.size(); ++i) {
+            const std::size_t end =
+                std::size_t(m_lines[i].data() - bytes.data()) + m_lines[i].size();
+            consume(i);
+            if (bytes.substr(end, 2).find('\n') != std::string_view::npos) {
+                break;
+            }
+        }
     }
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         if (m_lines[i].starts_with("--")) {

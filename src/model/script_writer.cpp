@@ -122,6 +122,13 @@ std::optional<WriteError> checkState(const WeaponState& state) {
     if (auto error = checkFamilies(state.Accuracy.sFamilies, "accuracy")) {
         return error;
     }
+    for (const std::string& family : state.Accuracy.sFamilies) {
+        if (family.find("damage") != std::string::npos) {
+            return WriteError{"accuracy family " + family,
+                              "an accuracy family whose name holds \"damage\" would read back as "
+                              "the damage part of the family before it"};
+        }
+    }
     const PenetrationSet& p = state.Penetration;
     const AccuracySet& a = state.Accuracy;
     if (p.fValues.size() != p.sFamilies.size()) {

@@ -13,10 +13,10 @@ constexpr std::array<std::string_view, 2> kConditions{"Hit", "Miss"};
 constexpr std::array<std::string_view, 4> kEffects{"DamageHealth", "Disable", "Push",
                                                    "SpawnWeaponFire"};
 // Families of the sample family list and others, all names Lua reads as keys.
-constexpr std::array<std::string_view, 16> kFamilies{
+constexpr std::array<std::string_view, 17> kFamilies{
     "Fighter",  "Corvette",   "Frigate",    "Capital",  "Platform",  "Utility",
     "Resource", "Mothership", "SmallCraft", "BigShips", "Structure", "fighter",
-    "_Hidden",  "Drone2",     "UNKNOWN_X",  "frigate"};
+    "_Hidden",  "Drone2",     "UNKNOWN_X",  "frigate",  "Undamaged"};
 // Lua that the editor carries as unrecognised lines and that runs anywhere.
 constexpr std::array<std::string_view, 7> kOtherCode{
     "local speed = 1",    "x = \"text\"", "if x then end", "y = { 1, 2; n = 3 }", "z = 2 ^ 3 // 1",

@@ -105,6 +105,7 @@ TEST(ScriptReader, SkipsWhatLuaSkips) {
         {"byte-order mark later on", angles + "\xEF\xBB\xBF-- x\r\n", {"\xEF\xBB\xBF-- x"}},
         {"first line with #", "#!/usr/bin/game\r\n" + angles, {}},
         {"byte-order mark and #", "\xEF\xBB\xBF#x\r\n" + angles, {}},
+        {"# through the first line feed", "#x\ry\r\n" + angles, {}},
         {"# on a later line", angles + "#x\r\n", {"#x"}},
         {"long comment", "--[[ old values\r\n" + ignored + "x = 2 ]]\r\n" + angles, {}},
         {"long comment of level 2", "--[==[\r\n]]\r\n" + ignored + "]==] x\r\n" + angles, {}},
