@@ -271,8 +271,9 @@ std::optional<std::string> writeFileSafely(std::string_view path, std::string_vi
         if (target.exists) {
             // Owner first: changing it clears the set-id bits the mode restores.
             // Only a privileged process may give a file away; others keep theirs.
-            if (::fchown(fd, target.st.st_uid, target.st.st_gid) != 0) {
-                static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), target.st.st_gid));
+            if (::fchown(fd, target.st.st_uid, target.st.st_gid) != 0 &&
+                ::fchown(fd, static_cast<uid_t>(-1), target.st.st_gid) != 0) {
+                // Not permitted: the new file stays the caller's own.
             }
             ::fchmod(fd, target.st.st_mode & 07777);
         }

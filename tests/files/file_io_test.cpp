@@ -254,7 +254,7 @@ TEST(WriteFileSafely, FailureLeavesTheOldFileAndNoTemporary) {
                 fs::create_symlink("gun.wepn", dir / "link.wepn");
                 target = dir / "link.wepn";
             } else if (shape == Shape::HardLinked) {
-                ::link(real.c_str(), (dir / "other.wepn").c_str());
+                ASSERT_EQ(::link(real.c_str(), (dir / "other.wepn").c_str()), 0);
             }
             const auto before = entriesOf(dir.path());
             FaultyOps ops(f.step, f.allowed, f.error);
