@@ -73,6 +73,10 @@ void FrmSave::cmdSave_Click() {
     }
     const QString path = m_browser->path() + QLatin1Char('\\') + name;
     if (m_replaceCheck && !m_replaceCheck(path)) {
+        // The question's box belongs to the main window, which the window
+        // manager brings forward when it closes: come back in front of it.
+        raise();
+        activateWindow();
         m_txtFilename->setFocus();
         return;
     }
