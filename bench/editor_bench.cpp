@@ -15,6 +15,7 @@ namespace {
 class DiscardingSink : public wepn::MessageSink {
   public:
     void show(const QString&) override {}
+    bool confirm(const QString&) override { return false; }
 };
 
 QByteArray readAll(const QString& path) {

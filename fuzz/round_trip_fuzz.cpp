@@ -1,9 +1,16 @@
 // Every input that loads survives saving: what is written loads again, and
-// writing that gives the same bytes and the same weapon.
+// writing that gives the same bytes and the same weapon. The loaded weapon is
+// then edited as `wepn set` edits a field, with any double the input's last
+// bytes spell, and what a save accepts must load back into the same weapon.
+#include "fields.h"
 #include "load.h"
+#include "number_text.h"
+#include "saved_script.h"
 #include "script_writer.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -26,6 +33,33 @@ wepn::LoadOutcome loadOrDie(std::string_view bytes) {
         std::abort();
     }
     return outcome.value();
+}
+
+// Sets one number field to a double taken bit for bit from the input.
+void checkEditedSave(wepn::WeaponState state, const std::uint8_t* data, std::size_t size) {
+    double value = 0;
+    if (size < sizeof value + 1) {
+        return;
+    }
+    std::memcpy(&value, data + size - sizeof value, sizeof value);
+    const auto fields = wepn::scalarFields();
+    const wepn::ScalarField& field = fields[data[size - sizeof value - 1] % fields.size()];
+    const std::string text = wepn::numberText(value);
+    if (!std::isfinite(value) || !wepn::setFieldFromText(field, state, text)) {
+        return;
+    }
+    const auto saved = wepn::savedScript(state);
+    if (!saved.ok()) {
+        return; // refused with a reason: nothing would have been written
+    }
+    const auto reread = wepn::readWeaponScript(state, *saved);
+    if (!reread.ok()) {
+        std::abort();
+    }
+    const auto again = wepn::savedScript(*reread);
+    if (!again.ok() || *again != *saved) {
+        std::abort();
+    }
 }
 
 } // namespace
@@ -55,5 +89,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!(a == third.state) || second.rows != third.rows) {
         std::abort();
     }
+    checkEditedSave(second.state, data, size);
     return 0;
 }

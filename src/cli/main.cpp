@@ -1,8 +1,21 @@
+#include "exit_code.h"
+#include "output_buffer.h"
+#include "save_interruption.h"
 #include "wepn_cli.h"
 
 #include <iostream>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    return wepn::runWepn(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    wepn::installSaveInterruptionHandlers();
+    wepn::OutputBuffer buffer(STDOUT_FILENO);
+    std::ostream out(&buffer);
+    int code = wepn::runWepn(std::vector<std::string>(argv + 1, argv + argc), out, std::cerr);
+    out.flush();
+    if (const std::optional<std::string> error = buffer.finish()) {
+        std::cerr << "wepn: cannot write standard output: " << *error << '\n';
+        code = code == wepn::kExitOk ? wepn::kExitFileFailed : code;
+    }
+    return code;
 }

@@ -13,7 +13,8 @@ CLI::App* ResaveCommand::addTo(CLI::App& app) {
     sub->add_option("--data", m_dataDir, "Data directory holding Scripts\\familylist.lua")
         ->required();
     CLI::Option* output =
-        sub->add_option("-o,--output", m_output, "Write the one FILE's script to OUT");
+        sub->add_option("-o,--output", m_output,
+                        "Write the one FILE's script to OUT ('-': standard output)");
     CLI::Option* inPlace = sub->add_flag("--in-place", m_inPlace, "Rewrite each FILE");
     output->excludes(inPlace);
     sub->add_option("FILE", m_files, "Weapon scripts (.wepn)")->required();
@@ -32,7 +33,7 @@ std::optional<Failure> ResaveCommand::resave(const std::string& file, const Fami
     if (!saved) {
         return saved.error();
     }
-    if (m_inPlace || !m_output.empty()) {
+    if (m_inPlace || (!m_output.empty() && m_output != "-")) {
         return replaceFile(m_inPlace ? file : m_output, *saved);
     }
     out.write(saved->data(), static_cast<std::streamsize>(saved->size()));
@@ -51,7 +52,7 @@ int ResaveCommand::execute(std::ostream& out, std::ostream& err) {
         return kExitFileFailed;
     }
     int code = kExitOk;
-    for (const std::string& file : m_files) {
+    for (const std::string& file : m_inPlace ? distinctFiles(m_files, err) : m_files) {
         std::optional<Failure> failure = resave(file, *rows, out, err);
         if (failure) {
             printFailure(err, file, *failure);

@@ -47,7 +47,7 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
     }
     const std::optional<FamilyRows>& rows = familyRows.value();
     int code = kExitOk;
-    for (const std::string& file : m_files) {
+    for (const std::string& file : distinctFiles(m_files, err)) {
         if (std::optional<Failure> failure = edit(file, edits, rows, out, err)) {
             printFailure(err, file, *failure);
             code = kExitFileFailed;

@@ -1,16 +1,19 @@
 #include "weapon_io.h"
 
-#include "custom_fso.h"
+#include "file_identity.h"
 #include "file_io.h"
 #include "latin1.h"
 #include "path_mapping.h"
-#include "script_writer.h"
+#include "saved_script.h"
+
+#include <algorithm>
 
 namespace wepn {
 
 Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir) {
     const std::string path = std::string(dataDir) + "\\Scripts\\familylist.lua";
-    if (!CustomFSO().FileExists(path)) {
+    // Something that is there but no ordinary file is named as such below.
+    if (!fileIdentity(path)) {
         return "The file '" + toDisplayPath(path) + "' does not exist.";
     }
     const ReadResult read = readFileBytes(path, kMaxScriptBytes);
@@ -55,19 +58,40 @@ void keepTablesAsNamed(WeaponState& state, std::string_view bytes) {
 }
 
 Expected<std::string, Failure> savedBytes(const WeaponState& state) {
-    Expected<std::string, WriteError> written = writeWeaponScript(state);
+    Expected<std::string, WriteError> written = savedScript(state);
     if (!written) {
-        return Failure{0, latin1ToUtf8(written.error().field) +
+        const std::string& field = written.error().field;
+        return Failure{0, (field.empty() ? "the weapon" : latin1ToUtf8(field)) +
                               " cannot be written: " + latin1ToUtf8(written.error().reason)};
     }
     return std::move(written.value());
 }
 
 std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes) {
-    if (std::optional<std::string> error = writeFileAtomically(path, bytes)) {
-        return Failure{0, "cannot write '" + std::string(path) + "': " + *error};
+    if (std::optional<std::string> error = writeFileSafely(path, bytes)) {
+        return Failure{0, std::move(*error)};
     }
     return std::nullopt;
+}
+
+std::vector<std::string> distinctFiles(const std::vector<std::string>& files, std::ostream& err) {
+    std::vector<std::string> distinct;
+    std::vector<std::pair<FileIdentity, std::size_t>> seen;
+    for (const std::string& file : files) {
+        const std::optional<FileIdentity> identity = fileIdentity(file);
+        const auto same = std::find_if(seen.begin(), seen.end(),
+                                       [&](const auto& entry) { return entry.first == identity; });
+        if (identity && same != seen.end()) {
+            err << file << ": note: the same file as '" << distinct[same->second]
+                << "'; it is edited once\n";
+            continue;
+        }
+        if (identity) {
+            seen.emplace_back(*identity, distinct.size());
+        }
+        distinct.push_back(file);
+    }
+    return distinct;
 }
 
 void printWarnings(std::ostream& err, std::string_view file,

@@ -45,6 +45,10 @@ Expected<std::string, Failure> savedBytes(const WeaponState& state);
 // Writes the bytes over the file, all or nothing.
 std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes);
 
+// The files to edit in place, each file once however often and however it is
+// named (the same device and inode); each repetition is noted on `err`.
+std::vector<std::string> distinctFiles(const std::vector<std::string>& files, std::ostream& err);
+
 // Prints each warning as "FILE: warning: TEXT".
 void printWarnings(std::ostream& err, std::string_view file,
                    const std::vector<LoadWarning>& warnings);

@@ -8,12 +8,9 @@
 namespace wepn {
 
 /// Writes a whole file: on success the file holds exactly `bytes`; on failure
-/// the old file stays as it was and the reason is returned.
+/// the old file stays as it was and a message saying why is returned. The
+/// application gives the window the file layer's one writer.
 using FileWriter =
     std::function<std::optional<QString>(const QString& nativePath, const QByteArray& bytes)>;
-
-/// The writer the window uses unless the application sets another: a
-/// temporary file beside the target, renamed over it when complete.
-std::optional<QString> writeFileReplacing(const QString& nativePath, const QByteArray& bytes);
 
 } // namespace wepn

@@ -13,4 +13,13 @@ void MessageBoxSink::show(const QString& text) {
     box.exec();
 }
 
+bool MessageBoxSink::confirm(const QString& question) {
+    QMessageBox box(QMessageBox::NoIcon, WindowCaption::applicationTitle(), question,
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace wepn

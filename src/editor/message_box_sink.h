@@ -12,6 +12,7 @@ class MessageBoxSink : public MessageSink {
   public:
     explicit MessageBoxSink(QWidget* parent) : m_parent(parent) {}
     void show(const QString& text) override;
+    bool confirm(const QString& question) override;
 
   private:
     QWidget* m_parent;

@@ -11,6 +11,8 @@ class MessageSink {
     virtual ~MessageSink() = default;
     /// Shows `text` and returns when the user has acknowledged it.
     virtual void show(const QString& text) = 0;
+    /// Asks a yes-or-no question whose safe answer is No, the default.
+    virtual bool confirm(const QString& question) = 0;
 };
 
 } // namespace wepn

@@ -16,6 +16,10 @@ namespace {
 class PrintingSink : public wepn::MessageSink {
   public:
     void show(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    bool confirm(const QString& question) override {
+        show(question);
+        return false;
+    }
 };
 
 QByteArray readAll(const QString& path) {

@@ -10,7 +10,7 @@
 #include "main_window_layout.h"
 #include "message_box_sink.h"
 #include "results_editor.h"
-#include "script_writer.h"
+#include "saved_script.h"
 #include "visual_style.h"
 #include "weapon_collector.h"
 #include "weapon_presenter.h"
@@ -39,7 +39,7 @@ std::string_view view(const QByteArray& bytes) {
 } // namespace
 
 WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent)
-    : QMainWindow(parent), m_writer(&writeFileReplacing) {
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("WepnEditor_Main"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -147,15 +147,17 @@ bool WepnEditor_Main::saveFile(const QString& nativePath) {
         showSaveFailure(collected.error().describe());
         return false;
     }
-    const Expected<std::string, WriteError> script = writeWeaponScript(*collected);
+    const Expected<std::string, WriteError> script = savedScript(*collected);
     if (!script) {
-        const ScalarField* field = findScalarField(script.error().field);
-        const QString name = field != nullptr && !field->label.empty()
-                                 ? fromLatin1(field->label)
-                                 : fromLatin1(script.error().field);
-        showSaveFailure(QStringLiteral("%1 %2").arg(name, fromLatin1(script.error().reason)));
+        const WriteError& error = script.error();
+        const ScalarField* field = findScalarField(error.field);
+        const QString name = field != nullptr && !field->label.empty() ? fromLatin1(field->label)
+                                                                        : fromLatin1(error.field);
+        const QString reason = fromLatin1(error.reason);
+        showSaveFailure(name.isEmpty() ? reason : QStringLiteral("%1 %2").arg(name, reason));
         return false;
     }
+    Q_ASSERT(m_writer);
     const QByteArray bytes(script->data(), static_cast<qsizetype>(script->size()));
     if (const std::optional<QString> failure = m_writer(nativePath, bytes)) {
         showSaveFailure(*failure);

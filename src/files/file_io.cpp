@@ -1,9 +1,11 @@
 #include "file_io.h"
 
 #include "path_mapping.h"
+#include "save_interruption.h"
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -33,6 +35,10 @@ std::optional<std::string> checkReadable(const struct stat& st, std::size_t maxB
     return std::nullopt;
 }
 
+std::string cannotWrite(const std::string& path, const std::string& reason) {
+    return "cannot write '" + path + "': " + reason;
+}
+
 ReadResult failedRead(std::string reason) {
     return ReadResult{{}, std::move(reason)};
 }
@@ -45,10 +51,127 @@ std::string temporaryName(const std::string& dir) {
 
 void syncDirectory(const std::string& dir) {
     const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
         return;
+    }
     ::fsync(fd); // best effort: the data itself is already on disk
     ::close(fd);
+}
+
+std::string directoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The file a save writes to: symbolic links followed to the end of the chain.
+struct SaveTarget {
+    std::string path;
+    bool exists = false;
+    struct stat st {};
+};
+
+constexpr int kMaxLinkHops = 40;
+
+// Fills `target` for the path a save was given, or says why it cannot be written.
+std::optional<std::string> resolveSaveTarget(const std::string& given, SaveTarget& target) {
+    const auto cannot = [&](const std::string& reason) { return cannotWrite(given, reason); };
+    target.path = given;
+    for (int hops = 0; hops <= kMaxLinkHops; ++hops) {
+        if (::lstat(target.path.c_str(), &target.st) != 0) {
+            if (errno != ENOENT) {
+                return cannot(systemError(errno));
+            }
+            struct stat dir {};
+            const std::string folder = directoryOf(target.path);
+            if (hops > 0 && (::stat(folder.empty() ? "." : folder.c_str(), &dir) != 0 ||
+                             !S_ISDIR(dir.st_mode))) {
+                return cannot("it is a link to '" + target.path + "', whose folder does not exist");
+            }
+            return std::nullopt; // a new file; a missing folder fails when it is created
+        }
+        if (!S_ISLNK(target.st.st_mode)) {
+            target.exists = true;
+            return std::nullopt;
+        }
+        std::string link(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(target.path.c_str(), link.data(), link.size());
+        if (length < 0) {
+            return cannot(systemError(errno));
+        }
+        link.resize(static_cast<std::size_t>(length));
+        target.path = link.starts_with('/') ? link : directoryOf(target.path) + link;
+    }
+    return cannot(systemError(ELOOP));
+}
+
+int writeAll(LowLevelFileOps& ops, int fd, std::string_view bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ops.write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return errno;
+        }
+        if (n == 0) {
+            return EIO; // no progress and no reason given
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// Replaces the contents of an open file from its start: write, cut, sync.
+int overwrite(LowLevelFileOps& ops, int fd, std::string_view bytes) {
+    if (::lseek(fd, 0, SEEK_SET) != 0) {
+        return errno;
+    }
+    if (const int error = writeAll(ops, fd, bytes)) {
+        return error;
+    }
+    if (ops.truncate(fd, static_cast<off_t>(bytes.size())) != 0 || ops.fsync(fd) != 0) {
+        return errno;
+    }
+    return 0;
+}
+
+// Reads from the file's current position to its end; 0 or the reason.
+int readRest(int fd, std::string& bytes) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return errno;
+        }
+        if (n == 0) {
+            return 0;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+// A file with several hard links is rewritten where it is, so every name
+// keeps seeing it. The old text is read first and put back if the copy stops
+// part-way. Returns 0 or the reason the new text could not be put in place.
+int copyIntoLinkedFile(LowLevelFileOps& ops, const std::string& target, std::string_view bytes) {
+    const int fd = ops.openExisting(target);
+    if (fd < 0) {
+        return errno;
+    }
+    std::string old;
+    const int readError = readRest(fd, old);
+    int error = readError != 0 ? readError : overwrite(ops, fd, bytes);
+    if (error != 0 && readError == 0) {
+        overwrite(LowLevelFileOps::system(), fd, old);
+    }
+    if (ops.close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    return error;
 }
 
 } // namespace
@@ -102,71 +225,84 @@ ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
     }
 }
 
-std::optional<std::string> writeFileAtomically(std::string_view path, std::string_view bytes,
-                                               LowLevelFileOps& ops) {
+std::optional<std::string> writeFileSafely(std::string_view path, std::string_view bytes,
+                                           LowLevelFileOps& ops) {
     try {
-        std::string target = toNativePath(path);
-        // Saving through a symbolic link replaces the file it points to; a
-        // rename over the link itself would turn it into an unlinked copy.
-        struct stat entry {};
-        if (::lstat(target.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode)) {
-            const std::unique_ptr<char, decltype(&std::free)> real(
-                ::realpath(target.c_str(), nullptr), &std::free);
-            if (real != nullptr)
-                target = real.get();
+        const std::string given = toNativePath(path);
+        SaveTarget target;
+        if (std::optional<std::string> error = resolveSaveTarget(given, target)) {
+            return error;
         }
-        const std::size_t slash = target.rfind('/');
-        const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-        if (slash + 1 == target.size())
-            return systemError(target.empty() ? ENOENT : EISDIR);
-
+        const auto cannot = [&](int error) { return cannotWrite(given, systemError(error)); };
+        if (target.exists && !S_ISREG(target.st.st_mode)) {
+            return "'" + given + "' is not a regular file";
+        }
         // Renaming would replace a read-only file; refuse it as opening it would.
-        if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
-            return systemError(errno);
+        if (target.exists && ::access(target.path.c_str(), W_OK) != 0) {
+            return cannot(errno);
+        }
 
+        // The whole new text goes to a temporary file beside the target first.
+        const std::string dir = directoryOf(target.path);
         std::string temp;
+        std::optional<detail::TemporaryFileRegistration> registration;
         int fd = -1;
         for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
             temp = temporaryName(dir);
+            registration.emplace(temp);
+            if (!registration->ok()) {
+                return cannot(EAGAIN);
+            }
             fd = ops.createExclusive(temp, 0666);
-            if (fd < 0 && errno != EEXIST)
-                return systemError(errno);
+            if (fd < 0 && errno != EEXIST) {
+                return cannot(errno);
+            }
         }
-        if (fd < 0)
-            return systemError(EEXIST);
-
-        auto fail = [&](int error, bool closeFile) -> std::optional<std::string> {
-            if (closeFile)
+        if (fd < 0) {
+            return cannot(EEXIST);
+        }
+        const auto fail = [&](int error, bool closeFile) -> std::optional<std::string> {
+            if (closeFile) {
                 ops.close(fd);
+            }
             ::unlink(temp.c_str());
-            return systemError(error);
+            return cannot(error);
         };
-
-        struct stat st {};
-        if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-            ::fchmod(fd, st.st_mode & 07777);
-
-        std::size_t written = 0;
-        while (written < bytes.size()) {
-            const ssize_t n = ops.write(fd, bytes.data() + written, bytes.size() - written);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                return fail(errno, true);
-            if (n == 0)
-                return fail(EIO, true); // no progress and no reason given
-            written += static_cast<std::size_t>(n);
+        if (target.exists) {
+            // Owner first: changing it clears the set-id bits the mode restores.
+            // Only a privileged process may give a file away; others keep theirs.
+            if (::fchown(fd, target.st.st_uid, target.st.st_gid) != 0 &&
+                ::fchown(fd, static_cast<uid_t>(-1), target.st.st_gid) != 0) {
+                // Not permitted: the new file stays the caller's own.
+            }
+            ::fchmod(fd, target.st.st_mode & 07777);
         }
-        if (ops.fsync(fd) != 0)
+        if (const int error = writeAll(ops, fd, bytes)) {
+            return fail(error, true);
+        }
+        if (ops.fsync(fd) != 0) {
             return fail(errno, true);
-        if (ops.close(fd) != 0)
+        }
+        if (ops.close(fd) != 0) {
             return fail(errno, false);
-        if (ops.rename(temp, target) != 0)
+        }
+
+        const detail::CommitSection commit;
+        if (!commit.ok()) {
+            return fail(EINTR, false);
+        }
+        if (target.exists && target.st.st_nlink > 1) {
+            const int error = copyIntoLinkedFile(ops, target.path, bytes);
+            ::unlink(temp.c_str());
+            return error != 0 ? cannot(error) : std::optional<std::string>();
+        }
+        if (ops.rename(temp, target.path) != 0) {
             return fail(errno, false);
+        }
         syncDirectory(dir);
         return std::nullopt;
     } catch (const std::bad_alloc&) {
-        return systemError(ENOMEM);
+        return cannotWrite(std::string(path), systemError(ENOMEM));
     }
 }
 

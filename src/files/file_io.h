@@ -22,12 +22,21 @@ struct ReadResult {
 /// "is larger than N bytes"; the size is checked before anything is read.
 ReadResult readFileBytes(std::string_view path, std::size_t maxBytes);
 
-/// Replaces the file at `path` (Windows form) with `bytes`, all or nothing: the
-/// bytes go to a new hidden file beside the target, which is flushed to disk
-/// and renamed over the target only when complete. On failure the temporary
-/// file is removed, the target is untouched, and the system's error text is
-/// returned. An existing target keeps its permission bits.
-std::optional<std::string> writeFileAtomically(std::string_view path, std::string_view bytes,
-                                               LowLevelFileOps& ops = LowLevelFileOps::system());
+/// Saves `bytes` as the file at `path` (Windows form or native), never
+/// leaving it half written:
+/// - a regular file, or a new one, is replaced atomically: the bytes go to a
+///   hidden temporary file beside it, which is synced and renamed over it;
+///   its mode, and where the process may set them its owner and group, stay;
+/// - a regular file with several hard links is rewritten in place after the
+///   temporary copy is complete, and its old text is put back if that fails;
+/// - a symbolic link is followed to the file it names, which is created when
+///   missing (its folder must exist); the link itself stays;
+/// - anything else (a directory, FIFO, socket or device) is refused before
+///   anything is written.
+/// On failure the target is untouched, no temporary file is left, and the
+/// result is a message naming the path: "cannot write 'PATH': REASON" or
+/// "'PATH' is not a regular file".
+std::optional<std::string> writeFileSafely(std::string_view path, std::string_view bytes,
+                                           LowLevelFileOps& ops = LowLevelFileOps::system());
 
 } // namespace wepn

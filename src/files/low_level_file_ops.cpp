@@ -10,6 +10,14 @@ int LowLevelFileOps::createExclusive(const std::string& path, mode_t mode) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
 }
 
+int LowLevelFileOps::openExisting(const std::string& path) {
+    return ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+}
+
+int LowLevelFileOps::truncate(int fd, off_t size) {
+    return ::ftruncate(fd, size);
+}
+
 ssize_t LowLevelFileOps::write(int fd, const void* data, std::size_t size) {
     return ::write(fd, data, size);
 }

@@ -15,7 +15,11 @@ class LowLevelFileOps {
 
     /// Creates a new file that must not exist yet; returns its descriptor.
     virtual int createExclusive(const std::string& path, mode_t mode);
+    /// Opens an existing file for reading and writing in place.
+    virtual int openExisting(const std::string& path);
     virtual ssize_t write(int fd, const void* data, std::size_t size);
+    /// ftruncate.
+    virtual int truncate(int fd, off_t size);
     virtual int fsync(int fd);
     virtual int close(int fd);
     virtual int rename(const std::string& from, const std::string& to);

@@ -58,7 +58,17 @@ void setHomeDirectoryOverride(std::optional<std::string> home) {
     homeOverride() = std::move(home);
 }
 
+bool isWindowsForm(std::string_view path) {
+    return path.find('\\') != std::string_view::npos ||
+           (path.size() >= 2 && isDriveLetter(path[0]) && path[1] == ':');
+}
+
 std::string toNativePath(std::string_view windowsPath, const std::string& home) {
+    // A native path names exactly the file it spells; only the Windows form,
+    // written for a platform whose names ignore case, is matched that way.
+    if (!isWindowsForm(windowsPath)) {
+        return std::string(windowsPath);
+    }
     std::string rest(windowsPath);
     for (char& c : rest) {
         if (c == '\\')

@@ -201,7 +201,9 @@ std::string numberText(double value) {
     const char* e = std::find(buffer, end, 'e');
     const bool negative = buffer[0] == '-';
     const char* mantissa = buffer + (negative ? 1 : 0);
-    if (e - mantissa > 16) { // "d." and more than 14 further digits
+    // Subnormal values have fewer bits than 15 digits need: their shortest
+    // form is not their 15-digit rounding, which is taken explicitly too.
+    if (e - mantissa > 16 || std::fabs(value) < std::numeric_limits<double>::min()) {
         end =
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14)
                 .ptr;

@@ -2,6 +2,7 @@
 
 #include "decompiled_data_setting.h"
 #include "directory_listing.h"
+#include "file_identity.h"
 #include "file_io.h"
 #include "frm_decompiled_data_dir.h"
 #include "frm_open.h"
@@ -25,7 +26,7 @@ QString withReason(const QString& text, const std::string& reason) {
 
 // Saves go through the file layer, as wepn's do: one way of replacing a file.
 std::optional<QString> writeThroughFileLayer(const QString& nativePath, const QByteArray& bytes) {
-    const std::optional<std::string> error = writeFileAtomically(
+    const std::optional<std::string> error = writeFileSafely(
         toFileBytes(nativePath), std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (error) {
         return fromFileBytes(*error);
@@ -77,7 +78,8 @@ std::optional<EditorShell::OpenPreparation> EditorShell::prepareOpen() {
         m_messages->show(QStringLiteral("The folder '%1' does not exist.").arg(m_paths.strWFDir));
         return std::nullopt;
     }
-    if (!m_fso.FileExists(toFileBytes(m_paths.strFLFile))) {
+    // Something there that is no ordinary file is named as such below.
+    if (!fileIdentity(toFileBytes(m_paths.strFLFile))) {
         m_messages->show(QStringLiteral("The file '%1' does not exist.").arg(m_paths.strFLFile));
         return std::nullopt;
     }
@@ -134,6 +136,7 @@ void EditorShell::Save_Click() {
     if (!m_frmSave) {
         m_frmSave = std::make_unique<FrmSave>(&m_window, m_fso);
         connect(m_frmSave.get(), &FrmSave::saveChosen, this, &EditorShell::saveChosen);
+        m_frmSave->setReplaceCheck([this](const QString& path) { return mayReplace(path); });
     }
     const std::string current = toFileBytes(m_window.filePath());
     m_frmSave->setFileName(fromFileBytes(m_fso.GetFileName(current, "\\")));
@@ -141,8 +144,17 @@ void EditorShell::Save_Click() {
     m_frmSave->showSave();
 }
 
+bool EditorShell::mayReplace(const QString& windowsPath) {
+    const std::optional<FileIdentity> chosen = fileIdentity(toFileBytes(nativePathOfNewFile(windowsPath)));
+    if (!chosen || chosen == fileIdentity(toFileBytes(m_window.filePath()))) {
+        return true;
+    }
+    const QString name = fromFileBytes(m_fso.GetFileName(toFileBytes(windowsPath), "\\"));
+    return m_messages->confirm(QStringLiteral("'%1' already exists. Replace it?").arg(name));
+}
+
 void EditorShell::saveChosen(const QString& windowsPath) {
-    m_window.saveFile(nativePathOf(windowsPath));
+    m_window.saveFile(nativePathOfNewFile(windowsPath));
 }
 
 void EditorShell::DecompiledData_Click() {

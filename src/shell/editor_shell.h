@@ -56,6 +56,9 @@ class EditorShell : public QObject {
     void DecompiledData_Click();
     std::optional<OpenPreparation> prepareOpen();
     void openChosen(const QString& windowsPath);
+    // False when the user declines to replace an existing file other than the
+    // one being edited.
+    bool mayReplace(const QString& windowsPath);
     void saveChosen(const QString& windowsPath);
     void dataDirectoryConfirmed(const QString& directory);
 

@@ -37,7 +37,10 @@ FrmSave::FrmSave(QWidget* mainWindow, const CustomFSO& fso)
     connect(m_cmdSave, &QPushButton::clicked, this, &FrmSave::cmdSave_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &FrmSave::cmdCancel_Click);
     connect(m_browser->files(), &QListWidget::itemClicked, this, &FrmSave::lstFiles_Click);
-    connect(m_browser->files(), &QListWidget::currentItemChanged, this, &FrmSave::lstFiles_Click);
+    // Focus entering the list makes its first row current without selecting
+    // it; only a click or the user moving the selection takes a listed name.
+    connect(m_browser->files(), &QListWidget::itemSelectionChanged, this,
+            &FrmSave::lstFiles_SelectionChanged);
 }
 
 void FrmSave::showSave() {
@@ -55,13 +58,29 @@ void FrmSave::lstFiles_Click(QListWidgetItem* item) {
     }
 }
 
+void FrmSave::lstFiles_SelectionChanged() {
+    const QList<QListWidgetItem*> selected = m_browser->files()->selectedItems();
+    if (!selected.isEmpty()) {
+        lstFiles_Click(selected.front());
+    }
+}
+
 void FrmSave::cmdSave_Click() {
     const QString name = m_txtFilename->text();
     if (name.isEmpty()) {
         cmdCancel_Click();
         return;
     }
-    m_fileName = m_browser->path() + QLatin1Char('\\') + name;
+    const QString path = m_browser->path() + QLatin1Char('\\') + name;
+    if (m_replaceCheck && !m_replaceCheck(path)) {
+        // The question's box belongs to the main window, which the window
+        // manager brings forward when it closes: come back in front of it.
+        raise();
+        activateWindow();
+        m_txtFilename->setFocus();
+        return;
+    }
+    m_fileName = path;
     finish();
     emit saveChosen(m_fileName);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QLineEdit;
 class QListWidgetItem;
@@ -32,6 +33,11 @@ class FrmSave : public QWidget {
 
     DirectoryBrowser* browser() const { return m_browser; }
 
+    // Asked before Save goes on with a path; false keeps the dialog open.
+    void setReplaceCheck(std::function<bool(const QString& windowsPath)> check) {
+        m_replaceCheck = std::move(check);
+    }
+
   signals:
     // The user pressed Save with a name; `windowsPath` equals fileName().
     void saveChosen(const QString& windowsPath);
@@ -43,6 +49,7 @@ class FrmSave : public QWidget {
     void cmdSave_Click();
     void cmdCancel_Click();
     void lstFiles_Click(QListWidgetItem* item);
+    void lstFiles_SelectionChanged();
     void finish();
 
     QWidget* m_mainWindow;
@@ -53,6 +60,7 @@ class FrmSave : public QWidget {
     QLineEdit* m_txtFilename;
     QString m_initDir;
     QString m_fileName;
+    std::function<bool(const QString&)> m_replaceCheck;
 };
 
 } // namespace wepn

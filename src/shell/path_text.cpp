@@ -27,4 +27,12 @@ QString nativePathOf(const QString& windowsPath) {
     return fromFileBytes(toNativePath(toFileBytes(windowsPath)));
 }
 
+QString nativePathOfNewFile(const QString& windowsPath) {
+    const qsizetype cut = windowsPath.lastIndexOf(QLatin1Char('\\'));
+    if (cut < 0) {
+        return nativePathOf(windowsPath);
+    }
+    return nativePathOf(windowsPath.left(cut + 1)) + windowsPath.mid(cut + 1);
+}
+
 } // namespace wepn

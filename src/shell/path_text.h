@@ -19,4 +19,9 @@ QString homeInWindowsForm();
 // The native path the file layer touches for a path in the program's form.
 QString nativePathOf(const QString& windowsPath);
 
+// The same for a path whose last component the user typed: the folder is
+// mapped, the name is kept exactly as typed, so "OUT.wepn" beside "out.wepn"
+// names a new file.
+QString nativePathOfNewFile(const QString& windowsPath);
+
 } // namespace wepn

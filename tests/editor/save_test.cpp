@@ -91,16 +91,13 @@ TEST_F(SaveTest, WriteFailureIsReported) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - c.wepn"));
 }
 
-TEST(FileWriter, ReplacesTheWholeFileOrReportsWhy) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("w.wepn"));
-    EXPECT_EQ(writeFileReplacing(path, "old and longer"), std::nullopt);
-    EXPECT_EQ(writeFileReplacing(path, "new\r\n"), std::nullopt);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("new\r\n"));
-    EXPECT_NE(writeFileReplacing(dir.filePath(QStringLiteral("missing/w.wepn")), "x"),
-              std::nullopt);
+TEST_F(SaveTest, ANumberBeyondTheLargestIsRefusedByItsLabel) {
+    retype("Value(4)", QStringLiteral("1.7976931348623157e308"));
+    EXPECT_FALSE(window.saveFile(QStringLiteral("C:\\Data\\Weapon\\b.wepn")));
+    EXPECT_EQ(messages.texts,
+              QStringList{kSaveFailed + "\nFiring Range: the value 1.79769313486232E+308 is larger "
+                                        "than the largest number a file can hold"});
+    EXPECT_TRUE(writes.empty()) << "nothing reaches the disk";
 }
 
 } // namespace

@@ -74,11 +74,13 @@ TEST_F(ShellOpenFault, AnUnreadableWeaponIsNamed) {
 
 TEST_F(ShellOpenFault, AFamilyListThatCannotBeReadStopsTheOpen) {
     const QString list = native("Data/Scripts/familylist.lua");
-    const char* const kinds[] = {"directory", "dangling link", "unreadable file"};
+    const char* const kinds[] = {"directory", "dangling link", "FIFO", "unreadable file"};
+    const char* const reasons[] = {"is a directory", "", "is not an ordinary file",
+                                   "Permission denied"};
     startOnSampleData();
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 4; ++k) {
         const char* kind = kinds[k];
-        const bool unreadable = k == 2;
+        const bool unreadable = k == 3;
         if (unreadable && hardening::runningAsRoot()) {
             continue; // root reads every file
         }
@@ -88,6 +90,8 @@ TEST_F(ShellOpenFault, AFamilyListThatCannotBeReadStopsTheOpen) {
             QDir().mkpath(list);
         } else if (k == 1) {
             QFile::link(native("nowhere"), list);
+        } else if (k == 2) {
+            ::mkfifo(QFile::encodeName(list).constData(), 0644);
         } else {
             QFile::copy(QStringLiteral(WEPN_EXAMPLES_DIR "/Scripts/familylist.lua"), list);
             ::chmod(QFile::encodeName(list).constData(), 0);
@@ -95,9 +99,8 @@ TEST_F(ShellOpenFault, AFamilyListThatCannotBeReadStopsTheOpen) {
         messages.texts.clear();
         triggerOpen();
         const QString expected =
-            unreadable
-                ? QStringLiteral("Could not read '%1'.\nPermission denied").arg(list)
-                : QStringLiteral("The file '%1' does not exist.").arg(shell().paths().strFLFile);
+            k == 1 ? QStringLiteral("The file '%1' does not exist.").arg(shell().paths().strFLFile)
+                   : QStringLiteral("Could not read '%1'.\n%2").arg(list, reasons[k]);
         EXPECT_EQ(messages.texts, QStringList{expected}) << kind;
         EXPECT_FALSE(shell().frmOpen()->isVisible()) << kind;
         EXPECT_TRUE(window().isEnabled()) << kind;

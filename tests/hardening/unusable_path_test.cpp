@@ -1,4 +1,4 @@
-// A directory, a dangling link or an unreadable file given as a weapon or as
+// A directory, a dangling link, a FIFO or an unreadable file given as a weapon or as
 // the family list: each is named with its reason and no weapon is changed.
 #include "hardening_fixture.h"
 
@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Unusable {
-    enum class Kind { Directory, DanglingLink, Unreadable };
+    enum class Kind { Directory, DanglingLink, Fifo, Unreadable };
     Kind kind;
     const char* name;
     bool needsNonRoot;
@@ -22,6 +22,7 @@ struct Unusable {
 const Unusable kUnusable[] = {
     {Unusable::Kind::Directory, "directory", false, "is a directory"},
     {Unusable::Kind::DanglingLink, "dangling link", false, "No such file or directory"},
+    {Unusable::Kind::Fifo, "FIFO", false, "is not an ordinary file"},
     {Unusable::Kind::Unreadable, "unreadable file", true, "Permission denied"},
 };
 
@@ -32,6 +33,8 @@ void make(const Unusable& kind, const ScratchDir& dir, const std::string& path) 
         fs::create_directory(path);
     } else if (kind.kind == Unusable::Kind::DanglingLink) {
         fs::create_symlink(dir / "nowhere", path);
+    } else if (kind.kind == Unusable::Kind::Fifo) {
+        ::mkfifo(path.c_str(), 0644);
     } else {
         dir.write(fs::relative(path, dir.path()).string(), kWeapon);
         ::chmod(path.c_str(), 0);
@@ -75,11 +78,11 @@ TEST(UnusablePath, AsFamilyListItIsNamedAndNoWeaponIsWritten) {
         const std::string list = dir / "Data/Scripts/familylist.lua";
         make(kind, dir, list);
         const std::string weapon = dir.write("w/gun.wepn", kWeapon);
-        // A list that is not there as a file is the missing-file message; one
-        // that is there but cannot be read names the reason.
-        const std::string expected = kind.needsNonRoot
-                                         ? list + ": error: " + kind.reason + "\n"
-                                         : "The file '" + list + "' does not exist.\n";
+        // A list that is not there is the missing-file message; anything
+        // there that cannot be read is named with the reason, as a weapon is.
+        const std::string expected = kind.kind == Unusable::Kind::DanglingLink
+                                         ? "The file '" + list + "' does not exist.\n"
+                                         : list + ": error: " + kind.reason + "\n";
         const std::vector<std::vector<std::string>> runs = {
             {"resave", "--data", dir / "Data", "--in-place", weapon},
             {"set", "--data", dir / "Data", "accuracy.BigShips=0.5", "--", weapon},

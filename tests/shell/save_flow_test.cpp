@@ -4,6 +4,7 @@
 #include "shell_fixture.h"
 #include "wepn_editor_main.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,6 +90,68 @@ TEST_F(SaveFlowTest, CancelEmptyNameAndCloseSaveNothing) {
     QFile file(native("elsewhere/gun.wepn"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
+}
+
+// Focus moving through the list (Tab, Shift+Tab) keeps the typed name; the
+// arrow keys, which move the selection, take a listed one.
+TEST_F(SaveFlowTest, TabbingThroughTheListKeepsTheTypedName) {
+    QDir().mkpath(native("elsewhere"));
+    startOnSampleData();
+    openElsewhere();
+    triggerSaveAs();
+    QApplication::setActiveWindow(save());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(save()));
+    nameField()->setFocus();
+    nameField()->clear();
+    QTest::keyClicks(nameField(), QStringLiteral("brand_new.wepn"));
+    QTest::keyClick(nameField(), Qt::Key_Backtab);
+    ASSERT_TRUE(save()->browser()->files()->hasFocus());
+    EXPECT_EQ(nameField()->text(), QStringLiteral("brand_new.wepn")) << "Shift+Tab into the list";
+    QTest::keyClick(save()->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::Key_Tab);
+    EXPECT_EQ(nameField()->text(), QStringLiteral("brand_new.wepn")) << "Tab into the list";
+    QTest::keyClick(save()->browser()->files(), Qt::Key_Down);
+    EXPECT_NE(nameField()->text(), QStringLiteral("brand_new.wepn")) << "an arrow key picks a row";
+}
+
+// Saving over another existing weapon asks first (No keeps it); the file
+// being edited, or a typed name in another letter case, is not asked about.
+TEST_F(SaveFlowTest, ReplacingAnotherFileAsksFirst) {
+    QDir().mkpath(native("elsewhere"));
+    startOnSampleData();
+    openElsewhere();
+    const auto bytesOf = [this](const char* name) {
+        QFile file(native(QString::fromLatin1(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray rail = bytesOf("Data/Weapon/rail_driver.wepn");
+    for (const bool answer : {false, true}) {
+        triggerSaveAs();
+        clickRow(save()->browser()->files(), QStringLiteral("rail_driver.wepn"));
+        messages.texts.clear();
+        messages.answer = answer;
+        click("cmdSave");
+        ASSERT_FALSE(messages.texts.isEmpty()) << answer;
+        EXPECT_EQ(messages.texts.first(),
+                  QStringLiteral("'rail_driver.wepn' already exists. Replace it?"));
+        EXPECT_EQ(save()->isVisible(), !answer) << "No keeps the dialog open";
+        EXPECT_EQ(bytesOf("Data/Weapon/rail_driver.wepn") == rail, !answer) << answer;
+        if (!answer) {
+            click("cmdCancel");
+        }
+    }
+    // Now editing rail_driver.wepn: saving it again is not asked about.
+    messages.texts.clear();
+    triggerSaveAs();
+    click("cmdSave");
+    EXPECT_EQ(messages.texts.size(), 1) << "only the success message";
+    // A native name differing only in case is another, new file.
+    messages.texts.clear();
+    triggerSaveAs();
+    nameField()->clear();
+    QTest::keyClicks(nameField(), QStringLiteral("RAIL_DRIVER.wepn"));
+    click("cmdSave");
+    EXPECT_TRUE(QFileInfo::exists(native("Data/Weapon/RAIL_DRIVER.wepn")));
+    EXPECT_EQ(window().filePath(), native("Data/Weapon/RAIL_DRIVER.wepn"));
 }
 
 } // namespace

@@ -24,6 +24,12 @@ class WepnEditor_Main;
 class RecordingSink : public MessageSink {
   public:
     void show(const QString& text) override { texts << text; }
+    // Records the question as a text and answers it with `answer`.
+    bool confirm(const QString& question) override {
+        texts << question;
+        return answer;
+    }
+    bool answer = false;
     QStringList texts;
 };
 

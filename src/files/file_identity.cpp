@@ -1,0 +1,17 @@
+#include "file_identity.h"
+
+#include "path_mapping.h"
+
+#include <sys/stat.h>
+
+namespace wepn {
+
+std::optional<FileIdentity> fileIdentity(std::string_view path) {
+    struct stat st {};
+    if (::stat(toNativePath(path).c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{st.st_dev, st.st_ino};
+}
+
+} // namespace wepn

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <csignal>
+#include <string>
+
+namespace wepn {
+
+/// Makes SIGINT, SIGTERM and SIGHUP end the process cleanly while files are
+/// being saved: the temporary files of saves in progress are removed, a
+/// commit under way (the rename, or the copy into a hard-linked file) is
+/// finished first, and the process exits with 128 + the signal's number.
+/// Without this, saves still never leave a broken target, but an interrupted
+/// one leaves its temporary file behind.
+void installSaveInterruptionHandlers();
+
+namespace detail {
+
+/// Registers a temporary file for removal on interruption for as long as the
+/// object lives. `ok()` is false when too many saves are in progress at once.
+class TemporaryFileRegistration {
+  public:
+    explicit TemporaryFileRegistration(const std::string& path);
+    ~TemporaryFileRegistration();
+    TemporaryFileRegistration(const TemporaryFileRegistration&) = delete;
+    TemporaryFileRegistration& operator=(const TemporaryFileRegistration&) = delete;
+
+    bool ok() const { return m_slot >= 0; }
+
+  private:
+    int m_slot = -1;
+};
+
+/// While one lives, an interruption waits for it to end: the target of a save
+/// is never left half committed. The signals are blocked in this thread
+/// meanwhile, so the handler cannot run inside the section it waits for.
+/// `ok()` is false when the process is already ending: the caller must not
+/// start the commit.
+class CommitSection {
+  public:
+    CommitSection();
+    ~CommitSection();
+    CommitSection(const CommitSection&) = delete;
+    CommitSection& operator=(const CommitSection&) = delete;
+
+    bool ok() const { return m_entered; }
+
+  private:
+    bool m_entered = false;
+    sigset_t m_oldMask;
+};
+
+} // namespace detail
+} // namespace wepn

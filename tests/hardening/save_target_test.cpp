@@ -1,0 +1,167 @@
+// What `wepn` may write to, and that what it writes arrives whole: standard
+// output that fails, targets that are no regular file, a file named twice,
+// and saves interrupted by a signal.
+#include "hardening_fixture.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace wepn::hardening {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string quoted(const std::string& arg) {
+    std::string out = "'";
+    for (char c : arg) {
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return out + "'";
+}
+
+// Runs a shell command line; its exit code, or -1 when it did not exit.
+int shell(const std::string& command) {
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(StandardOutput, AWriteThatFailsIsAFailure) {
+    const ScratchDir dir;
+    const std::string data = dir.dataDir("Data");
+    const std::string weapon = dir.write("gun.wepn", kWeapon);
+    const std::vector<std::vector<std::string>> runs = {
+        {"check", weapon},
+        {"dump", weapon},
+        {"resave", "--data", data, weapon},
+        {"resave", "--data", data, "-o", "-", weapon},
+        {"--help"},
+    };
+    for (const auto& args : runs) {
+        std::string command = quoted(WEPN_EXE);
+        for (const std::string& arg : args) {
+            command += " " + quoted(arg);
+        }
+        const int code = shell(command + " >/dev/full 2>" + quoted(dir / "err"));
+        EXPECT_EQ(code, 1) << args[0];
+        EXPECT_EQ(readFile(dir / "err"),
+                  "wepn: cannot write standard output: No space left on device\n")
+            << args[0];
+    }
+}
+
+TEST(SaveTarget, WhatIsNoRegularFileIsRefusedAndKept) {
+    const ScratchDir dir;
+    const std::string data = dir.dataDir("Data");
+    const std::string weapon = dir.write("gun.wepn", kWeapon);
+    const std::string fifo = dir / "p.wepn";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    fs::create_directory(dir / "folder.wepn");
+    fs::create_symlink("p.wepn", dir / "link.wepn");
+    for (const char* name : {"p.wepn", "folder.wepn", "link.wepn"}) {
+        const std::string target = dir / name;
+        const ToolRun run = runWepnExecutable({"resave", "--data", data, "-o", target, weapon});
+        EXPECT_EQ(run.code, 1) << name;
+        EXPECT_EQ(run.err, weapon + ": error: '" + target + "' is not a regular file\n") << name;
+    }
+    struct stat st {};
+    EXPECT_TRUE(::lstat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.wepn"));
+    EXPECT_EQ(entryNames(dir.path()),
+              (std::set<std::string>{"Data", "folder.wepn", "gun.wepn", "link.wepn", "p.wepn"}));
+}
+
+// Device nodes are made only inside a private mount namespace on a private
+// tmpfs, so a fault here could never touch a device of the system.
+TEST(SaveTarget, ADeviceIsRefusedAndKept) {
+    if (!runningAsRoot() || shell("unshare -m true 2>/dev/null") != 0) {
+        GTEST_SKIP() << "needs root and mount namespaces";
+    }
+    const ScratchDir dir;
+    const std::string data = dir.dataDir("Data");
+    const std::string weapon = dir.write("gun.wepn", kWeapon);
+    const std::string devices = dir / "dev";
+    fs::create_directory(devices);
+    const std::string script =
+        "mount --make-rprivate / && mount -t tmpfs tmpfs " + quoted(devices) + " && mknod " +
+        quoted(devices + "/null.wepn") + " c 1 3 && " + quoted(WEPN_EXE) + " resave --data " +
+        quoted(data) + " -o " + quoted(devices + "/null.wepn") + " " + quoted(weapon) + " 2>" +
+        quoted(dir / "err") + "; echo $? >" + quoted(dir / "code") + "; test -c " +
+        quoted(devices + "/null.wepn");
+    EXPECT_EQ(shell("unshare -m sh -c " + quoted(script)), 0) << "the device is still a device";
+    EXPECT_EQ(readFile(dir / "code"), "1\n");
+    EXPECT_EQ(readFile(dir / "err"),
+              weapon + ": error: '" + devices + "/null.wepn' is not a regular file\n");
+}
+
+TEST(SaveTarget, AFileNamedTwiceIsEditedOnce) {
+    const ScratchDir dir;
+    const std::string data = dir.dataDir("Data");
+    const std::string weapon = dir.write("w/n.wepn", kWeapon);
+    fs::create_symlink("n.wepn", dir / "w/link.wepn");
+    const std::string again = dir / "w/../w/n.wepn";
+    const ToolRun set = runWepnExecutable(
+        {"set", "fWeaponFireRange*=2", "--", weapon, again, dir / "w/link.wepn"});
+    EXPECT_EQ(set.code, 0);
+    EXPECT_EQ(set.err, again + ": note: the same file as '" + weapon + "'; it is edited once\n" +
+                           dir / "w/link.wepn" + ": note: the same file as '" + weapon +
+                           "'; it is edited once\n");
+    EXPECT_NE(readFile(weapon).find(",2500,6000,"), std::string::npos) << "doubled once";
+
+    const ToolRun resave =
+        runWepnExecutable({"resave", "--data", data, "--in-place", weapon, again});
+    EXPECT_EQ(resave.code, 0);
+    EXPECT_EQ(resave.err, again + ": note: the same file as '" + weapon + "'; it is edited once\n");
+}
+
+// The signal is sent once the save's temporary file exists, so it lands in
+// the middle of writing or committing a file of several megabytes.
+TEST(Interruption, ASignalDuringASaveLeavesTheTargetWholeAndNoTemporary) {
+    std::string big(kWeapon);
+    for (int i = 0; i < 20000; ++i) {
+        big += "-- padding line " + std::string(600, 'x') + "\r\n";
+    }
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const ScratchDir dir;
+        const std::string weapon = dir.write("w/gun.wepn", big);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::execl(WEPN_EXE, WEPN_EXE, "set", "fWeaponFireRange=1234", "--", weapon.c_str(),
+                    static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        bool sent = false;
+        for (int poll = 0; poll < 20000 && !sent; ++poll) {
+            for (const std::string& name : entryNames(dir / "w")) {
+                if (name.starts_with(".wepn-save-")) {
+                    ::kill(pid, signal);
+                    sent = true;
+                }
+            }
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        if (!sent) {
+            ADD_FAILURE() << "no temporary file seen for signal " << signal;
+            continue;
+        }
+        EXPECT_TRUE(WIFEXITED(status)) << signal;
+        // A signal that came after the rename finds the save done.
+        const int code = WEXITSTATUS(status);
+        EXPECT_TRUE(code == 128 + signal || code == 0) << signal << ": exit " << code;
+        EXPECT_EQ(entryNames(dir / "w"), std::set<std::string>{"gun.wepn"}) << signal;
+        const ToolRun check = runWepnExecutable({"check", weapon});
+        EXPECT_EQ(check.code, 0) << signal;
+        const std::string now = readFile(weapon);
+        EXPECT_TRUE(now == big || now.find(",2500,1234,") != std::string::npos) << signal;
+    }
+}
+
+} // namespace
+} // namespace wepn::hardening
