@@ -2,40 +2,12 @@
 
 #include "editor_calls.h"
 #include "editor_reading.h"
-#include "fields.h"
 #include "game_differences.h"
 #include "game_script.h"
-#include "number_text.h"
-#include "script_writer.h"
-
-#include <algorithm>
+#include "saved_script.h"
 
 namespace wepn::game {
 namespace {
-
-bool readsBack(double value) {
-    return readNumber(numberText(value)).has_value();
-}
-
-// Whether every real of the state is written as text that reads back: the
-// largest doubles round up past the largest double in 15 digits.
-bool numbersReadBack(const WeaponState& state) {
-    for (const ScalarField& field : scalarFields()) {
-        const ValueRef value = field.at(state);
-        if (const auto* real = std::get_if<double*>(&value); real && !readsBack(**real)) {
-            return false;
-        }
-    }
-    for (const WeaponResult& result : state.Results) {
-        if (!readsBack(result.fMinEffect) || !readsBack(result.fMaxEffect)) {
-            return false;
-        }
-    }
-    const auto allReadBack = [](const std::vector<double>& values) {
-        return std::all_of(values.begin(), values.end(), readsBack);
-    };
-    return allReadBack(state.Penetration.fValues) && allReadBack(state.Accuracy.fValues);
-}
 
 // Whether the lines the reader did not recognise run on their own.
 bool unrecognisedLinesRun(const WeaponState& state) {
@@ -65,12 +37,9 @@ RoundTripResult checkRoundTrip(std::string_view script,
     if (!loaded) {
         return {RoundTrip::EditorRefusesInput, {}};
     }
-    if (!numbersReadBack(*loaded)) {
-        return {RoundTrip::NumberOutOfRange, {}};
-    }
-    const Expected<std::string, WriteError> saved = writeWeaponScript(*loaded);
+    const Expected<std::string, WriteError> saved = savedScript(*loaded);
     if (!saved) {
-        return {RoundTrip::WriterRefuses, {}};
+        return {RoundTrip::SaveRefuses, {}};
     }
     const auto fails = [&](std::string detail) -> RoundTripResult {
         if (!unrecognisedLinesRun(*loaded)) {

@@ -13,8 +13,7 @@ namespace wepn::game {
 enum class RoundTrip {
     GameRefusesInput,   ///< Lua cannot run the script itself
     EditorRefusesInput, ///< the editor's load fails
-    NumberOutOfRange,   ///< a value whose number text does not read back (a save refuses it)
-    WriterRefuses,      ///< the writer refuses a value it cannot carry
+    SaveRefuses,        ///< a save refuses a value the file cannot carry
     CutFromCode,        ///< the script's unrecognised lines do not run without the statements
                         ///< the reader took from among them, so carrying them cannot work
     Holds,              ///< the saved text runs and gives the game exactly what it loads as
@@ -28,10 +27,9 @@ struct RoundTripResult {
 };
 
 /// The round trip of one script: when Lua runs it and the editor loads and
-/// saves it (with the family rows, or without any as wepn does), the saved
-/// text runs in Lua as well, and the calls the game receives from it equal,
-/// call by call and number by number as doubles, those the editor's load of
-/// that saved text stands for.
+/// saves it (the text every save writes) (with the family rows, or without any as wepn does), the
+/// saved text runs in Lua as well, and the calls the game receives from it equal, call by call and
+/// number by number as doubles, those the editor's load of that saved text stands for.
 RoundTripResult checkRoundTrip(std::string_view script,
                                const std::optional<FamilyRows>& familyRows);
 

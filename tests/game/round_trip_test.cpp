@@ -33,10 +33,9 @@ FamilyRows sampleFamilies() {
 }
 
 const char* outcomeName(RoundTrip outcome) {
-    constexpr std::array<const char*, 7> names{"Lua refuses the input",
+    constexpr std::array<const char*, 6> names{"Lua refuses the input",
                                                "the editor refuses the input",
-                                               "a number out of range",
-                                               "the writer refuses a value",
+                                               "a save refuses a value",
                                                "statements cut from code",
                                                "holds",
                                                "FAILS"};

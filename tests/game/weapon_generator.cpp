@@ -55,6 +55,9 @@ std::string WeaponGenerator::number() {
     case 7:
         return " " + formatted("%g", value) + " ";
     default:
+        if (chance(2)) {
+            return "1.7976931348623157e308"; // its 15-digit text overflows: a save refuses it
+        }
         return std::array{
             "0", "-0", "1", "0.5", "1E+15", "5E-05", "1e-320", "123456789012345"}[below(8)];
     }
