@@ -46,6 +46,12 @@ std::vector<LuaValue> familyArguments(const GameCall& call) {
     return families;
 }
 
+// The damage part of a family table: 0 when it has none.
+LuaValue damageOf(const LuaValue& table, const TableEntry& family) {
+    const LuaValue* damage = isDamageKey(family.key) ? nullptr : findEntry(table, "damage");
+    return damage != nullptr ? *damage : LuaValue::ofNumber(0);
+}
+
 class Differences {
   public:
     void add(std::string text) { m_texts.push_back(std::move(text)); }
@@ -59,7 +65,7 @@ class Differences {
             const bool edited = k < editor.arguments.size();
             const LuaValue& e = edited ? editor.arguments[k] : nil;
             const LuaValue& g = k < game.arguments.size() ? game.arguments[k] : nil;
-            if (!(e == g)) {
+            if (e != g) {
                 add(prefix + argumentName(game.function, k) + at(game) + ": the game receives " +
                     describe(g) + ", the editor shows " + (edited ? describe(e) : "nothing"));
             }
@@ -86,7 +92,7 @@ class Differences {
                 counted(e.size(), "family", "families"));
         }
         for (std::size_t i = 0; i < std::min(e.size(), g.size()); ++i) {
-            if (!(e[i] == g[i])) {
+            if (e[i] != g[i]) {
                 family("family " + std::to_string(i + 1) + " of " + name + at(game), e[i], g[i]);
             }
         }
@@ -119,24 +125,22 @@ class Differences {
                 describe(editor));
             return;
         }
-        if (!(e->key == g->key)) {
+        if (e->key != g->key) {
             const bool named = g->key.kind == Kind::String;
             add(what + ": the game reads " +
                 (named ? "the family name " + g->key.text
                        : "no family name but the key " + describe(g->key)) +
                 ", the editor reads the family name " + e->key.text);
         }
-        if (!(e->value == g->value)) {
+        if (e->value != g->value) {
             add(what + " (" + e->key.text + "): the game receives " + describe(g->value) +
                 ", the editor shows " + describe(e->value));
         }
-        const LuaValue none = LuaValue::ofNumber(0);
-        const LuaValue* eDamage = findEntry(editor, "damage");
-        const LuaValue* gDamage = e->key.text == "damage" ? nullptr : findEntry(game, "damage");
-        if (!(*(eDamage ? eDamage : &none) == *(gDamage ? gDamage : &none))) {
-            add(what + " (" + e->key.text +
-                "): the game receives damage=" + describe(gDamage ? *gDamage : none) +
-                ", the editor shows damage " + describe(eDamage ? *eDamage : none));
+        const LuaValue eDamage = damageOf(editor, *e);
+        const LuaValue gDamage = damageOf(game, *g);
+        if (eDamage != gDamage) {
+            add(what + " (" + e->key.text + "): the game receives damage=" + describe(gDamage) +
+                ", the editor shows damage " + describe(eDamage));
         }
     }
 
