@@ -55,11 +55,6 @@ class Tally {
         return withList;
     }
 
-    std::size_t count(RoundTrip outcome) const {
-        const auto it = m_counts.find(outcome);
-        return it == m_counts.end() ? 0 : it->second;
-    }
-
     ~Tally() {
         std::cout << m_what << ":";
         for (const auto& [outcome, count] : m_counts) {
