@@ -1,6 +1,7 @@
 #include "check_command.h"
 
 #include "exit_code.h"
+#include "game_check.h"
 #include "weapon_io.h"
 
 #include <CLI/CLI.hpp>
@@ -11,28 +12,36 @@
 namespace wepn {
 namespace {
 
-// What checking one file found: a failure, or the load's warnings.
+// What checking one file found: a failure, or the load's warnings; and with
+// --game, what running it as the game does found.
 struct CheckResult {
     std::optional<Failure> failure;
     std::vector<LoadWarning> warnings;
+    GameCheck game;
 };
 
-CheckResult checkFile(const std::string& file) {
+CheckResult checkFile(const std::string& file, bool game) {
+    CheckResult result;
     Expected<LoadedFile, Failure> loaded = loadWeaponFile(file, std::nullopt);
-    if (!loaded) {
-        return {loaded.error(), {}};
+    if (loaded) {
+        result.warnings = std::move(loaded->outcome.warnings);
+    } else {
+        result.failure = loaded.error();
     }
-    return {std::nullopt, std::move(loaded->outcome.warnings)};
+    if (game) {
+        result.game = checkFileAsGame(file);
+    }
+    return result;
 }
 
 // Checks every file, spreading them over the processor's cores: files are
 // independent, and a batch of thousands is mostly reading and parsing.
-std::vector<CheckResult> checkFiles(const std::vector<std::string>& files) {
+std::vector<CheckResult> checkFiles(const std::vector<std::string>& files, bool game) {
     std::vector<CheckResult> results(files.size());
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t i = next++; i < files.size(); i = next++) {
-            results[i] = checkFile(files[i]);
+            results[i] = checkFile(files[i], game);
         }
     };
     constexpr std::size_t kFilesPerThread = 64;
@@ -51,20 +60,27 @@ std::vector<CheckResult> checkFiles(const std::vector<std::string>& files) {
 CLI::App* CheckCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("check", "Check that weapon scripts load");
     sub->add_option("FILE", m_files, "Weapon scripts (.wepn)")->required();
+    sub->add_flag("--game", m_game,
+                  "Also run each file as the game does, in Lua, and report an error that stops "
+                  "the game and every value the game receives otherwise than the editor shows");
     return sub;
 }
 
 int CheckCommand::execute(std::ostream& out, std::ostream& err) {
-    const std::vector<CheckResult> results = checkFiles(m_files);
+    const std::vector<CheckResult> results = checkFiles(m_files, m_game);
     int code = kExitOk;
     for (std::size_t i = 0; i < m_files.size(); ++i) {
-        if (results[i].failure) {
-            printFailure(err, m_files[i], *results[i].failure);
-            code = kExitFileFailed;
-            continue;
+        const CheckResult& result = results[i];
+        if (result.failure) {
+            printFailure(err, m_files[i], *result.failure);
+        } else if (!result.game.error) {
+            out << m_files[i] << ": ok\n";
         }
-        out << m_files[i] << ": ok\n";
-        printWarnings(err, m_files[i], results[i].warnings);
+        printWarnings(err, m_files[i], result.warnings);
+        printGameCheck(err, m_files[i], result.game);
+        if (result.failure || result.game.error) {
+            code = kExitFileFailed;
+        }
     }
     return code;
 }

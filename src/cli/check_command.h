@@ -7,7 +7,8 @@
 
 namespace wepn {
 
-// `wepn check FILE...`: loads each file as the editor does, without a family list.
+// `wepn check [--game] FILE...`: loads each file as the editor does, without a
+// family list; with --game also runs it as the game does and compares.
 class CheckCommand : public Command {
   public:
     CLI::App* addTo(CLI::App& app) override;
@@ -15,6 +16,7 @@ class CheckCommand : public Command {
 
   private:
     std::vector<std::string> m_files;
+    bool m_game = false;
 };
 
 } // namespace wepn

@@ -10,6 +10,8 @@
 namespace wepn::detail {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 constexpr std::array<std::pair<std::string_view, Keyword>, 6> kKeywords{{
     {"startweaponconfig", kStartWeaponConfig},
     {"addweaponresult", kAddWeaponResult},
@@ -92,9 +94,39 @@ std::uint8_t keywordBits(std::string_view line) {
     return bits;
 }
 
+// The last line of the comment that starts line i, which starts with "--":
+// a long comment ("--[[", "--[==[", ...) runs to the line holding its closing
+// bracket ("]]", "]==]", ...). One without a closing bracket, which Lua
+// refuses, is taken as a comment of its first line only.
+std::size_t commentEnd(const std::vector<std::string_view>& lines, std::size_t i) {
+    std::string_view opening = lines[i].substr(2);
+    if (!opening.starts_with('[')) {
+        return i;
+    }
+    const std::size_t level = opening.find_first_not_of('=', 1);
+    if (level == std::string_view::npos || opening[level] != '[') {
+        return i;
+    }
+    const std::string closing = "]" + std::string(level - 1, '=') + "]";
+    if (opening.find(closing, level + 1) != std::string_view::npos) {
+        return i;
+    }
+    for (std::size_t end = i + 1; end < lines.size(); ++end) {
+        if (lines[end].find(closing) != std::string_view::npos) {
+            return end;
+        }
+    }
+    return i;
+}
+
 } // namespace
 
 ScriptLines::ScriptLines(std::string_view bytes) {
+    // As Lua does, a byte-order mark at the start is skipped: it is no part of
+    // the first line, so it neither hides a comment nor reaches a saved file.
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
     if (bytes.empty()) {
         fail(0, "the file is empty");
     }
@@ -106,9 +138,25 @@ ScriptLines::ScriptLines(std::string_view bytes) {
         fail(0, "the file has more than " + std::to_string(kMaxScriptLines) + " lines");
     }
     m_kinds.resize(m_lines.size());
+    // Lua skips a first line that starts with "#", up to a line feed (lines
+    // that end with a lone carriage return go with it); kept, it would end up
+    // in the middle of a saved file, where Lua cannot read it.
+    if (m_lines[0].starts_with('#')) {
+        for (std::size_t i = 0; i < m_lines.size(); ++i) {
+            const std::size_t end =
+                std::size_t(m_lines[i].data() - bytes.data()) + m_lines[i].size();
+            consume(i);
+            if (bytes.substr(end, 2).find('\n') != std::string_view::npos) {
+                break;
+            }
+        }
+    }
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         if (m_lines[i].starts_with("--")) {
-            consume(i); // a comment
+            for (const std::size_t end = commentEnd(m_lines, i); i < end; ++i) {
+                consume(i);
+            }
+            consume(i);
         } else {
             m_kinds[i] = keywordBits(m_lines[i]);
         }

@@ -15,7 +15,9 @@ namespace wepn::detail {
 
 class ScriptLines {
   public:
-    /// Splits the bytes (which must outlive this) and consumes comment lines.
+    /// Splits the bytes (which must outlive this) and consumes what Lua skips:
+    /// comment lines (long comments through their closing line), a first line
+    /// starting with "#"; a byte-order mark at the start is no part of a line.
     /// Throws ScriptError for an empty or oversized file.
     explicit ScriptLines(std::string_view bytes);
 

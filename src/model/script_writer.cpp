@@ -3,6 +3,8 @@
 #include "fields.h"
 #include "number_text.h"
 
+#include <algorithm>
+#include <array>
 #include <tuple>
 
 namespace wepn {
@@ -31,6 +33,22 @@ bool hasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
+// Whether Lua reads the text as the key it spells in a table entry written
+// "{NAME=...}": otherwise the game gets another key or cannot run the file.
+bool isLuaName(std::string_view text) {
+    static constexpr std::array<std::string_view, 22> kKeywords{
+        "and",      "break",  "do",   "else", "elseif", "end",  "false", "for",
+        "function", "goto",   "if",   "in",   "local",  "nil",  "not",   "or",
+        "repeat",   "return", "then", "true", "until",  "while"};
+    const auto letter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    };
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    return !text.empty() && letter(text[0]) &&
+           std::all_of(text.begin(), text.end(), [&](char c) { return letter(c) || digit(c); }) &&
+           std::find(kKeywords.begin(), kKeywords.end(), text) == kKeywords.end();
+}
+
 enum class Position {
     Bare,               // written without quotes
     Quoted,             // quoted, and nothing is read by comma after it
@@ -41,6 +59,13 @@ enum class Position {
 std::optional<WriteError> checkText(std::string_view text, std::string field, Position position) {
     if (position != Position::Bare && text.find('"') != std::string_view::npos) {
         return WriteError{std::move(field), "a double quote cannot be saved inside a quoted value"};
+    }
+    // The game reads quoted values as Lua strings, where a backslash starts an
+    // escape: "a\tb" would reach it as a, a tab and b.
+    if (position != Position::Bare && text.find('\\') != std::string_view::npos) {
+        return WriteError{std::move(field),
+                          "a backslash cannot be saved inside a quoted value: the game would "
+                          "read it as the start of an escape"};
     }
     if (position == Position::QuotedBeforeValues && text.find(',') != std::string_view::npos) {
         return WriteError{
@@ -82,9 +107,11 @@ std::optional<WriteError> checkState(const WeaponState& state) {
     const auto checkFamilies = [](const std::vector<std::string>& families,
                                   std::string_view table) -> std::optional<WriteError> {
         for (const std::string& family : families) {
-            if (auto error =
-                    checkText(family, std::string(table) + " family " + family, Position::Bare)) {
-                return error;
+            // A Lua name holds no line break either.
+            if (!isLuaName(family)) {
+                return WriteError{std::string(table) + " family " + family,
+                                  "the game reads a family name only as a Lua name: letters, "
+                                  "digits and _, not starting with a digit, not a Lua keyword"};
             }
         }
         return std::nullopt;
@@ -94,6 +121,13 @@ std::optional<WriteError> checkState(const WeaponState& state) {
     }
     if (auto error = checkFamilies(state.Accuracy.sFamilies, "accuracy")) {
         return error;
+    }
+    for (const std::string& family : state.Accuracy.sFamilies) {
+        if (family.find("damage") != std::string::npos) {
+            return WriteError{"accuracy family " + family,
+                              "an accuracy family whose name holds \"damage\" would read back as "
+                              "the damage part of the family before it"};
+        }
     }
     const PenetrationSet& p = state.Penetration;
     const AccuracySet& a = state.Accuracy;

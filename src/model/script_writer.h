@@ -16,8 +16,11 @@ struct WriteError {
 /// The StartWeaponConfig line (no line end).
 std::string swcString(const VyrWeapon& weapon);
 
-/// The whole script, lines ended with CR LF. Refuses a quoted value holding a
-/// double quote and any written text holding a line break.
+/// The whole script, lines ended with CR LF. Refuses what would not read back
+/// as written, by the reader or by the game's Lua: a quoted value holding a
+/// double quote or a backslash, any written text holding a line break, a
+/// family name that is not a Lua name, and an accuracy family name holding
+/// "damage".
 Expected<std::string, WriteError> writeWeaponScript(const WeaponState& state);
 
 } // namespace wepn

@@ -52,27 +52,34 @@ std::string_view beforeEquals(std::string_view text) {
 
 // The table's statement line and the lines after it up to the first line
 // holding ")". Entries on the statement line count only from its first "{".
+// Only the first statement counts. Later ones are consumed with their tables
+// unread: carried into a saved file after the editor's own, they would give
+// the game other tables than the editor shows.
 template <class ReadStatement, class ReadLine>
 void readTable(ScriptLines& lines, Keyword keyword, ReadStatement readStatement,
                ReadLine readLine) {
-    std::size_t index = 0;
-    while (index < lines.size() && !lines.holds(index, keyword)) {
-        ++index;
-    }
-    if (index == lines.size()) {
-        return;
-    }
-    const std::string_view text = lines[index];
-    lines.consume(index);
-    readStatement(head(text), index + 1);
-    if (const std::size_t brace = text.find('{'); brace != std::string_view::npos) {
-        readLine(text.substr(brace), index + 1);
-    }
-    bool finished = hasClose(text);
-    for (++index; !finished && index < lines.size(); ++index) {
-        readLine(lines[index], index + 1);
-        finished = hasClose(lines[index]);
+    bool first = true;
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (!lines.holds(index, keyword)) {
+            continue;
+        }
+        const std::string_view text = lines[index];
         lines.consume(index);
+        if (first) {
+            readStatement(head(text), index + 1);
+            if (const std::size_t brace = text.find('{'); brace != std::string_view::npos) {
+                readLine(text.substr(brace), index + 1);
+            }
+        }
+        for (bool finished = hasClose(text); !finished && index + 1 < lines.size();) {
+            ++index;
+            if (first) {
+                readLine(lines[index], index + 1);
+            }
+            finished = hasClose(lines[index]);
+            lines.consume(index);
+        }
+        first = false;
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The setPenetration and setAccuracy statements with their family tables.
-// Each consumes (empties) the lines it reads and throws detail::ScriptError.
+// Each reads the first statement of its kind, consumes (empties) the lines of
+// every statement of its kind, and throws detail::ScriptError.
 
 #include "script_lines.h"
 #include "weapon.h"

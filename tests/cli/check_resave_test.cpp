@@ -5,40 +5,82 @@
 namespace wepn::test {
 namespace {
 
-TEST_F(CliTest, CheckReportsEachFileAndExitCode) {
-    struct Case {
-        const char* name;
-        std::string bytes;
-        int code;
-        std::string out;
-        std::string err; // "%" stands for the file's path
-    };
+// One file checked: its bytes and what `wepn check` prints and returns.
+struct CheckCase {
+    const char* name;
+    std::string bytes;
+    int code;
+    std::string out;
+    std::string err; // "%" stands for the file's path
+};
+
+class CheckTest : public CliTest {
+  protected:
+    void expectChecks(const std::vector<std::string>& options,
+                      const std::vector<CheckCase>& cases) {
+        for (const CheckCase& c : cases) {
+            const std::string file = write("w.wepn", c.bytes);
+            const auto expand = [&](std::string text) {
+                for (std::size_t at; (at = text.find('%')) != std::string::npos;) {
+                    text.replace(at, 1, file);
+                }
+                return text;
+            };
+            std::vector<std::string> args{"check"};
+            args.insert(args.end(), options.begin(), options.end());
+            args.push_back(file);
+            const RunResult result = runExecutable(args);
+            EXPECT_EQ(result.code, c.code) << c.name;
+            EXPECT_EQ(result.out, expand(c.out)) << c.name;
+            EXPECT_EQ(result.err, expand(c.err)) << c.name;
+        }
+    }
+};
+
+TEST_F(CheckTest, ReportsEachFileAndExitCode) {
     const std::string weapon = kWeapon;
     std::string unknownFire = weapon;
     unknownFire.replace(unknownFire.find("Bullet"), 6, "Laser");
     std::string badNumber = weapon;
     badNumber.replace(badNumber.find("2500"), 4, "abc");
-    const Case cases[] = {
-        {"ok", weapon, 0, "%: ok\n", ""},
-        {"unknown fire type", unknownFire, 0, "%: ok\n",
-         "%: warning: Unrecognized weapon type: 'Laser' -- Please notify BrEnN.\n"},
-        {"bad number", badNumber, 1, "",
-         "%:2: error: 'abc' is not a number (argument 5 of StartWeaponConfig)\n"},
-        {"empty file", "", 1, "", "%: error: the file is empty\n"},
-    };
-    for (const Case& c : cases) {
-        const std::string file = write("w.wepn", c.bytes);
-        const auto expand = [&](std::string text) {
-            for (std::size_t at; (at = text.find('%')) != std::string::npos;) {
-                text.replace(at, 1, file);
-            }
-            return text;
-        };
-        const RunResult result = runExecutable({"check", file});
-        EXPECT_EQ(result.code, c.code) << c.name;
-        EXPECT_EQ(result.out, expand(c.out)) << c.name;
-        EXPECT_EQ(result.err, expand(c.err)) << c.name;
-    }
+    expectChecks({},
+                 {
+                     {"ok", weapon, 0, "%: ok\n", ""},
+                     {"unknown fire type", unknownFire, 0, "%: ok\n",
+                      "%: warning: Unrecognized weapon type: 'Laser' -- Please notify BrEnN.\n"},
+                     {"bad number", badNumber, 1, "",
+                      "%:2: error: 'abc' is not a number (argument 5 of StartWeaponConfig)\n"},
+                     {"empty file", "", 1, "", "%: error: the file is empty\n"},
+                 });
+}
+
+TEST_F(CheckTest, GameReportsWhatTheGameCannotRunOrReceivesOtherwise) {
+    const std::string weapon = kWeapon;
+    const std::string runs = weapon.substr(0, weapon.find("setWeaponSound"));
+    std::string fraction = runs;
+    fraction.replace(fraction.find("0,4,1,0,0.5"), 11, "0,4,1,0.5,0.5");
+    std::string latin1 = runs;
+    latin1.replace(latin1.find("gun_fx"), 6, "caf\xE9\\t");
+    std::string unreadable = weapon;
+    unreadable.replace(unreadable.find("2500"), 4, "0x9C4");
+    expectChecks(
+        {"--game"},
+        {
+            {"runs alike", runs, 0, "%: ok\n", ""},
+            {"calls a function the game lacks", weapon, 1, "",
+             "%:11: error: the game could not load the file: attempt to call a nil value (global "
+             "'setWeaponSound')\n"},
+            {"a value the game receives otherwise", fraction, 0, "%: ok\n",
+             "%: warning: argument 13 of StartWeaponConfig (iCheckLineOfFire) (line 2): the game "
+             "receives 0.5, the editor shows 0\n"},
+            {"an escape in a Latin-1 value", latin1, 0, "%: ok\n",
+             "%: warning: argument 3 of StartWeaponConfig (sWeaponFireName) (line 2): the game "
+             "receives \"caf\xC3\xA9\t\", the editor shows \"caf\xC3\xA9\\t\"\n"},
+            {"neither loads it", unreadable, 1, "",
+             "%:2: error: '0x9C4' is not a number (argument 5 of StartWeaponConfig)\n"
+             "%:11: error: the game could not load the file: attempt to call a nil value (global "
+             "'setWeaponSound')\n"},
+        });
 }
 
 TEST_F(CliTest, CheckGoesOnAfterAFailedFileAndExitsOne) {

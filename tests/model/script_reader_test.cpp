@@ -90,6 +90,37 @@ TEST(ScriptReader, EveryLineEndEndsALine) {
     }
 }
 
+// Text the game's Lua never runs is no statement and does not survive a save:
+// a byte-order mark, a first line starting with "#", long comments.
+TEST(ScriptReader, SkipsWhatLuaSkips) {
+    const std::string angles = "setAngles(NewWeaponType,1,2,3,4,5)\r\n";
+    const std::string ignored = "setAngles(NewWeaponType,9,9,9,9,9)\r\n";
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<std::string> unrecognised;
+    } cases[] = {
+        {"byte-order mark before a comment", "\xEF\xBB\xBF-- note\r\n" + angles, {}},
+        {"byte-order mark before other text", "\xEF\xBB\xBFx = 1\r\n" + angles, {"x = 1"}},
+        {"byte-order mark later on", angles + "\xEF\xBB\xBF-- x\r\n", {"\xEF\xBB\xBF-- x"}},
+        {"first line with #", "#!/usr/bin/game\r\n" + angles, {}},
+        {"byte-order mark and #", "\xEF\xBB\xBF#x\r\n" + angles, {}},
+        {"# through the first line feed", "#x\ry\r\n" + angles, {}},
+        {"# on a later line", angles + "#x\r\n", {"#x"}},
+        {"long comment", "--[[ old values\r\n" + ignored + "x = 2 ]]\r\n" + angles, {}},
+        {"long comment of level 2", "--[==[\r\n]]\r\n" + ignored + "]==] x\r\n" + angles, {}},
+        {"long comment closed on its line", "--[[ x ]]\r\n" + angles, {}},
+        {"long comment never closed", "--[[ x\r\n" + angles + "y\r\n", {"y"}},
+        {"not a long comment", "--[= x\r\n" + angles + "]]\r\n", {"]]"}},
+    };
+    for (const auto& c : cases) {
+        const WeaponState state = read(c.text);
+        EXPECT_EQ(state.fFiringArc, 1) << c.name;
+        EXPECT_EQ(unrecognised(state), c.unrecognised) << c.name;
+    }
+    EXPECT_EQ(read("#" + ignored).fFiringArc, 0) << "a statement on a first line with #";
+}
+
 TEST(ScriptReader, LastConfigAnglesAndMiscCount) {
     const WeaponState state = read(script({
         configLine(),
@@ -212,13 +243,13 @@ TEST(ScriptReader, ReadsPenetrationTables) {
          {"A", "B"},
          {1, 1},
          {}},
-        {"second statement stays as unrecognised text",
-         script({"setPenetration(NewWeaponType,5,1,", "{A=1,})",
-                 "setPenetration(NewWeaponType,6,1,", "{B=2,})"}),
+        {"a second statement is consumed unread",
+         script({"setPenetration(NewWeaponType,5,1,", "{A=1,})", "between",
+                 "setPenetration(NewWeaponType,6,x,", "{B=y,})", "after"}),
          1,
          {"A"},
          {1},
-         {"setPenetration(NewWeaponType,6,1,", "{B=2,})"}},
+         {"between", "after"}},
     };
     for (const auto& c : cases) {
         const WeaponState state = read(c.text);
@@ -344,6 +375,7 @@ TEST(ScriptReader, ReportsTheLineAndTheReason) {
         {"damage without a value", script({"setAccuracy(NewWeaponType,1,", "{A=1,},", "damage,})"}),
          3, "the damage part 'damage,' has no value"},
         {"empty file", "", 0, "the file is empty"},
+        {"only a byte-order mark", "\xEF\xBB\xBF", 0, "the file is empty"},
         {"too many lines", tooManyLines, 0, "the file has more than 32768 lines"},
         {"too large", std::string(kMaxScriptBytes + 1, ' '), 0, "the file is larger than 16 MiB"},
     };

@@ -46,7 +46,7 @@ WeaponState sampleState() {
     state.fFiringArc = 7.5;
     state.fDownRot = 4;
     state.fUpRot = 5;
-    state.Penetration = {5, 0.5, {"Fighter", "Big Ship"}, {0.5, 1}};
+    state.Penetration = {5, 0.5, {"Fighter", "Big_Ship2"}, {0.5, 1}};
     state.Accuracy = {1, {"A", "B"}, {0.25, 1}, {0, 3}};
     state.strLines = {"", "kept(1)", ""};
     return state;
@@ -66,7 +66,7 @@ TEST(ScriptWriter, WritesTheWholeScript) {
         "\r\n"
         "setPenetration(NewWeaponType,5,0.5,\r\n"
         "{Fighter=0.5,},\r\n"
-        "{Big Ship=1,})\r\n"
+        "{Big_Ship2=1,})\r\n"
         "\r\n"
         "setAccuracy(NewWeaponType,1,\r\n"
         "{A=0.25,},\r\n"
@@ -139,11 +139,30 @@ TEST(ScriptWriter, RefusesTextTheFormatCannotCarry) {
         {"quote in a result",
          [](WeaponState& s) { s.Results[0].sSpawnedWeaponEffect.assign(1, '"'); },
          "sSpawnedWeaponEffect of impact result 1"},
-        {"comma in a config text", [](WeaponState& s) { s.CurrentWeapon.sWeaponFireName = "a,b"; }, "sWeaponFireName"},
+        {"comma in a config text", [](WeaponState& s) { s.CurrentWeapon.sWeaponFireName = "a,b"; },
+         "sWeaponFireName"},
         {"comma before a result's numbers", [](WeaponState& s) { s.Results[0].sTarget = "a,b"; },
          "sTarget of impact result 1"},
         {"line break in a family", [](WeaponState& s) { s.Accuracy.sFamilies[1] = "B\n"; },
          "accuracy family B\n"},
+        // The game reads quoted values as Lua strings and family names as Lua names.
+        {"backslash in a config text",
+         [](WeaponState& s) { s.CurrentWeapon.sWeaponFireName = "fx\\n"; }, "sWeaponFireName"},
+        {"backslash in a result", [](WeaponState& s) { s.Results[0].sEffect = "a\\"; },
+         "sEffect of impact result 1"},
+        {"blank in a family", [](WeaponState& s) { s.Penetration.sFamilies[1] = "Big Ship"; },
+         "penetration family Big Ship"},
+        {"family in brackets", [](WeaponState& s) { s.Penetration.sFamilies[0] = "[\"Fighter\"]"; },
+         "penetration family [\"Fighter\"]"},
+        {"family starting with a digit", [](WeaponState& s) { s.Accuracy.sFamilies[0] = "1st"; },
+         "accuracy family 1st"},
+        {"accuracy family holding the damage word",
+         [](WeaponState& s) { s.Accuracy.sFamilies[1] = "Undamaged"; },
+         "accuracy family Undamaged"},
+        {"family that is a Lua keyword", [](WeaponState& s) { s.Accuracy.sFamilies[0] = "end"; },
+         "accuracy family end"},
+        {"Latin-1 letter in a family", [](WeaponState& s) { s.Accuracy.sFamilies[0] = "Caf\xE9"; },
+         "accuracy family Caf\xE9"},
         {"table shorter than its families",
          [](WeaponState& s) { s.Penetration.fValues.pop_back(); }, "Penetration"},
     };

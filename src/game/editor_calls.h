@@ -1,0 +1,27 @@
+#pragma once
+
+#include "game_call.h"
+#include "weapon.h"
+
+#include <string>
+#include <vector>
+
+namespace wepn::game {
+
+/// The calls the game receives from the script a save of `state` writes, in
+/// the order the save writes them: StartWeaponConfig, one AddWeaponResult per
+/// impact result, setAngles, setMiscValues when the turret values are on, and
+/// the two tables with one family table each ({Fighter=1.2}, with damage=N
+/// when the family's damage flag is not 0), or one empty table when the
+/// table has no family. The weapon identifier is always NewWeaponType.
+std::vector<GameCall> editorCalls(const WeaponState& state);
+
+/// Names argument k of a call for messages: "argument 10 of StartWeaponConfig
+/// (iWeaponFireAxis)".
+std::string argumentName(GameFunction function, std::size_t k);
+
+/// How many leading arguments of a table call are numbers (the weapon
+/// identifier included); the family tables follow them. 0 for other calls.
+std::size_t tableCallLeadingArguments(GameFunction function);
+
+} // namespace wepn::game
