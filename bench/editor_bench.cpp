@@ -1,9 +1,9 @@
 // Opening a weapon in the editor window: the model's load plus presenting it
 // in every field and list, drawn off screen.
 
-#include "family_list.h"
-#include "message_sink.h"
-#include "wepn_editor_main.h"
+#include "editor/message_sink.h"
+#include "editor/wepn_editor_main.h"
+#include "model/family_list.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,9 +2,9 @@
 // every sample weapon in turn and drawing the window. Prints VmRSS (and the
 // peak, VmHWM) from /proc/self/status in kB.
 
-#include "family_list.h"
-#include "message_sink.h"
-#include "wepn_editor_main.h"
+#include "editor/message_sink.h"
+#include "editor/wepn_editor_main.h"
+#include "model/family_list.h"
 
 #include <QApplication>
 #include <QDir>

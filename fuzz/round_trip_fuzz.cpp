@@ -1,7 +1,7 @@
 // Every input that loads survives saving: what is written loads again, and
 // writing that gives the same bytes and the same weapon.
-#include "load.h"
-#include "script_writer.h"
+#include "model/load.h"
+#include "model/script_writer.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
-#include "check_command.h"
+#include "cli/check_command.h"
 
-#include "exit_code.h"
-#include "weapon_io.h"
+#include "cli/exit_code.h"
+#include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>

@@ -1,8 +1,8 @@
-#include "dump_command.h"
+#include "cli/dump_command.h"
 
-#include "exit_code.h"
-#include "weapon_io.h"
-#include "weapon_json.h"
+#include "cli/exit_code.h"
+#include "cli/weapon_io.h"
+#include "cli/weapon_json.h"
 
 #include <CLI/CLI.hpp>
 

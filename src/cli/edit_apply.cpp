@@ -1,8 +1,8 @@
-#include "edit.h"
-#include "latin1.h"
-#include "list_rows.h"
-#include "number_text.h"
-#include "text_tokens.h"
+#include "cli/edit.h"
+#include "cli/latin1.h"
+#include "model/list_rows.h"
+#include "model/number_text.h"
+#include "model/text_tokens.h"
 
 #include <cmath>
 #include <limits>

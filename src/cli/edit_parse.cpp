@@ -1,6 +1,6 @@
-#include "edit.h"
-#include "latin1.h"
-#include "number_text.h"
+#include "cli/edit.h"
+#include "cli/latin1.h"
+#include "model/number_text.h"
 
 namespace wepn {
 namespace {

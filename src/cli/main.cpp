@@ -1,4 +1,4 @@
-#include "wepn_cli.h"
+#include "cli/wepn_cli.h"
 
 #include <iostream>
 

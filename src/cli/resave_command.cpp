@@ -1,7 +1,7 @@
-#include "resave_command.h"
+#include "cli/resave_command.h"
 
-#include "exit_code.h"
-#include "weapon_io.h"
+#include "cli/exit_code.h"
+#include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
 

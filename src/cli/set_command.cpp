@@ -1,7 +1,7 @@
-#include "set_command.h"
+#include "cli/set_command.h"
 
-#include "exit_code.h"
-#include "weapon_io.h"
+#include "cli/exit_code.h"
+#include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
 

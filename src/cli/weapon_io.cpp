@@ -1,10 +1,10 @@
-#include "weapon_io.h"
+#include "cli/weapon_io.h"
 
-#include "custom_fso.h"
-#include "file_io.h"
-#include "latin1.h"
-#include "path_mapping.h"
-#include "script_writer.h"
+#include "cli/latin1.h"
+#include "files/custom_fso.h"
+#include "files/file_io.h"
+#include "files/path_mapping.h"
+#include "model/script_writer.h"
 
 namespace wepn {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "expected.h"
-#include "failure.h"
-#include "family_list.h"
-#include "load.h"
-#include "weapon.h"
+#include "cli/failure.h"
+#include "model/expected.h"
+#include "model/family_list.h"
+#include "model/load.h"
+#include "model/weapon.h"
 
 #include <optional>
 #include <ostream>

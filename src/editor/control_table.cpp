@@ -1,4 +1,4 @@
-#include "control_table.h"
+#include "editor/control_table.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls.h"
-#include "weapon.h"
+#include "editor/controls.h"
+#include "model/weapon.h"
 
 #include <QObject>
 

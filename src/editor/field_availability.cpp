@@ -1,7 +1,7 @@
-#include "field_availability.h"
+#include "editor/field_availability.h"
 
-#include "availability.h"
-#include "weapon.h"
+#include "model/availability.h"
+#include "model/weapon.h"
 
 namespace wepn {
 

@@ -1,4 +1,4 @@
-#include "file_writer.h"
+#include "editor/file_writer.h"
 
 #include <QSaveFile>
 

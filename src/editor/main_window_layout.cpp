@@ -1,7 +1,7 @@
-#include "main_window_layout.h"
+#include "editor/main_window_layout.h"
 
-#include "control_table.h"
-#include "visual_style.h"
+#include "editor/control_table.h"
+#include "editor/visual_style.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -1,12 +1,12 @@
-#include "results_editor.h"
+#include "editor/results_editor.h"
 
-#include "collect_error.h"
-#include "digit_key_filter.h"
-#include "latin1_text.h"
-#include "list_rows.h"
-#include "list_selection.h"
-#include "message_sink.h"
-#include "number_text.h"
+#include "editor/collect_error.h"
+#include "editor/digit_key_filter.h"
+#include "editor/latin1_text.h"
+#include "editor/list_selection.h"
+#include "editor/message_sink.h"
+#include "model/list_rows.h"
+#include "model/number_text.h"
 
 #include <QComboBox>
 #include <QLineEdit>

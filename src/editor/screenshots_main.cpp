@@ -1,9 +1,9 @@
 // Renders the main window off screen to PNG files: empty as it starts, and
 // with a sample weapon loaded. Usage: wepn_editor_screenshots DATA_DIR OUT_DIR
 
-#include "family_list.h"
-#include "message_sink.h"
-#include "wepn_editor_main.h"
+#include "editor/message_sink.h"
+#include "editor/wepn_editor_main.h"
+#include "model/family_list.h"
 
 #include <QApplication>
 #include <QDir>

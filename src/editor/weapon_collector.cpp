@@ -1,8 +1,8 @@
-#include "weapon_collector.h"
+#include "editor/weapon_collector.h"
 
-#include "fields.h"
-#include "latin1_text.h"
-#include "number_text.h"
+#include "editor/latin1_text.h"
+#include "model/fields.h"
+#include "model/number_text.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "collect_error.h"
-#include "controls.h"
-#include "expected.h"
-#include "weapon.h"
+#include "editor/collect_error.h"
+#include "editor/controls.h"
+#include "model/expected.h"
+#include "model/weapon.h"
 
 namespace wepn {
 

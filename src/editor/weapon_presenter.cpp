@@ -1,10 +1,10 @@
-#include "weapon_presenter.h"
+#include "editor/weapon_presenter.h"
 
-#include "family_list.h"
-#include "fields.h"
-#include "latin1_text.h"
-#include "number_text.h"
-#include "weapon.h"
+#include "editor/latin1_text.h"
+#include "model/family_list.h"
+#include "model/fields.h"
+#include "model/number_text.h"
+#include "model/weapon.h"
 
 #include <QComboBox>
 #include <QLineEdit>

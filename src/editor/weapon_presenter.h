@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "editor/controls.h"
 
 #include <QStringList>
 #include <string>

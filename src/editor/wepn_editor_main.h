@@ -1,9 +1,9 @@
 #pragma once
 
-#include "controls.h"
-#include "family_list.h"
-#include "file_writer.h"
-#include "weapon.h"
+#include "editor/controls.h"
+#include "editor/file_writer.h"
+#include "model/family_list.h"
+#include "model/weapon.h"
 
 #include <QMainWindow>
 #include <QStringList>

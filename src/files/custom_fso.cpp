@@ -1,8 +1,8 @@
-#include "custom_fso.h"
+#include "files/custom_fso.h"
 
-#include "directory_listing.h"
-#include "name_folding.h"
-#include "path_mapping.h"
+#include "files/directory_listing.h"
+#include "files/name_folding.h"
+#include "files/path_mapping.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "directory_listing.h"
+#include "files/directory_listing.h"
 
-#include "name_folding.h"
-#include "path_mapping.h"
+#include "files/name_folding.h"
+#include "files/path_mapping.h"
 
 #include <algorithm>
 #include <filesystem>

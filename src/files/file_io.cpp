@@ -1,6 +1,6 @@
-#include "file_io.h"
+#include "files/file_io.h"
 
-#include "path_mapping.h"
+#include "files/path_mapping.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "low_level_file_ops.h"
+#include "files/low_level_file_ops.h"
 
 #include <cstddef>
 #include <optional>

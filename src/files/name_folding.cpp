@@ -1,4 +1,4 @@
-#include "name_folding.h"
+#include "files/name_folding.h"
 
 #include <algorithm>
 #include <cstddef>

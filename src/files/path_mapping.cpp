@@ -1,6 +1,6 @@
-#include "path_mapping.h"
+#include "files/path_mapping.h"
 
-#include "name_folding.h"
+#include "files/name_folding.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "availability.h"
+#include "model/availability.h"
 
-#include "text_tokens.h"
+#include "model/text_tokens.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "fields.h"
+#include "model/fields.h"
 
-#include "number_text.h"
+#include "model/number_text.h"
 
 #include <array>
 

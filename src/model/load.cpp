@@ -1,12 +1,12 @@
-#include "load.h"
+#include "model/load.h"
 
-#include "availability.h"
-#include "fields.h"
-#include "list_rows.h"
-#include "number_text.h"
-#include "reader_support.h"
-#include "script_reader.h"
-#include "text_tokens.h"
+#include "model/availability.h"
+#include "model/fields.h"
+#include "model/list_rows.h"
+#include "model/number_text.h"
+#include "model/reader_support.h"
+#include "model/script_reader.h"
+#include "model/text_tokens.h"
 
 #include <algorithm>
 #include <unordered_map>

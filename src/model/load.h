@@ -1,8 +1,8 @@
 #pragma once
 
-#include "expected.h"
-#include "family_list.h"
-#include "weapon.h"
+#include "model/expected.h"
+#include "model/family_list.h"
+#include "model/weapon.h"
 
 #include <cstddef>
 #include <optional>

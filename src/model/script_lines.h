@@ -4,7 +4,7 @@
 // the file's bytes, each with the statement keywords it holds. Reading a
 // statement consumes its lines; what is left are the unrecognised lines.
 
-#include "reader_support.h"
+#include "model/reader_support.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // The reader behind readWeaponScript, for the load pipeline: it also tells
 // which line gave the weapon's configuration, and throws detail::ScriptError.
 
-#include "weapon.h"
+#include "model/weapon.h"
 
 #include <cstddef>
 #include <string_view>

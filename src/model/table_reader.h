@@ -3,8 +3,8 @@
 // The setPenetration and setAccuracy statements with their family tables.
 // Each consumes (empties) the lines it reads and throws detail::ScriptError.
 
-#include "script_lines.h"
-#include "weapon.h"
+#include "model/script_lines.h"
+#include "model/weapon.h"
 
 namespace wepn::detail {
 

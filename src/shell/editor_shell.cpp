@@ -1,16 +1,16 @@
-#include "editor_shell.h"
+#include "shell/editor_shell.h"
 
-#include "decompiled_data_setting.h"
-#include "directory_listing.h"
-#include "file_io.h"
-#include "frm_decompiled_data_dir.h"
-#include "frm_open.h"
-#include "frm_save.h"
-#include "latin1_text.h"
-#include "load.h"
-#include "message_box_sink.h"
-#include "path_text.h"
-#include "wepn_editor_main.h"
+#include "editor/latin1_text.h"
+#include "editor/message_box_sink.h"
+#include "editor/wepn_editor_main.h"
+#include "files/directory_listing.h"
+#include "files/file_io.h"
+#include "model/load.h"
+#include "shell/decompiled_data_setting.h"
+#include "shell/frm_decompiled_data_dir.h"
+#include "shell/frm_open.h"
+#include "shell/frm_save.h"
+#include "shell/path_text.h"
 
 #include <QAction>
 #include <QCoreApplication>

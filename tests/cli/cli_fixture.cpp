@@ -1,6 +1,6 @@
 #include "cli_fixture.h"
 
-#include "wepn_cli.h"
+#include "cli/wepn_cli.h"
 
 #include <cstdlib>
 #include <fstream>

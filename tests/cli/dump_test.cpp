@@ -1,5 +1,5 @@
 #include "cli_fixture.h"
-#include "fields.h"
+#include "model/fields.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "message_sink.h"
-#include "wepn_editor_main.h"
+#include "editor/message_sink.h"
+#include "editor/wepn_editor_main.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
 #include "editor_fixture.h"
-#include "fields.h"
+#include "model/fields.h"
 
 #include <QComboBox>
 #include <QDir>

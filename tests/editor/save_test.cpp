@@ -1,5 +1,5 @@
 #include "editor_fixture.h"
-#include "script_writer.h"
+#include "model/script_writer.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "custom_fso.h"
-#include "path_mapping.h"
+#include "files/custom_fso.h"
+#include "files/path_mapping.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "directory_listing.h"
-#include "path_mapping.h"
+#include "files/directory_listing.h"
+#include "files/path_mapping.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "path_mapping.h"
+#include "files/path_mapping.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Bytes 0x80 to 0xFF and NUL in every text position of a weapon survive a
 // load and a save byte for byte, in the model and through `wepn resave`.
-#include "family_list.h"
 #include "hardening_fixture.h"
-#include "load.h"
-#include "script_writer.h"
+#include "model/family_list.h"
+#include "model/load.h"
+#include "model/script_writer.h"
 
 #include <gtest/gtest.h>
 

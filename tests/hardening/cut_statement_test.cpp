@@ -1,7 +1,7 @@
 // Every statement of a weapon cut short at each of its commas: the load names
 // the line and what is missing, or reads the statement as far as it goes.
 #include "hardening_fixture.h"
-#include "load.h"
+#include "model/load.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Faults while the editor saves, with its own writer and with the file
 // layer's: each shows the save-failure message with the reason, leaves the
 // old file byte for byte and no temporary file behind.
-#include "family_list.h"
-#include "file_io.h"
+#include "editor/message_sink.h"
+#include "editor/wepn_editor_main.h"
+#include "files/file_io.h"
 #include "hardening_fixture.h"
-#include "message_sink.h"
-#include "wepn_editor_main.h"
+#include "model/family_list.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,10 +1,10 @@
 // Family lists whose block markers are missing or out of order: the reader
 // keeps the rows it finds, and a resave says which of the weapon's families
 // the list lacks (and so drops) instead of dropping them silently.
-#include "family_list.h"
 #include "hardening_fixture.h"
-#include "load.h"
-#include "script_writer.h"
+#include "model/family_list.h"
+#include "model/load.h"
+#include "model/script_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Hostile weapon files through the model and through the built `wepn`: each
 // is refused with its file, line and reason, or read; none crashes, and a
 // refused file is left exactly as it was.
+#include "cli/latin1.h"
 #include "hardening_fixture.h"
-#include "latin1.h"
-#include "load.h"
-#include "script_writer.h"
+#include "model/load.h"
+#include "model/script_writer.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

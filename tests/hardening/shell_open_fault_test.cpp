@@ -2,11 +2,11 @@
 // link that breaks between the listing and Open, an unreadable file, and a
 // family list that is a directory, a dangling link or unreadable. Each is
 // named in a message and the window keeps what it showed.
-#include "editor_shell.h"
-#include "frm_open.h"
+#include "editor/wepn_editor_main.h"
 #include "hardening_fixture.h"
+#include "shell/editor_shell.h"
+#include "shell/frm_open.h"
 #include "shell_fixture.h"
-#include "wepn_editor_main.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "family_list.h"
+#include "model/family_list.h"
 
 #include <gtest/gtest.h>
 

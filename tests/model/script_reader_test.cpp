@@ -1,4 +1,4 @@
-#include "load.h"
+#include "model/load.h"
 #include "script_text.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "load.h"
+#include "model/load.h"
+#include "model/script_writer.h"
 #include "script_text.h"
-#include "script_writer.h"
 
 #include <filesystem>
 #include <fstream>

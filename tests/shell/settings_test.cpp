@@ -1,8 +1,8 @@
-#include "decompiled_data_setting.h"
-#include "editor_shell.h"
-#include "frm_decompiled_data_dir.h"
+#include "editor/wepn_editor_main.h"
+#include "shell/decompiled_data_setting.h"
+#include "shell/editor_shell.h"
+#include "shell/frm_decompiled_data_dir.h"
 #include "shell_fixture.h"
-#include "wepn_editor_main.h"
 
 #include <QAction>
 #include <QLineEdit>

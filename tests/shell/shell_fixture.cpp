@@ -1,11 +1,11 @@
 #include "shell_fixture.h"
 
-#include "directory_browser.h"
-#include "editor_shell.h"
-#include "frm_open.h"
-#include "path_mapping.h"
-#include "path_text.h"
-#include "wepn_editor_main.h"
+#include "editor/wepn_editor_main.h"
+#include "files/path_mapping.h"
+#include "shell/directory_browser.h"
+#include "shell/editor_shell.h"
+#include "shell/frm_open.h"
+#include "shell/path_text.h"
 
 #include <QAction>
 #include <QFile>

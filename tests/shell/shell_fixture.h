@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor_application.h"
-#include "message_sink.h"
+#include "editor/message_sink.h"
+#include "shell/editor_application.h"
 
 #include <QDir>
 #include <QStringList>
