@@ -20,9 +20,9 @@ class DiscardingSink : public wepn::MessageSink {
     void show(const QString&) override {}
 };
 
-QByteArray readAll(const QString& path) {
+std::string readAll(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 // A "Vm...:" figure of this process in kB, or -1.
@@ -44,9 +44,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     const QString data = QStringLiteral(WEPN_EXAMPLES_DIR);
-    const QByteArray familyBytes = readAll(data + QStringLiteral("/Scripts/familylist.lua"));
-    const wepn::FamilyRows families = wepn::readFamilyList(
-        std::string_view(familyBytes.constData(), static_cast<std::size_t>(familyBytes.size())));
+    const wepn::FamilyRows families =
+        wepn::readFamilyList(readAll(data + QStringLiteral("/Scripts/familylist.lua")));
     const QStringList fireNames = QDir(data + QStringLiteral("/Scripts/Weaponfire"))
                                       .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
 

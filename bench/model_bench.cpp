@@ -1,4 +1,5 @@
 #include "model/load.h"
+#include "model/script_lines.h"
 #include "model/script_writer.h"
 
 #include <benchmark/benchmark.h>

@@ -18,11 +18,11 @@ struct CheckResult {
 };
 
 CheckResult checkFile(const std::string& file) {
-    Expected<LoadedFile, Failure> loaded = loadWeaponFile(file, std::nullopt);
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, std::nullopt);
     if (!loaded) {
         return {loaded.error(), {}};
     }
-    return {std::nullopt, std::move(loaded->outcome.warnings)};
+    return {std::nullopt, std::move(loaded->warnings)};
 }
 
 // Checks every file, spreading them over the processor's cores: files are

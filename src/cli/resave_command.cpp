@@ -23,12 +23,12 @@ CLI::App* ResaveCommand::addTo(CLI::App& app) {
 
 std::optional<Failure> ResaveCommand::resave(const std::string& file, const FamilyRows& rows,
                                              std::ostream& out, std::ostream& err) const {
-    const Expected<LoadedFile, Failure> loaded = loadWeaponFile(file, rows);
+    const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows);
     if (!loaded) {
         return loaded.error();
     }
-    printWarnings(err, file, loaded->outcome.warnings);
-    const Expected<std::string, Failure> saved = savedBytes(loaded->outcome.state);
+    printWarnings(err, file, loaded->warnings);
+    const Expected<std::string, Failure> saved = savedBytes(loaded->state);
     if (!saved) {
         return saved.error();
     }

@@ -4,16 +4,17 @@
 
 namespace wepn {
 
-std::optional<QString> writeFileReplacing(const QString& nativePath, const QByteArray& bytes) {
+std::optional<QString> writeFileReplacing(const QString& nativePath, std::string_view bytes) {
     QSaveFile file(nativePath);
     // Unbuffered, so a write that fails shows here: commit() does not check
     // the flush of buffered bytes, and would put a cut-short file in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return file.errorString();
     }
-    for (qsizetype written = 0; written < bytes.size();) {
+    const auto size = static_cast<qint64>(bytes.size());
+    for (qint64 written = 0; written < size;) {
         // After a short write, the next one fails with the system's reason.
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        const qint64 n = file.write(bytes.data() + written, size - written);
         if (n <= 0) {
             const QString reason = file.errorString();
             file.cancelWriting();

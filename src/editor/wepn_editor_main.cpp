@@ -11,9 +11,7 @@
 #include "editor/weapon_presenter.h"
 #include "editor/window_caption.h"
 #include "editor/window_menus.h"
-#include "model/availability.h"
 #include "model/burst_shots.h"
-#include "model/fields.h"
 #include "model/load.h"
 #include "model/script_writer.h"
 
@@ -31,10 +29,6 @@ const char* const kSaveFailed =
 // The window's size at 96 dots per inch, without the menu bar.
 constexpr int kClientWidth = 824;
 constexpr int kClientHeight = 599;
-
-std::string_view view(const QByteArray& bytes) {
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
 
 } // namespace
 
@@ -57,16 +51,15 @@ WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent)
     m_menus = std::make_unique<WindowMenus>(menuBar());
     setWindowTitle(WindowCaption::startup());
 
-    m_results = new ResultsEditor(m_controls, m_state, *m_messages, this);
-    m_families = new FamilyEditor(m_controls, m_state, *m_messages, this);
-    for (const char* name : {"Value(9)", "Value(10)"}) {
-        connect(m_controls.get<QLineEdit>(QString::fromLatin1(name)), &QLineEdit::textChanged, this,
-                &WepnEditor_Main::updateBurstShots);
+    m_results = new ResultsEditor(m_controls.results, m_state, *m_messages, this);
+    m_families = new FamilyEditor(m_controls.families, m_state, *m_messages, this);
+    for (QLineEdit* field : {m_controls.burst.fireDelay, m_controls.burst.burstLength}) {
+        connect(field, &QLineEdit::textChanged, this, &WepnEditor_Main::updateBurstShots);
     }
 
     // The impact-result fields start on the first condition and effect.
-    m_controls.get<QComboBox>(QStringLiteral("cboCondition"))->setCurrentIndex(0);
-    m_controls.get<QComboBox>(QStringLiteral("cboEffect"))->setCurrentIndex(0);
+    m_controls.results.condition->setCurrentIndex(0);
+    m_controls.results.effect->setCurrentIndex(0);
 
     resize(QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height())
                .expandedTo(minimumSizeHint()));
@@ -91,9 +84,9 @@ void WepnEditor_Main::setFileWriter(FileWriter writer) {
     m_writer = std::move(writer);
 }
 
-bool WepnEditor_Main::openFile(const QString& nativePath, const QByteArray& bytes,
+bool WepnEditor_Main::openFile(const QString& nativePath, std::string_view bytes,
                                const FamilyRows& familyRows, const QStringList& weaponFireNames) {
-    Expected<LoadOutcome, LoadError> outcome = loadWeapon(m_state, familyRows, view(bytes));
+    Expected<LoadOutcome, LoadError> outcome = loadWeapon(m_state, familyRows, bytes);
     if (!outcome) {
         const LoadError& error = outcome.error();
         const QString line =
@@ -110,29 +103,16 @@ bool WepnEditor_Main::openFile(const QString& nativePath, const QByteArray& byte
 
 void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& weaponFireNames) {
     const WeaponPresenter presenter(m_controls);
-    const FieldAvailability availability(m_controls);
-
     presenter.presentWeaponFireNames(weaponFireNames);
     presenter.presentRows(outcome.resultRows, outcome.rows);
     m_state = outcome.state;
     saveAsAction()->setEnabled(true);
-
-    const std::string& fireType = m_state.CurrentWeapon.sWeaponFireType;
-    if (!fireTypeAvailability(fireType).known) {
-        m_messages->show(fromLatin1(unrecognizedFireTypeMessage(fireType)));
-    }
-    availability.applyFireType(fireType);
     presenter.presentFields(m_state);
-    availability.applyAfterLoad(m_state);
+    FieldAvailability(m_controls).apply(m_state);
 
-    QStringList familyWarnings;
+    // Each warning of the load in a box of its own, as a sentence.
     for (const LoadWarning& warning : outcome.warnings) {
-        if (warning.kind == LoadWarning::Kind::FamiliesNotInList) {
-            familyWarnings << fromLatin1(warning.text);
-        }
-    }
-    if (!familyWarnings.isEmpty()) {
-        QString text = familyWarnings.join(QLatin1Char('\n'));
+        QString text = fromLatin1(warning.text);
         text[0] = text[0].toUpper();
         m_messages->show(text);
     }
@@ -149,15 +129,13 @@ bool WepnEditor_Main::saveFile(const QString& nativePath) {
     }
     const Expected<std::string, WriteError> script = writeWeaponScript(*collected);
     if (!script) {
-        const ScalarField* field = findScalarField(script.error().field);
-        const QString name = field != nullptr && !field->label.empty()
-                                 ? fromLatin1(field->label)
-                                 : fromLatin1(script.error().field);
+        // A field the window shows is named by its label.
+        const FieldBinding* binding = m_controls.binding(script.error().field);
+        const QString name = binding != nullptr ? binding->label : fromLatin1(script.error().field);
         showSaveFailure(QStringLiteral("%1 %2").arg(name, fromLatin1(script.error().reason)));
         return false;
     }
-    const QByteArray bytes(script->data(), static_cast<qsizetype>(script->size()));
-    if (const std::optional<QString> failure = m_writer(nativePath, bytes)) {
+    if (const std::optional<QString> failure = m_writer(nativePath, *script)) {
         showSaveFailure(*failure);
         return false;
     }
@@ -171,11 +149,11 @@ void WepnEditor_Main::showSaveFailure(const QString& detail) {
 }
 
 void WepnEditor_Main::updateBurstShots() {
+    const BurstControls& burst = m_controls.burst;
     const std::optional<std::string> shots = burstShotsText(
-        latin1ForReading(m_controls.get<QLineEdit>(QStringLiteral("Value(9)"))->text()),
-        latin1ForReading(m_controls.get<QLineEdit>(QStringLiteral("Value(10)"))->text()));
+        latin1ForReading(burst.fireDelay->text()), latin1ForReading(burst.burstLength->text()));
     if (shots) {
-        m_controls.get<QLineEdit>(QStringLiteral("Value(11)"))->setText(fromLatin1(*shots));
+        burst.shots->setText(fromLatin1(*shots));
     }
 }
 

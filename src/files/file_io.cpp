@@ -55,7 +55,14 @@ void syncDirectory(const std::string& dir) {
 
 ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
     try {
-        const std::string native = toNativePath(path);
+        return readNativeFileBytes(toNativePath(path), maxBytes);
+    } catch (const std::bad_alloc&) {
+        return failedRead(systemError(ENOMEM));
+    }
+}
+
+ReadResult readNativeFileBytes(const std::string& native, std::size_t maxBytes) {
+    try {
         // Non-blocking, so opening a pipe cannot hang; what was opened is
         // checked before anything is read.
         const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -105,7 +112,16 @@ ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
 std::optional<std::string> writeFileAtomically(std::string_view path, std::string_view bytes,
                                                LowLevelFileOps& ops) {
     try {
-        std::string target = toNativePath(path);
+        return writeNativeFileAtomically(toNativePath(path), bytes, ops);
+    } catch (const std::bad_alloc&) {
+        return systemError(ENOMEM);
+    }
+}
+
+std::optional<std::string> writeNativeFileAtomically(const std::string& nativePath,
+                                                     std::string_view bytes, LowLevelFileOps& ops) {
+    try {
+        std::string target = nativePath;
         // Saving through a symbolic link replaces the file it points to; a
         // rename over the link itself would turn it into an unlinked copy.
         struct stat entry {};

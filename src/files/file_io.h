@@ -21,6 +21,8 @@ struct ReadResult {
 /// system's error text, "is a directory", "is not an ordinary file" or
 /// "is larger than N bytes"; the size is checked before anything is read.
 ReadResult readFileBytes(std::string_view path, std::size_t maxBytes);
+/// readFileBytes of a path already in the native form, used as it is.
+ReadResult readNativeFileBytes(const std::string& nativePath, std::size_t maxBytes);
 
 /// Replaces the file at `path` (Windows form) with `bytes`, all or nothing: the
 /// bytes go to a new hidden file beside the target, which is flushed to disk
@@ -29,5 +31,9 @@ ReadResult readFileBytes(std::string_view path, std::size_t maxBytes);
 /// returned. An existing target keeps its permission bits.
 std::optional<std::string> writeFileAtomically(std::string_view path, std::string_view bytes,
                                                LowLevelFileOps& ops = LowLevelFileOps::system());
+/// writeFileAtomically to a path already in the native form, used as it is.
+std::optional<std::string>
+writeNativeFileAtomically(const std::string& nativePath, std::string_view bytes,
+                          LowLevelFileOps& ops = LowLevelFileOps::system());
 
 } // namespace wepn

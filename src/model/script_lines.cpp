@@ -1,6 +1,5 @@
 #include "model/script_lines.h"
 
-#include "model/load.h"
 #include "model/text_tokens.h"
 
 #include <algorithm>

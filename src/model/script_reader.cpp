@@ -1,7 +1,6 @@
 #include "model/script_reader.h"
 
 #include "model/fields.h"
-#include "model/load.h"
 #include "model/reader_support.h"
 #include "model/script_lines.h"
 #include "model/table_reader.h"

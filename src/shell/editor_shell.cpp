@@ -5,7 +5,8 @@
 #include "editor/wepn_editor_main.h"
 #include "files/directory_listing.h"
 #include "files/file_io.h"
-#include "model/load.h"
+#include "model/family_list.h"
+#include "model/script_lines.h"
 #include "shell/decompiled_data_setting.h"
 #include "shell/frm_decompiled_data_dir.h"
 #include "shell/frm_open.h"
@@ -24,9 +25,9 @@ QString withReason(const QString& text, const std::string& reason) {
 }
 
 // Saves go through the file layer, as wepn's do: one way of replacing a file.
-std::optional<QString> writeThroughFileLayer(const QString& nativePath, const QByteArray& bytes) {
-    const std::optional<std::string> error = writeFileAtomically(
-        toFileBytes(nativePath), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+std::optional<QString> writeThroughFileLayer(const QString& nativePath, std::string_view bytes) {
+    const std::optional<std::string> error =
+        writeNativeFileAtomically(toFileBytes(nativePath), bytes);
     if (error) {
         return fromFileBytes(*error);
     }
@@ -81,12 +82,12 @@ std::optional<EditorShell::OpenPreparation> EditorShell::prepareOpen() {
         m_messages->show(QStringLiteral("The file '%1' does not exist.").arg(m_paths.strFLFile));
         return std::nullopt;
     }
-    const ReadResult familyList = readFileBytes(toFileBytes(m_paths.strFLFile), kMaxScriptBytes);
+    const QString familyListPath = nativePathOf(m_paths.strFLFile);
+    const ReadResult familyList = readNativeFileBytes(toFileBytes(familyListPath), kMaxScriptBytes);
     if (!familyList.ok()) {
         // The file is there but cannot be read: say why.
-        m_messages->show(
-            withReason(QStringLiteral("Could not read '%1'.").arg(nativePathOf(m_paths.strFLFile)),
-                       *familyList.error));
+        m_messages->show(withReason(QStringLiteral("Could not read '%1'.").arg(familyListPath),
+                                    *familyList.error));
         return std::nullopt;
     }
     OpenPreparation preparation;
@@ -120,14 +121,14 @@ void EditorShell::openChosen(const QString& windowsPath) {
         return;
     }
     const QString nativePath = nativePathOf(windowsPath);
-    const ReadResult read = readFileBytes(toFileBytes(windowsPath), kMaxScriptBytes);
+    const ReadResult read = readNativeFileBytes(toFileBytes(nativePath), kMaxScriptBytes);
     if (!read.ok()) {
         m_messages->show(
             withReason(QStringLiteral("Could not read '%1'.").arg(nativePath), *read.error));
         return;
     }
-    const QByteArray bytes(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
-    m_window.openFile(nativePath, bytes, m_preparation->familyRows, m_preparation->weaponFireNames);
+    m_window.openFile(nativePath, read.bytes, m_preparation->familyRows,
+                      m_preparation->weaponFireNames);
 }
 
 void EditorShell::Save_Click() {

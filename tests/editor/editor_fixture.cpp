@@ -21,10 +21,10 @@ QString EditorTest::samplePath(const QString& weaponFile) {
     return QStringLiteral(WEPN_EXAMPLES_DIR "/Weapon/") + weaponFile;
 }
 
-QByteArray EditorTest::sampleBytes(const QString& weaponFile) {
+std::string EditorTest::sampleBytes(const QString& weaponFile) {
     QFile file(samplePath(weaponFile));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << weaponFile.toStdString();
-    return file.readAll();
+    return file.readAll().toStdString();
 }
 
 FamilyRows EditorTest::sampleFamilies() {
@@ -46,7 +46,7 @@ void EditorTest::openSample(const QString& weaponFile) {
 }
 
 bool EditorTest::openScript(const QByteArray& script, const QString& path) {
-    return window.openFile(path, script, sampleFamilies(), sampleFireNames());
+    return window.openFile(path, script.toStdString(), sampleFamilies(), sampleFireNames());
 }
 
 void EditorTest::clickRow(const char* list, int row) {

@@ -29,7 +29,7 @@ class EditorTest : public ::testing::Test {
     }
     QString text(const char* lineEditName);
 
-    static QByteArray sampleBytes(const QString& weaponFile);
+    static std::string sampleBytes(const QString& weaponFile);
     static FamilyRows sampleFamilies();
     static QStringList sampleFireNames();
     static QString samplePath(const QString& weaponFile);

@@ -1,4 +1,5 @@
 #include "editor_fixture.h"
+#include "editor/control_table.h"
 #include "model/fields.h"
 
 #include <QComboBox>
@@ -82,18 +83,18 @@ TEST_F(EditorTest, EverySampleShowsItsState) {
     ASSERT_FALSE(samples.isEmpty());
     for (const QString& sample : samples) {
         openSample(sample);
-        for (const ScalarField& field : scalarFields()) {
-            if (field.controlKind == ControlKind::None) {
+        for (const ControlSpec& spec : controlSpecs()) {
+            const ScalarField* field = findScalarField(spec.field);
+            if (field == nullptr) {
                 continue;
             }
-            const QString name = QString::fromLatin1(field.control.data(), field.control.size());
-            QWidget* control = find<QWidget>(name.toLatin1().constData());
+            QWidget* control = find<QWidget>(spec.name);
             const QString value =
-                field.controlKind == ControlKind::IndexCombo
+                field->storage == ChoiceStorage::Index
                     ? QString::number(qobject_cast<QComboBox*>(control)->currentIndex())
                     : shown(control);
-            EXPECT_EQ(value.toStdString(), fieldText(field, window.state()))
-                << sample.toStdString() << " " << field.name;
+            EXPECT_EQ(value.toStdString(), fieldText(*field, window.state()))
+                << sample.toStdString() << " " << field->name;
         }
         EXPECT_EQ(std::size_t(find<QListWidget>("lstWeaponResults")->count()),
                   window.state().Results.size())

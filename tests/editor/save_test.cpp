@@ -15,14 +15,14 @@ const QString kSaveFailed = QStringLiteral(
 class SaveTest : public EditorTest {
   protected:
     void SetUp() override {
-        window.setFileWriter([this](const QString& path, const QByteArray& bytes) {
-            writes.emplace_back(path, bytes);
+        window.setFileWriter([this](const QString& path, std::string_view bytes) {
+            writes.emplace_back(path, std::string(bytes));
             return failure;
         });
         ASSERT_TRUE(openScript(scriptWith("AnimatedTurret", "Bullet"), "C:\\Data\\Weapon\\a.wepn"));
     }
 
-    std::vector<std::pair<QString, QByteArray>> writes;
+    std::vector<std::pair<QString, std::string>> writes;
     std::optional<QString> failure;
 };
 
@@ -44,7 +44,7 @@ TEST_F(SaveTest, SavedScriptReadsBackAsTheEditedWeapon) {
     EXPECT_EQ(writes[0].first, QStringLiteral("C:\\Data\\Weapon\\b.wepn"));
     const Expected<std::string, WriteError> expected = writeWeaponScript(window.state());
     ASSERT_TRUE(expected.ok());
-    EXPECT_EQ(writes[0].second.toStdString(), *expected);
+    EXPECT_EQ(writes[0].second, *expected);
     EXPECT_EQ(messages.texts.last(),
               QStringLiteral("Successfully saved to 'C:\\Data\\Weapon\\b.wepn'"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - b.wepn"));

@@ -44,9 +44,8 @@ class FullDiskOps : public LowLevelFileOps {
 };
 
 FileWriter fileLayerWriter(LowLevelFileOps& ops) {
-    return [&ops](const QString& path, const QByteArray& bytes) -> std::optional<QString> {
-        const auto error = writeFileAtomically(path.toStdString(),
-                                               std::string_view(bytes.data(), bytes.size()), ops);
+    return [&ops](const QString& path, std::string_view bytes) -> std::optional<QString> {
+        const auto error = writeNativeFileAtomically(path.toStdString(), bytes, ops);
         return error ? std::optional<QString>(QString::fromStdString(*error)) : std::nullopt;
     };
 }
@@ -113,7 +112,7 @@ class EditorSaveFault : public ::testing::Test {
             const ScratchDir dir;
             const std::string old = dir.write("w/gun.wepn", kWeapon);
             ASSERT_TRUE(window.openFile(QString::fromStdString(old),
-                                        QByteArray(kWeapon.data(), qsizetype(kWeapon.size())),
+                                        kWeapon,
                                         readFamilyList(kFamilyList), {}))
                 << what;
             const std::string target = fault.arrange(dir, old);
@@ -158,7 +157,7 @@ TEST_F(EditorSaveFault, FullDiskKeepsTheOldFile) {
     const ScratchDir dir;
     const std::string old = dir.write("gun.wepn", kWeapon);
     ASSERT_TRUE(window.openFile(QString::fromStdString(old),
-                                QByteArray(kWeapon.data(), qsizetype(kWeapon.size())),
+                                kWeapon,
                                 readFamilyList(kFamilyList), {}));
     messages.texts.clear();
     EXPECT_FALSE(window.saveFile(QString::fromStdString(old)));
@@ -179,7 +178,7 @@ TEST_F(EditorSaveFault, SavingThroughALinkWritesTheLinkedFile) {
         const std::string link = dir / "link.wepn";
         std::filesystem::create_symlink("real.wepn", link);
         ASSERT_TRUE(window.openFile(QString::fromStdString(link),
-                                    QByteArray(kWeapon.data(), qsizetype(kWeapon.size())),
+                                    kWeapon,
                                     readFamilyList(kFamilyList), {}));
         EXPECT_TRUE(window.saveFile(QString::fromStdString(link))) << fileLayer;
         EXPECT_TRUE(std::filesystem::is_symlink(link)) << fileLayer;

@@ -4,6 +4,7 @@
 #include "cli/latin1.h"
 #include "hardening_fixture.h"
 #include "model/load.h"
+#include "model/script_lines.h"
 #include "model/script_writer.h"
 
 #include <gtest/gtest.h>

@@ -109,14 +109,14 @@ TEST(Load, DropDownValuesMustBeShowable) {
         {"activation in other case", withFlags("special attack", "1", "1"), "Special Attack", ""},
         {"empty activation selects nothing", withFlags("", "2", "-1"), "", ""},
         {"unknown activation", withFlags("Sometimes", "0", "0"), std::nullopt,
-         "'Sometimes' is not a choice of Activation: Normal, Special Attack or Normal Only "
+         "'Sometimes' is not a choice of sActivation: Normal, Special Attack or Normal Only "
          "(argument 4 of "
          "StartWeaponConfig)"},
         {"fire axis beyond its rows", withFlags("Normal", "3", "0"), std::nullopt,
-         "'3' is not a choice of Fire Axis: 0 (Forward), 1 (Left) or 2 (Up) (argument 10 of "
+         "'3' is not a choice of iWeaponFireAxis: 0 (Forward), 1 (Left) or 2 (Up) (argument 10 of "
          "StartWeaponConfig)"},
         {"yes/no beyond its rows", withFlags("Normal", "0", "2"), std::nullopt,
-         "'2' is not a choice of Use Velocity Prediction: 0 (No) or 1 (Yes) (argument 12 of "
+         "'2' is not a choice of iUseVelocityPred: 0 (No) or 1 (Yes) (argument 12 of "
          "StartWeaponConfig)"},
     };
     for (const auto& c : cases) {

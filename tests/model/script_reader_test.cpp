@@ -1,4 +1,5 @@
 #include "model/load.h"
+#include "model/script_lines.h"
 #include "script_text.h"
 
 #include <gtest/gtest.h>

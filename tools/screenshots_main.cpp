@@ -18,13 +18,13 @@ class PrintingSink : public wepn::MessageSink {
     void show(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 };
 
-QByteArray readAll(const QString& path) {
+std::string readAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
         return {};
     }
-    return file.readAll();
+    return file.readAll().toStdString();
 }
 
 bool save(QWidget& window, const QString& path) {
@@ -61,9 +61,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const QByteArray familyBytes = readAll(data.filePath(QStringLiteral("Scripts/familylist.lua")));
-    const wepn::FamilyRows families = wepn::readFamilyList(
-        std::string_view(familyBytes.constData(), static_cast<std::size_t>(familyBytes.size())));
+    const wepn::FamilyRows families =
+        wepn::readFamilyList(readAll(data.filePath(QStringLiteral("Scripts/familylist.lua"))));
     const QStringList fireNames = QDir(data.filePath(QStringLiteral("Scripts/Weaponfire")))
                                       .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     const QString weapon = data.filePath(QStringLiteral("Weapon/autocannon_turret.wepn"));
