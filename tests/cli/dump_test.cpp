@@ -23,7 +23,7 @@ void expectValues(const json& dump, const std::vector<Expectation>& expectations
 }
 
 TEST_F(CliTest, DumpWithDataPresentsTheTablesByFamilyRow) {
-    const RunResult result = run({"dump", "--data", dataDir(), write("w.wepn", kWeapon)});
+    const ToolRun result = run({"dump", "--data", dataDir(), write("w.wepn", kWeapon)});
     ASSERT_EQ(result.code, 0) << result.err;
     const json dump = json::parse(result.out);
     for (const ScalarField& field : scalarFields()) {
@@ -41,7 +41,7 @@ TEST_F(CliTest, DumpWithDataPresentsTheTablesByFamilyRow) {
          {"/fUpRot", 4.0},
          {"/iFieldPenetration", 50},
          {"/iLeadingValue", 1},
-         {"/bTurretProperties", false},
+         {"/bTurretProperties", true},
          {"/Results/0",
           {{"sCondition", "Hit"},
            {"sEffect", "DamageHealth"},
@@ -56,12 +56,12 @@ TEST_F(CliTest, DumpWithDataPresentsTheTablesByFamilyRow) {
          {"/Accuracy/fValues", {0.75, 1.0}},
          {"/Accuracy/iAlwaysDamage", {0, 1}},
          {"/unrecognisedLines",
-          json::array({{{"line", 11}, {"text", "setWeaponSound(NewWeaponType,\"bang\")"}}})}},
+          json::array({{{"line", 13}, {"text", "setWeaponSound(NewWeaponType,\"bang\")"}}})}},
         "with --data");
 }
 
 TEST_F(CliTest, DumpWithoutDataShowsTheTablesAsTheFileNamesThem) {
-    const RunResult result = run({"dump", write("w.wepn", kWeapon)});
+    const ToolRun result = run({"dump", write("w.wepn", kWeapon)});
     ASSERT_EQ(result.code, 0) << result.err;
     expectValues(json::parse(result.out),
                  {{"/Penetration/sFamilies", {"Fighter", "Capital"}},
@@ -75,7 +75,7 @@ TEST_F(CliTest, DumpConvertsLatin1TextsToUtf8) {
     std::string weapon = kWeapon;
     weapon.replace(weapon.find("gun_fx"), 6, "caf\xe9");
     weapon += "\xbfQu\xe9?\r\n";
-    const RunResult result = run({"dump", write("w.wepn", weapon)});
+    const ToolRun result = run({"dump", write("w.wepn", weapon)});
     ASSERT_EQ(result.code, 0) << result.err;
     expectValues(
         json::parse(result.out),

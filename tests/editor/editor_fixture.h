@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/message_sink.h"
 #include "editor/wepn_editor_main.h"
+#include "recording_sink.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,13 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace wepn {
-
-/// Keeps the texts instead of showing message boxes.
-class RecordingSink : public MessageSink {
-  public:
-    void show(const QString& text) override { texts << text; }
-    QStringList texts;
-};
 
 /// A fresh window with its messages recorded, and the sample data at hand.
 class EditorTest : public ::testing::Test {
@@ -48,7 +41,8 @@ class EditorTest : public ::testing::Test {
     WepnEditor_Main window{&messages};
 };
 
-/// A script with every statement, its fire type and weapon type given.
+/// The fixture editor_weapon.wepn, a script with every statement, with its
+/// weapon type and fire type given.
 QByteArray scriptWith(const char* weaponType, const char* fireType);
 
 } // namespace wepn

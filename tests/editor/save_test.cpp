@@ -66,6 +66,8 @@ TEST_F(SaveTest, FieldThatDoesNotConvertFailsTheSaveAndWritesNothing) {
         {"cboWeaponEffects", QStringLiteral("fx\u20ac"),
          QStringLiteral("Weapon Effects File: 'fx\u20ac' holds characters that cannot be stored in "
                         "the file.")},
+        {"cboWeaponEffects", "fx\"q",
+         "Weapon Effects File: a double quote cannot be saved inside a quoted value"},
     };
     const WeaponState before = window.state();
     for (const auto& [field, value, line] : cases) {

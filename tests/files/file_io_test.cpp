@@ -1,8 +1,9 @@
 #include "files/file_io.h"
-#include "temp_dir.h"
+#include "test_support.h"
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,10 +24,10 @@ std::vector<std::string> entriesOf(const std::string& dir) {
 TEST(ReadFileBytes, ReadsBytesOrNamesTheReason) {
     test::TempDir dir;
     const std::string bytes("line 1\r\n\0\xFF\rend", 13);
-    dir.writeFile("script.wepn", bytes);
+    dir.write("script.wepn", bytes);
     dir.makeDir("folder");
     // Sparse: a gigabyte on paper, nothing on disk; only the size check may see it.
-    const std::string huge = dir.writeFile("huge", "");
+    const std::string huge = dir.write("huge", "");
     ASSERT_EQ(::truncate(huge.c_str(), 1LL << 30), 0);
 
     struct Case {
@@ -50,11 +51,11 @@ TEST(ReadFileBytes, ReadsBytesOrNamesTheReason) {
 
 TEST(WriteFileAtomically, CreatesOrReplacesTheWholeFile) {
     test::TempDir dir;
-    const std::string target = dir.writeFile("gun.wepn", "old content that is longer");
+    const std::string target = dir.write("gun.wepn", "old content that is longer");
     ::chmod(target.c_str(), 0640);
 
     EXPECT_EQ(writeFileAtomically(dir.path() + "\\GUN.wepn", "new\r\n"), std::nullopt) << "replace";
-    EXPECT_EQ(test::readAll(target), "new\r\n") << "replaced content";
+    EXPECT_EQ(test::readFile(target), "new\r\n") << "replaced content";
     struct stat st {};
     ::stat(target.c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u) << "permissions kept";
@@ -119,11 +120,11 @@ TEST(WriteFileAtomically, FailureLeavesTheOldFileAndNoTemporary) {
     for (const Case& c : cases) {
         test::TempDir dir;
         const std::string old("old\r\nbytes\xFF", 11);
-        const std::string target = dir.writeFile("gun.wepn", old);
+        const std::string target = dir.write("gun.wepn", old);
         FaultyOps ops(c.step, c.allowed, c.error);
         EXPECT_EQ(writeFileAtomically(target, std::string(100, 'n'), ops), std::strerror(c.error))
             << c.name;
-        EXPECT_EQ(test::readAll(target), old) << c.name;
+        EXPECT_EQ(test::readFile(target), old) << c.name;
         EXPECT_EQ(entriesOf(dir.path()), std::vector<std::string>{"gun.wepn"}) << c.name;
     }
 }
@@ -137,11 +138,11 @@ TEST(WriteFileAtomically, ReadOnlyTargetFailsAndKeepsTheFile) {
     };
     for (const Case& c : {Case{"read-only directory", true}, Case{"read-only file", false}}) {
         test::TempDir dir;
-        const std::string target = dir.writeFile("gun.wepn", "old");
+        const std::string target = dir.write("gun.wepn", "old");
         const std::string& locked = c.readOnlyDirectory ? dir.path() : target;
         ::chmod(locked.c_str(), c.readOnlyDirectory ? 0555 : 0444);
         EXPECT_EQ(writeFileAtomically(target, "new"), std::strerror(EACCES)) << c.name;
-        EXPECT_EQ(test::readAll(target), "old") << c.name;
+        EXPECT_EQ(test::readFile(target), "old") << c.name;
         ::chmod(dir.path().c_str(), 0755);
         EXPECT_EQ(entriesOf(dir.path()), std::vector<std::string>{"gun.wepn"}) << c.name;
     }

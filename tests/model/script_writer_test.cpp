@@ -1,6 +1,7 @@
 #include "model/load.h"
 #include "model/script_writer.h"
 #include "script_text.h"
+#include "test_support.h"
 
 #include <filesystem>
 #include <fstream>
@@ -139,7 +140,8 @@ TEST(ScriptWriter, RefusesTextTheFormatCannotCarry) {
         {"quote in a result",
          [](WeaponState& s) { s.Results[0].sSpawnedWeaponEffect.assign(1, '"'); },
          "sSpawnedWeaponEffect of impact result 1"},
-        {"comma in a config text", [](WeaponState& s) { s.CurrentWeapon.sWeaponFireName = "a,b"; }, "sWeaponFireName"},
+        {"comma in a config text", [](WeaponState& s) { s.CurrentWeapon.sWeaponFireName = "a,b"; },
+         "sWeaponFireName"},
         {"comma before a result's numbers", [](WeaponState& s) { s.Results[0].sTarget = "a,b"; },
          "sTarget of impact result 1"},
         {"line break in a family", [](WeaponState& s) { s.Accuracy.sFamilies[1] = "B\n"; },
@@ -167,4 +169,48 @@ TEST(ScriptWriter, ResavingSampleWeaponsMatchesGoldenFilesAndIsStable) {
         ++count;
     }
     EXPECT_GE(count, 6u);
+}
+
+// Every byte from 0x80 to 0xFF, then NUL, in each text position of a weapon
+// (and of the family list for the families): a load and a save keep it byte
+// for byte, and a second save changes nothing.
+TEST(ScriptWriter, OddBytesKeptInEveryTextPosition) {
+    const struct {
+        const char* name;
+        std::string_view original; // the text in the fixture weapon it stands in for
+        bool inFamilyList;
+    } positions[] = {
+        {"weapon type", "\"Turret\"", false},     {"fire type", "\"Bullet\"", false},
+        {"fire name", "\"gun_fx\"", false},       {"shield penetration", "\"Full\"", false},
+        {"result condition", "\"Hit\"", false},   {"result effect", "\"DamageHealth\"", false},
+        {"result target", "\"Target\"", false},   {"spawned effect", "\"flak\"", false},
+        {"penetration family", "Fighter", true},  {"accuracy family", "BigShips", true},
+        {"unrecognised line", "\"bang\"", false},
+    };
+    std::string odd;
+    for (int c = 0x80; c <= 0xFF; ++c) {
+        odd += static_cast<char>(c);
+    }
+    odd += '\0';
+    const auto resaved = [](const std::string& weapon, const std::string& list) {
+        return written(loaded(weapon, readFamilyList(list)));
+    };
+    for (const auto& p : positions) {
+        const auto with = [&](std::string text, std::string_view value) {
+            const std::size_t at = text.find(p.original);
+            const std::string quote = p.original.starts_with('"') ? "\"" : "";
+            return text.replace(at, p.original.size(), quote + std::string(value) + quote);
+        };
+        const std::string list = fixture("familylist.lua");
+        const auto listWith = [&](std::string_view value) {
+            return p.inFamilyList ? with(list, value) : list;
+        };
+        const std::string marked = resaved(with(fixture("weapon.wepn"), "Qz9"), listWith("Qz9"));
+        const std::size_t at = marked.find("Qz9");
+        ASSERT_NE(at, std::string::npos) << p.name;
+        ASSERT_EQ(marked.find("Qz9", at + 1), std::string::npos) << p.name << ": written once";
+        const std::string once = resaved(with(fixture("weapon.wepn"), odd), listWith(odd));
+        EXPECT_EQ(once, std::string(marked).replace(at, 3, odd)) << p.name;
+        EXPECT_EQ(resaved(once, listWith(odd)), once) << p.name << ": a second save";
+    }
 }

@@ -12,35 +12,19 @@
 #include <QListWidget>
 #include <QSettings>
 #include <QTest>
+#include <filesystem>
 
 void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
 namespace wepn {
-namespace {
-
-void copyTree(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QFileInfo& entry :
-         source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        const QString target = to + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir()) {
-            copyTree(entry.filePath(), target);
-        } else {
-            QFile::copy(entry.filePath(), target);
-        }
-    }
-}
-
-} // namespace
-
 ShellTest::ShellTest() : m_root(m_temp.path()) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, native("settings"));
     m_root.mkpath(QStringLiteral("home"));
     setHomeDirectoryOverride(toFileBytes(native("home")));
-    copyTree(QStringLiteral(WEPN_EXAMPLES_DIR), native("Data"));
+    std::filesystem::copy(WEPN_EXAMPLES_DIR, toFileBytes(native("Data")),
+                          std::filesystem::copy_options::recursive);
 }
 
 ShellTest::~ShellTest() {

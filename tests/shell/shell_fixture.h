@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/message_sink.h"
+#include "recording_sink.h"
 #include "shell/editor_application.h"
 
 #include <QDir>
@@ -19,13 +19,6 @@ namespace wepn {
 
 class EditorShell;
 class WepnEditor_Main;
-
-// Keeps the message texts instead of showing message boxes.
-class RecordingSink : public MessageSink {
-  public:
-    void show(const QString& text) override { texts << text; }
-    QStringList texts;
-};
 
 // A private settings store, home directory and copy of the sample data for
 // every test; the application starts on demand so a test can store a
