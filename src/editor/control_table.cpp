@@ -24,8 +24,9 @@ constexpr std::span<const char* const> kNone{};
 constexpr bool on = true;
 constexpr bool off = false;
 constexpr ListTextColour plain = ListTextColour::None;
-// Two labels read the same; the text is written once.
+// Captions that several controls share, each written once.
 constexpr const char* kValueCaption = "Value:";
+constexpr const char* kApplyCaption = "Apply";
 
 // clang-format off
 const ControlSpec kControls[] = {
@@ -93,7 +94,7 @@ const ControlSpec kControls[] = {
     {Results, 5, W::TextBox, "txtSpawnedWeaponEffect", "", "", "", kNone, off, 30},
     {Results, 6, W::Button, "cmdRemove", "Remove", "", "", kNone, off, 31},
     {Results, 6, W::Button, "cmdAdd", "Add", "Add a new Weapon Impact Result.", "", kNone, off, 32},
-    {Results, 6, W::Button, "cmdApply", "Apply", "Apply changes to this Weapon Impact Result.", "", kNone, off, 33},
+    {Results, 6, W::Button, "cmdApply", kApplyCaption, "Apply changes to this Weapon Impact Result.", "", kNone, off, 33},
 
     // Firing Cone and Turret Rotation
     {Rotations, 0, W::Label, "lblML(31)", "Firing Arc:", "1/2 the weapon's cone of fire.", "", kNone, on, 0},
@@ -122,14 +123,14 @@ const ControlSpec kControls[] = {
     {Penetration, 3, W::List, "lstArmorFamilies", "", "", "", kNone, on, 43, ListTextColour::Yellow},
     {Penetration, 4, W::Label, "lblML(37)", kValueCaption, "Fraction of damage applied when a ship of the selected armor type is hit.", "", kNone, on, 0},
     {Penetration, 4, W::TextBox, "txtPenetration", "", "", "0", kNone, on, 44},
-    {Penetration, 4, W::Button, "cmdPenApply", "Apply", "", "", kNone, on, 45},
+    {Penetration, 4, W::Button, "cmdPenApply", kApplyCaption, "", "", kNone, on, 45},
 
     // Accuracy
     {Accuracy, 0, W::Label, "lblML(41)", "Armor Family - Accuracy Value - Always Damage:", "", "", kNone, on, 0},
     {Accuracy, 1, W::List, "lstAccuracy", "", "", "", kNone, on, 46, ListTextColour::Yellow},
     {Accuracy, 2, W::Label, "lblML(40)", kValueCaption, "Fraction of shots that will register with against this armor type.", "", kNone, on, 0},
     {Accuracy, 2, W::TextBox, "txtAccuracy", "", "", "0", kNone, on, 47},
-    {Accuracy, 2, W::Button, "cmdAccApply", "Apply", "", "", kNone, on, 49},
+    {Accuracy, 2, W::Button, "cmdAccApply", kApplyCaption, "", "", kNone, on, 49},
     {Accuracy, 3, W::CheckBox, "chkAlwaysDMG", "Always Causes Damage", "", "", kNone, on, 48},
 };
 // clang-format on

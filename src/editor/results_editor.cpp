@@ -31,9 +31,9 @@ ResultsEditor::ResultsEditor(const ResultControls& controls, WeaponState& state,
     connect(m_controls.effect, &QComboBox::currentIndexChanged, this,
             &ResultsEditor::effectChanged);
     connect(m_controls.list, &QListWidget::itemSelectionChanged, this, &ResultsEditor::rowSelected);
-    connect(controls.add, &QPushButton::clicked, this, &ResultsEditor::add);
+    connect(m_controls.add, &QPushButton::clicked, this, &ResultsEditor::add);
     connect(m_controls.apply, &QPushButton::clicked, this, &ResultsEditor::apply);
-    connect(controls.remove, &QPushButton::clicked, this, &ResultsEditor::remove);
+    connect(m_controls.remove, &QPushButton::clicked, this, &ResultsEditor::remove);
 }
 
 void ResultsEditor::effectChanged(int row) {

@@ -95,17 +95,6 @@ TEST_F(CliTest, ResaveToStandardOutputEqualsOutputFileAndInPlace) {
     EXPECT_EQ(readFile(file), toStdout.out);
 }
 
-TEST_F(CliTest, ResaveWarnsAboutFamiliesTheListLacks) {
-    std::string weapon = kWeapon;
-    weapon.replace(weapon.find("Capital"), 7, "Dreadnought");
-    const std::string file = write("w.wepn", weapon);
-    const ToolRun result = run({"resave", "--data", dataDir(), file});
-    EXPECT_EQ(result.code, 0);
-    EXPECT_NE(result.err.find(file + ": warning: "), std::string::npos) << result.err;
-    EXPECT_NE(result.err.find("Dreadnought"), std::string::npos) << result.err;
-    EXPECT_EQ(result.out.find("Dreadnought"), std::string::npos);
-}
-
 // What `wepn resave` writes for the sample weapons, byte for byte.
 TEST_F(CliTest, ResaveWritesTheGoldenFilesForEveryExample) {
     const std::filesystem::path weapons = std::filesystem::path(WEPN_EXAMPLES_DIR) / "Weapon";

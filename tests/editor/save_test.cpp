@@ -93,17 +93,5 @@ TEST_F(SaveTest, WriteFailureIsReported) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - c.wepn"));
 }
 
-TEST(FileWriter, ReplacesTheWholeFileOrReportsWhy) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("w.wepn"));
-    EXPECT_EQ(writeFileReplacing(path, "old and longer"), std::nullopt);
-    EXPECT_EQ(writeFileReplacing(path, "new\r\n"), std::nullopt);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("new\r\n"));
-    EXPECT_NE(writeFileReplacing(dir.filePath(QStringLiteral("missing/w.wepn")), "x"),
-              std::nullopt);
-}
-
 } // namespace
 } // namespace wepn

@@ -45,29 +45,5 @@ TEST(DirectoryListing, MissingOrEmptyDirectoryListsNothing) {
     }
 }
 
-TEST(DirectoryListing, WeaponFireNamesHaveNoDot) {
-    test::TempDir dir;
-    for (const char* sub : {"beam_blue", "BEAM_RED", "beam.old", ".hidden"})
-        dir.makeDir(sub);
-    dir.write("plain");
-    dir.write("effect.lua");
-    EXPECT_EQ(weaponFireNames(dir.path() + "\\"), (Names{"beam_blue", "BEAM_RED", "plain"}))
-        << "directory with a trailing backslash";
-}
-
-TEST(DirectoryListing, WeaponFileNamesContainWepnAnywhere) {
-    test::TempDir home;
-    const std::string weapons = home.makeDir(".wine/dosdevices/c:/Data/Weapon");
-    for (const char* file : {"A.WEPN", "b.wepn.bak", "x.wep", "notes.txt", ".h.wepn", "mid.WePn.x"})
-        home.write(std::string(".wine/dosdevices/c:/Data/Weapon/") + file);
-    home.makeDir(".wine/dosdevices/c:/Data/Weapon/c.wepn");
-
-    setHomeDirectoryOverride(home.path());
-    const Names names = weaponFileNames("c:\\data\\weapon");
-    setHomeDirectoryOverride(std::nullopt);
-    EXPECT_EQ(names, (Names{"A.WEPN", "b.wepn.bak", "c.wepn", "mid.WePn.x"}))
-        << "weapon directory on drive C:";
-}
-
 } // namespace
 } // namespace wepn

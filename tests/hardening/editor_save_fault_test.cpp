@@ -1,8 +1,8 @@
-// Faults while the editor saves, with its own writer and with the file
-// layer's: each shows the save-failure message with the reason, leaves the
-// old file byte for byte and no temporary file behind.
+// Faults while the editor saves with its own writer: each shows the
+// save-failure message with the reason, leaves the old file byte for byte and
+// no temporary file behind. (The file layer's writer, which the application
+// uses, meets the same faults in the files and `wepn` tests.)
 #include "editor/wepn_editor_main.h"
-#include "files/file_io.h"
 #include "model/family_list.h"
 #include "recording_sink.h"
 #include "test_support.h"
@@ -21,13 +21,6 @@ const std::string kFamilyList = fixture("familylist.lua");
 
 const QString kSaveFailed = QStringLiteral(
     "Save failed, please inform Brenn and post your *.wepn file in the Korvex thread.");
-
-FileWriter fileLayerWriter(LowLevelFileOps& ops) {
-    return [&ops](const QString& path, std::string_view bytes) -> std::optional<QString> {
-        const auto error = writeNativeFileAtomically(path.toStdString(), bytes, ops);
-        return error ? std::optional<QString>(QString::fromStdString(*error)) : std::nullopt;
-    };
-}
 
 // Caps the size of files this process writes while it lives, so writes beyond
 // the cap fail part-way with EFBIG instead of raising SIGXFSZ.
@@ -81,13 +74,13 @@ const Fault kFaults[] = {
 
 class EditorSaveFault : public ::testing::Test {
   protected:
-    // Saves the opened weapon under each fault with the writer the window has.
-    void saveUnderEveryFault(const char* writerName, bool fileLayerReasons) {
+    // Saves the opened weapon under each fault.
+    void saveUnderEveryFault() {
         for (const Fault& fault : kFaults) {
             if (fault.needsNonRoot && runningAsRoot()) {
                 continue; // permission checks do not apply to root
             }
-            const std::string what = std::string(writerName) + ", " + fault.name;
+            const std::string what = fault.name;
             const TempDir dir;
             const std::string old = dir.write("w/gun.wepn", kWeapon);
             ASSERT_TRUE(window.openFile(QString::fromStdString(old), kWeapon,
@@ -104,7 +97,7 @@ class EditorSaveFault : public ::testing::Test {
             ASSERT_EQ(messages.texts.size(), 1) << what;
             const QString text = messages.texts.last();
             EXPECT_TRUE(text.startsWith(kSaveFailed + "\n")) << what << ": " << text.toStdString();
-            if (fileLayerReasons || !fault.needsNonRoot) {
+            if (!fault.needsNonRoot) {
                 EXPECT_EQ(text, kSaveFailed + "\n" + fault.reason) << what;
             } else {
                 // The editor's writer words its own refusal of read-only places.
@@ -121,33 +114,22 @@ class EditorSaveFault : public ::testing::Test {
 };
 
 TEST_F(EditorSaveFault, OwnWriterKeepsTheOldFile) {
-    saveUnderEveryFault("the editor's writer", false);
+    saveUnderEveryFault();
 }
 
-TEST_F(EditorSaveFault, FileLayerWriterKeepsTheOldFile) {
-    window.setFileWriter(fileLayerWriter(LowLevelFileOps::system()));
-    saveUnderEveryFault("the file layer's writer", true);
-}
-
-// Saving over a weapon kept as a symbolic link rewrites the linked file with
-// either writer, as `wepn` does, and the link stays a link.
+// Saving over a weapon kept as a symbolic link rewrites the linked file, as
+// `wepn` does, and the link stays a link.
 TEST_F(EditorSaveFault, SavingThroughALinkWritesTheLinkedFile) {
-    for (const bool fileLayer : {false, true}) {
-        if (fileLayer) {
-            window.setFileWriter(fileLayerWriter(LowLevelFileOps::system()));
-        }
-        const TempDir dir;
-        const std::string real = dir.write("real.wepn", "old");
-        const std::string link = dir / "link.wepn";
-        std::filesystem::create_symlink("real.wepn", link);
-        ASSERT_TRUE(window.openFile(QString::fromStdString(link), kWeapon,
-                                    readFamilyList(kFamilyList), {}));
-        EXPECT_TRUE(window.saveFile(QString::fromStdString(link))) << fileLayer;
-        EXPECT_TRUE(std::filesystem::is_symlink(link)) << fileLayer;
-        EXPECT_TRUE(readFile(real).starts_with("StartWeaponConfig(")) << fileLayer;
-        EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"link.wepn", "real.wepn"}))
-            << fileLayer;
-    }
+    const TempDir dir;
+    const std::string real = dir.write("real.wepn", "old");
+    const std::string link = dir / "link.wepn";
+    std::filesystem::create_symlink("real.wepn", link);
+    ASSERT_TRUE(
+        window.openFile(QString::fromStdString(link), kWeapon, readFamilyList(kFamilyList), {}));
+    EXPECT_TRUE(window.saveFile(QString::fromStdString(link)));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_TRUE(readFile(real).starts_with("StartWeaponConfig("));
+    EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"link.wepn", "real.wepn"}));
 }
 
 } // namespace

@@ -59,11 +59,9 @@ TEST(Load, FillsRowsAndGivesUnnamedFamiliesDefaults) {
     EXPECT_EQ(s.Penetration.fValues, (std::vector<double>{0.25, 0.5, 0.5}));
     EXPECT_EQ(s.Accuracy.fValues, (std::vector<double>{1, 0.5}));
     EXPECT_EQ(s.Accuracy.iAlwaysDamage, (std::vector<std::int16_t>{0, 1}));
-}
-
-TEST(Load, FamilyNamedTwiceUsesItsFirstEntry) {
-    const LoadOutcome outcome = load(withTables("{Frigate=0.1,},{frigate=0.2,})", "{})"));
-    EXPECT_EQ(outcome.rows.armour[1], "Frigate - 0.1");
+    EXPECT_EQ(load(withTables("{Frigate=0.1,},{frigate=0.2,})", "{})")).rows.armour[1],
+              "Frigate - 0.1")
+        << "a family named twice takes its first entry";
 }
 
 TEST(Load, WarnsOfFamiliesTheListLacks) {
@@ -76,13 +74,6 @@ TEST(Load, WarnsOfFamiliesTheListLacks) {
               "them: penetration Nobody; accuracy Ghost");
     EXPECT_TRUE(load(withTables("{Nobody=3,})", "{})"), std::nullopt).warnings.empty())
         << "no family list, no family warning";
-}
-
-TEST(Load, WithoutFamilyListTheTablesAreEmpty) {
-    const LoadOutcome outcome = load(withTables("{Fighter=3,})", "{Big=1,})"), std::nullopt);
-    EXPECT_TRUE(outcome.state.Penetration.sFamilies.empty());
-    EXPECT_TRUE(outcome.state.Accuracy.sFamilies.empty());
-    EXPECT_EQ(outcome.state.Penetration.fDefaultPenetration, 0.5);
 }
 
 TEST(Load, WarnsOfAnUnknownFireType) {
@@ -204,6 +195,10 @@ TEST(Load, StatementCutAtAnyCommaNamesWhatIsMissing) {
 
 TEST(Load, TablesCanStayAsTheFileNamesThem) {
     const std::string text = withTables("{Nobody=3,},{Fighter=1,})", "{Big=0.5, damage=1,})");
+    const WeaponState fromNoRows = load(text, std::nullopt).state;
+    EXPECT_TRUE(fromNoRows.Penetration.sFamilies.empty()) << "without a family list, no rows";
+    EXPECT_TRUE(fromNoRows.Accuracy.sFamilies.empty());
+    EXPECT_EQ(fromNoRows.Penetration.fDefaultPenetration, 0.5);
     const LoadOutcome outcome = load(text, kRows, {}, LoadedTables::AsNamed);
     EXPECT_EQ(outcome.state.Penetration.sFamilies, (std::vector<std::string>{"Nobody", "Fighter"}));
     EXPECT_EQ(outcome.state.Accuracy.iAlwaysDamage, (std::vector<std::int16_t>{1}));

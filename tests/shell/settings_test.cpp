@@ -39,14 +39,12 @@ TEST_F(DataDirectoryTest, FirstRunUsesTheDefaultAndStoresNothing) {
     EXPECT_FALSE(settingsFileExists()) << "nothing is written at start-up";
 }
 
-TEST_F(DataDirectoryTest, DialogShowsTheDefaultWhenTheStoredDirectoryIsMissing) {
-    storeDataDirectory(dataDir() + QStringLiteral("\\gone"));
-    EXPECT_EQ(shownText(openDialog()), DecompiledDataSetting::defaultDirectory());
-}
-
-TEST_F(DataDirectoryTest, DialogShowsAnExistingStoredDirectory) {
+TEST_F(DataDirectoryTest, DialogShowsTheStoredDirectoryOrTheDefaultWhenItIsMissing) {
     startOnSampleData();
     EXPECT_EQ(shownText(openDialog()), dataDir());
+    storeDataDirectory(dataDir() + QStringLiteral("\\gone"));
+    restart();
+    EXPECT_EQ(shownText(openDialog()), DecompiledDataSetting::defaultDirectory());
 }
 
 TEST_F(DataDirectoryTest, MainWindowIsDisabledUntilTheDialogCloses) {
@@ -84,12 +82,6 @@ TEST_F(DataDirectoryTest, StoresAConfirmedFolderWithItsTrailingBackslash) {
     restart();
     EXPECT_EQ(shell().paths().strWEPNDir, dataDir() + QStringLiteral("\\\\Weapon"))
         << "after the next start";
-}
-
-TEST_F(DataDirectoryTest, ExitClosesTheWindow) {
-    window().show();
-    window().exitAction()->trigger();
-    EXPECT_FALSE(window().isVisible());
 }
 
 } // namespace

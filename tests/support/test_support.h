@@ -37,9 +37,8 @@ class TempDir {
 
 std::string readFile(const std::string& path);
 
-/// The bytes of a fixture file of tests/data: "weapon.wepn" (a weapon with
-/// every statement), "familylist.lua" (naming its families and Corvette),
-/// "editor_weapon.wepn".
+/// The bytes of a fixture file under tests/data, e.g. "weapon.wepn" (a weapon
+/// with every statement) or "familylist.lua" (its families and Corvette).
 std::string fixture(std::string_view name);
 
 /// Every entry of a directory by name, hidden names included.
