@@ -203,7 +203,8 @@ QString rowLabel(std::span<const ControlSpec> specs, const ControlSpec& entry) {
 
 LabelledEdit labelled(std::span<const ControlSpec> specs, const ControlsByName& controls,
                       const char* name) {
-    return {resolve<QLineEdit>(controls, name), rowLabel(specs, specNamed(specs, name))};
+    const QString label = rowLabel(specs, specNamed(specs, name));
+    return {resolve<QLineEdit>(controls, name), label};
 }
 
 // Every control that shows a scalar field, in the order of the field table.
@@ -220,12 +221,12 @@ std::vector<FieldBinding> bindFields(std::span<const ControlSpec> specs,
             unresolved(entry.name, "shows a field another control shows");
         }
         QWidget* control = resolve<QWidget>(controls, entry.name);
-        FieldBinding binding{field, qobject_cast<QLineEdit*>(control),
-                             qobject_cast<QComboBox*>(control), rowLabel(specs, entry)};
-        if (binding.control() == nullptr) {
+        auto* edit = qobject_cast<QLineEdit*>(control);
+        auto* combo = qobject_cast<QComboBox*>(control);
+        if (edit == nullptr && combo == nullptr) {
             unresolved(entry.name, "shows a field but is neither a text box nor a drop-down");
         }
-        bindings.push_back(std::move(binding));
+        bindings.push_back({field, edit, combo, rowLabel(specs, entry)});
     }
     std::sort(bindings.begin(), bindings.end(), [](const FieldBinding& a, const FieldBinding& b) {
         return a.field < b.field; // the field table is one array

@@ -93,5 +93,18 @@ TEST_F(SaveTest, WriteFailureIsReported) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - c.wepn"));
 }
 
+// A value the writer refuses is named by its label, or as the writer names it
+// when the window shows it in no field of its own.
+TEST_F(SaveTest, TextTheWriterRefusesIsNamed) {
+    find<QComboBox>("cboEffect")->setCurrentIndex(3); // SpawnWeaponFire
+    find<QLineEdit>("txtSpawnedWeaponEffect")->setText(QStringLiteral("a\"b"));
+    click("cmdAdd");
+    EXPECT_FALSE(window.saveFile(QStringLiteral("out.wepn")));
+    EXPECT_EQ(messages.texts.last(), kSaveFailed +
+                                         "\nsSpawnedWeaponEffect of impact result 4 a "
+                                         "double quote cannot be saved inside a quoted value");
+    EXPECT_TRUE(writes.empty());
+}
+
 } // namespace
 } // namespace wepn
