@@ -87,16 +87,12 @@ void matchRows(const WeaponState& state, FamilyRows& rows) {
                         "' does not read as a family and its values");
 }
 
-// Gives rows without a value their defaults and, unless the tables stay as
-// the file names them, rebuilds the tables from the rows, one entry per row
-// in row order.
-void presentFamilies(WeaponState& state, FamilyRows& rows, LoadedTables tables) {
-    const bool fromRows = tables == LoadedTables::FromRows;
+// Gives rows without a value their defaults and rebuilds the tables from the
+// rows, one entry per row in row order.
+void presentFamilies(WeaponState& state, FamilyRows& rows) {
     PenetrationSet& penetration = state.Penetration;
-    if (fromRows) {
-        penetration.sFamilies.clear();
-        penetration.fValues.clear();
-    }
+    penetration.sFamilies.clear();
+    penetration.fValues.clear();
     for (std::string& row : rows.armour) {
         std::vector<std::string_view> fields = rowFields(row);
         if (fields.size() >= 2 && fields[1] == kPlaceholderValue) {
@@ -107,17 +103,13 @@ void presentFamilies(WeaponState& state, FamilyRows& rows, LoadedTables tables) 
         if (!value) {
             badRow("armour family", row);
         }
-        if (fromRows) {
-            penetration.sFamilies.emplace_back(fields[0]);
-            penetration.fValues.push_back(*value);
-        }
+        penetration.sFamilies.emplace_back(fields[0]);
+        penetration.fValues.push_back(*value);
     }
     AccuracySet& accuracy = state.Accuracy;
-    if (fromRows) {
-        accuracy.sFamilies.clear();
-        accuracy.fValues.clear();
-        accuracy.iAlwaysDamage.clear();
-    }
+    accuracy.sFamilies.clear();
+    accuracy.fValues.clear();
+    accuracy.iAlwaysDamage.clear();
     for (std::string& row : rows.attack) {
         std::vector<std::string_view> fields = rowFields(row);
         if (fields.size() >= 2 && fields[1] == kPlaceholderValue) {
@@ -129,11 +121,9 @@ void presentFamilies(WeaponState& state, FamilyRows& rows, LoadedTables tables) 
         if (!value || !damage) {
             badRow("attack family", row);
         }
-        if (fromRows) {
-            accuracy.sFamilies.emplace_back(fields[0]);
-            accuracy.fValues.push_back(*value);
-            accuracy.iAlwaysDamage.push_back(*damage);
-        }
+        accuracy.sFamilies.emplace_back(fields[0]);
+        accuracy.fValues.push_back(*value);
+        accuracy.iAlwaysDamage.push_back(*damage);
     }
 }
 
@@ -212,7 +202,16 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
     }
     state.CurrentWeapon.sWeaponName = "NewWeaponType";
     checkDropDowns(state, read.configLine);
-    presentFamilies(state, outcome.rows, tables);
+    if (tables == LoadedTables::FromRows) {
+        presentFamilies(state, outcome.rows);
+    } else {
+        // The rows are presented all the same; the tables keep the file's entries.
+        PenetrationSet penetration = state.Penetration;
+        AccuracySet accuracy = state.Accuracy;
+        presentFamilies(state, outcome.rows);
+        state.Penetration = std::move(penetration);
+        state.Accuracy = std::move(accuracy);
+    }
     for (const WeaponResult& result : state.Results) {
         outcome.resultRows.push_back(resultRow(result));
     }
