@@ -1,14 +1,15 @@
 // Opening a weapon in the editor window: the model's load plus presenting it
 // in every field and list, drawn off screen.
 
-#include "family_list.h"
-#include "message_sink.h"
-#include "wepn_editor_main.h"
+#include "editor/message_sink.h"
+#include "editor/wepn_editor_main.h"
+#include "model/family_list.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <benchmark/benchmark.h>
+#include <string>
 
 namespace {
 
@@ -18,24 +19,23 @@ class DiscardingSink : public wepn::MessageSink {
     bool confirm(const QString&) override { return false; }
 };
 
-QByteArray readAll(const QString& path) {
+std::string readAll(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 // With `paint`, every open is followed by drawing the whole window into a
 // pixmap, as the screen would show it.
 void openAndPresent(benchmark::State& state, bool paint) {
     const QString data = QStringLiteral(WEPN_EXAMPLES_DIR);
-    const QByteArray familyBytes = readAll(data + QStringLiteral("/Scripts/familylist.lua"));
-    const wepn::FamilyRows families = wepn::readFamilyList(
-        std::string_view(familyBytes.constData(), static_cast<std::size_t>(familyBytes.size())));
+    const wepn::FamilyRows families =
+        wepn::readFamilyList(readAll(data + QStringLiteral("/Scripts/familylist.lua")));
     const QStringList fireNames = QDir(data + QStringLiteral("/Scripts/Weaponfire"))
                                       .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     // Two weapons in turn, so every open changes what the fields show.
     const QString paths[] = {data + QStringLiteral("/Weapon/ion_lance.wepn"),
                              data + QStringLiteral("/Weapon/autocannon_turret.wepn")};
-    const QByteArray scripts[] = {readAll(paths[0]), readAll(paths[1])};
+    const std::string scripts[] = {readAll(paths[0]), readAll(paths[1])};
 
     DiscardingSink messages;
     wepn::WepnEditor_Main window(&messages);

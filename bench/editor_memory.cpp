@@ -2,9 +2,9 @@
 // every sample weapon in turn and drawing the window. Prints VmRSS (and the
 // peak, VmHWM) from /proc/self/status in kB.
 
-#include "family_list.h"
-#include "message_sink.h"
-#include "wepn_editor_main.h"
+#include "editor/message_sink.h"
+#include "editor/wepn_editor_main.h"
+#include "model/family_list.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,9 +21,9 @@ class DiscardingSink : public wepn::MessageSink {
     bool confirm(const QString&) override { return false; }
 };
 
-QByteArray readAll(const QString& path) {
+std::string readAll(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 // A "Vm...:" figure of this process in kB, or -1.
@@ -45,9 +45,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     const QString data = QStringLiteral(WEPN_EXAMPLES_DIR);
-    const QByteArray familyBytes = readAll(data + QStringLiteral("/Scripts/familylist.lua"));
-    const wepn::FamilyRows families = wepn::readFamilyList(
-        std::string_view(familyBytes.constData(), static_cast<std::size_t>(familyBytes.size())));
+    const wepn::FamilyRows families =
+        wepn::readFamilyList(readAll(data + QStringLiteral("/Scripts/familylist.lua")));
     const QStringList fireNames = QDir(data + QStringLiteral("/Scripts/Weaponfire"))
                                       .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
 

@@ -1,5 +1,6 @@
-#include "load.h"
-#include "script_writer.h"
+#include "model/load.h"
+#include "model/script_lines.h"
+#include "model/script_writer.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Filling the open dialog's file list for a directory of 5000 names.
-#include "custom_fso.h"
-#include "directory_browser.h"
-#include "frm_open.h"
-#include "path_text.h"
+#include "files/custom_fso.h"
+#include "shell/directory_browser.h"
+#include "shell/frm_open.h"
+#include "shell/path_text.h"
 
 #include <QApplication>
 #include <QDir>

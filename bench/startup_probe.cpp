@@ -1,8 +1,8 @@
 // Starts either the editor (the same start-up as vyr-weapon-editor) or a bare
 // Qt main window, quits as soon as the window is first exposed on screen, and
 // prints its peak resident memory. scripts/bench-startup times whole runs.
-#include "editor_application.h"
-#include "wepn_editor_main.h"
+#include "editor/wepn_editor_main.h"
+#include "shell/editor_application.h"
 
 #include <QApplication>
 #include <QMainWindow>

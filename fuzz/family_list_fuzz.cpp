@@ -1,6 +1,6 @@
 // Any bytes: the family list reader never fails, and every row it makes
 // carries the placeholder value.
-#include "family_list.h"
+#include "model/family_list.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // Whatever Lua runs and the editor loads, the editor's save runs in Lua too
 // and gives the game exactly what the editor loads from it; with a family
 // list and without one.
-#include "game_round_trip.h"
+#include "game/game_round_trip.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Any bytes: the load either succeeds or reports a line within the file.
-#include "load.h"
-#include "text_tokens.h"
+#include "model/load.h"
+#include "model/text_tokens.h"
 
 #include <cstdlib>
 

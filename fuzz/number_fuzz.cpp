@@ -1,6 +1,6 @@
 // Any text: strict reading agrees with the text form. A number that reads
 // gives a text that reads back to a number with the same text.
-#include "number_text.h"
+#include "model/number_text.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -2,11 +2,11 @@
 // writing that gives the same bytes and the same weapon. The loaded weapon is
 // then edited as `wepn set` edits a field, with any double the input's last
 // bytes spell, and what a save accepts must load back into the same weapon.
-#include "fields.h"
-#include "load.h"
-#include "number_text.h"
-#include "saved_script.h"
-#include "script_writer.h"
+#include "model/fields.h"
+#include "model/load.h"
+#include "model/number_text.h"
+#include "model/saved_script.h"
+#include "model/script_writer.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "check_command.h"
+#include "cli/check_command.h"
 
-#include "exit_code.h"
-#include "game_check.h"
-#include "weapon_io.h"
+#include "cli/exit_code.h"
+#include "cli/game_check.h"
+#include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -22,9 +22,9 @@ struct CheckResult {
 
 CheckResult checkFile(const std::string& file, bool game) {
     CheckResult result;
-    Expected<LoadedFile, Failure> loaded = loadWeaponFile(file, std::nullopt);
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, std::nullopt);
     if (loaded) {
-        result.warnings = std::move(loaded->outcome.warnings);
+        result.warnings = std::move(loaded->warnings);
     } else {
         result.failure = loaded.error();
     }

@@ -1,8 +1,8 @@
-#include "dump_command.h"
+#include "cli/dump_command.h"
 
-#include "exit_code.h"
-#include "weapon_io.h"
-#include "weapon_json.h"
+#include "cli/exit_code.h"
+#include "cli/weapon_io.h"
+#include "cli/weapon_json.h"
 
 #include <CLI/CLI.hpp>
 
@@ -22,17 +22,13 @@ int DumpCommand::execute(std::ostream& out, std::ostream& err) {
         return kExitFileFailed;
     }
     const std::optional<FamilyRows>& rows = familyRows.value();
-    Expected<LoadedFile, Failure> loaded = loadWeaponFile(m_file, rows);
+    const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(m_file, rows);
     if (!loaded) {
         printFailure(err, m_file, loaded.error());
         return kExitFileFailed;
     }
-    printWarnings(err, m_file, loaded->outcome.warnings);
-    WeaponState& state = loaded->outcome.state;
-    if (!rows) {
-        keepTablesAsNamed(state, loaded->bytes);
-    }
-    out << weaponJson(state).dump(2) << '\n';
+    printWarnings(err, m_file, loaded->warnings);
+    out << weaponJson(loaded->state).dump(2) << '\n';
     return kExitOk;
 }
 

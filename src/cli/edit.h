@@ -1,9 +1,9 @@
 #pragma once
 
-#include "expected.h"
-#include "family_list.h"
-#include "fields.h"
-#include "weapon.h"
+#include "model/expected.h"
+#include "model/family_list.h"
+#include "model/fields.h"
+#include "model/weapon.h"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,8 @@
-#include "edit.h"
-#include "latin1.h"
-#include "list_rows.h"
-#include "number_text.h"
-#include "text_tokens.h"
+#include "cli/edit.h"
+#include "cli/latin1.h"
+#include "model/family_edit.h"
+#include "model/number_text.h"
+#include "model/text_tokens.h"
 
 #include <cmath>
 #include <limits>
@@ -27,31 +27,31 @@ std::optional<long long> readWhole(std::string_view text) {
     return static_cast<long long>(*number);
 }
 
-// The row a drop-down box would select for the text: a row index or a row's
-// text ignoring case; -1 (nothing selected) for "" and "-1".
-std::optional<int> dropDownRow(const ScalarField& field, std::string_view text) {
+// The choice a drop-down box would select for the text: a choice's index or
+// its text ignoring case; -1 (nothing selected) for "" and "-1".
+std::optional<int> choiceIndex(const ScalarField& field, std::string_view text) {
     if (text.empty()) {
         return -1;
     }
-    const auto rowCount = static_cast<long long>(field.rows.size());
-    for (long long i = 0; i < rowCount; ++i) {
-        if (equalsIgnoringCase(field.rows[i], text)) {
+    const auto count = static_cast<long long>(field.choices.size());
+    for (long long i = 0; i < count; ++i) {
+        if (equalsIgnoringCase(field.choices[i], text)) {
             return static_cast<int>(i);
         }
     }
     const std::optional<long long> index = readWhole(text);
-    if (index && *index >= -1 && *index < rowCount) {
+    if (index && *index >= -1 && *index < count) {
         return static_cast<int>(*index);
     }
     return std::nullopt;
 }
 
-std::string rowChoices(const ScalarField& field) {
-    std::string choices;
-    for (std::size_t i = 0; i < field.rows.size(); ++i) {
-        choices += (i == 0 ? "" : ", ") + std::to_string(i) + " " + std::string(field.rows[i]);
+std::string listedChoices(const ScalarField& field) {
+    std::string text;
+    for (std::size_t i = 0; i < field.choices.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + std::to_string(i) + " " + std::string(field.choices[i]);
     }
-    return choices + ", or -1 or empty for none";
+    return text + ", or -1 or empty for none";
 }
 
 template <class Int> std::optional<Int> roundedInto(double value) {
@@ -122,18 +122,17 @@ std::optional<std::string> setField(const Edit& edit, WeaponState& state) {
         }
         return std::nullopt;
     }
-    if (field.controlKind == ControlKind::IndexCombo ||
-        field.controlKind == ControlKind::TextCombo) {
-        const std::optional<int> row = dropDownRow(field, edit.value);
-        if (!row) {
+    if (field.storage != ChoiceStorage::None) {
+        const std::optional<int> choice = choiceIndex(field, edit.value);
+        if (!choice) {
             return quoted(edit.value) + " is not a row of " + std::string(field.name) + " (" +
-                   rowChoices(field) + ")";
+                   listedChoices(field) + ")";
         }
-        if (field.controlKind == ControlKind::IndexCombo) {
-            storeNumber(field, state, *row);
+        if (field.storage == ChoiceStorage::Index) {
+            storeNumber(field, state, *choice);
         } else {
             *std::get<std::string*>(field.at(state)) =
-                *row < 0 ? "" : std::string(field.rows[*row]);
+                *choice < 0 ? "" : std::string(field.choices[*choice]);
         }
         return std::nullopt;
     }
@@ -175,9 +174,10 @@ Result applyPenetration(const Edit& edit, WeaponState& state, FamilyRows& rows) 
     }
     EditChange change{"penetration." + latin1ToUtf8(table.sFamilies[*k]),
                       numberText(table.fValues[*k]), numberText(*value)};
-    table.fValues[*k] = *value;
+    const auto row =
+        setFamilyValue(state, FamilyTable::Penetration, *k, *value, numberText(*value));
     if (*k < rows.armour.size()) {
-        rows.armour[*k] = penetrationRow(table.sFamilies[*k], numberText(*value));
+        rows.armour[*k] = *row;
     }
     return change;
 }
@@ -203,15 +203,15 @@ Result applyAccuracy(const Edit& edit, WeaponState& state, FamilyRows& rows) {
         if (!value) {
             return quoted(edit.value) + " is not a number";
         }
-        if (*value < 0 || *value > 1) {
-            return std::string("Accuracy must be a value between 1 and 0.");
-        }
         change = {"accuracy." + family, numberText(table.fValues[*k]), numberText(*value)};
-        table.fValues[*k] = *value;
+        const auto set =
+            setFamilyValue(state, FamilyTable::Accuracy, *k, *value, numberText(*value));
+        if (!set) {
+            return set.error().message;
+        }
     }
     if (*k < rows.attack.size()) {
-        rows.attack[*k] = accuracyRow(table.sFamilies[*k], numberText(table.fValues[*k]),
-                                      table.iAlwaysDamage[*k]);
+        rows.attack[*k] = familyRow(state, FamilyTable::Accuracy, *k);
     }
     return change;
 }

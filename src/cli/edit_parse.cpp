@@ -1,6 +1,6 @@
-#include "edit.h"
-#include "latin1.h"
-#include "number_text.h"
+#include "cli/edit.h"
+#include "cli/latin1.h"
+#include "model/number_text.h"
 
 namespace wepn {
 namespace {
@@ -8,11 +8,6 @@ namespace {
 constexpr std::string_view kPenetrationPrefix = "penetration.";
 constexpr std::string_view kAccuracyPrefix = "accuracy.";
 constexpr std::string_view kDamageSuffix = ".damage";
-
-bool isDropDown(const ScalarField& field) {
-    return field.controlKind == ControlKind::IndexCombo ||
-           field.controlKind == ControlKind::TextCombo;
-}
 
 // Names the target of a parsed edit: a scalar field or a table family.
 std::optional<std::string> resolveName(Edit& edit, std::string_view name) {
@@ -47,7 +42,8 @@ std::optional<std::string> checkScaling(const Edit& edit) {
     if (edit.target == Edit::Target::AccuracyDamage) {
         return "the damage flag cannot be scaled";
     }
-    if (edit.field != nullptr && (edit.field->kind == ValueKind::Text || isDropDown(*edit.field))) {
+    if (edit.field != nullptr &&
+        (edit.field->kind == ValueKind::Text || edit.field->storage != ChoiceStorage::None)) {
         return std::string(edit.field->name) + " is not a number and cannot be scaled";
     }
     if (!readNumber(edit.value)) {

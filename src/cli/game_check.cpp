@@ -1,11 +1,12 @@
-#include "game_check.h"
+#include "cli/game_check.h"
 
-#include "editor_reading.h"
-#include "file_io.h"
-#include "game_differences.h"
-#include "game_script.h"
-#include "latin1.h"
-#include "load.h"
+#include "game/editor_reading.h"
+#include "files/file_io.h"
+#include "game/game_differences.h"
+#include "game/game_script.h"
+#include "cli/latin1.h"
+#include "model/load.h"
+#include "model/script_lines.h"
 
 #include <ostream>
 

@@ -1,4 +1,4 @@
-#include "latin1.h"
+#include "cli/latin1.h"
 
 namespace wepn {
 

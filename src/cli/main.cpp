@@ -1,7 +1,7 @@
-#include "exit_code.h"
-#include "output_buffer.h"
-#include "save_interruption.h"
-#include "wepn_cli.h"
+#include "cli/exit_code.h"
+#include "cli/output_buffer.h"
+#include "cli/wepn_cli.h"
+#include "files/save_interruption.h"
 
 #include <iostream>
 #include <unistd.h>

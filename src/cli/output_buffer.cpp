@@ -1,4 +1,4 @@
-#include "output_buffer.h"
+#include "cli/output_buffer.h"
 
 #include <cerrno>
 #include <cstring>

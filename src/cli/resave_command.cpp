@@ -1,7 +1,7 @@
-#include "resave_command.h"
+#include "cli/resave_command.h"
 
-#include "exit_code.h"
-#include "weapon_io.h"
+#include "cli/exit_code.h"
+#include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
 
@@ -24,12 +24,12 @@ CLI::App* ResaveCommand::addTo(CLI::App& app) {
 
 std::optional<Failure> ResaveCommand::resave(const std::string& file, const FamilyRows& rows,
                                              std::ostream& out, std::ostream& err) const {
-    const Expected<LoadedFile, Failure> loaded = loadWeaponFile(file, rows);
+    const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows);
     if (!loaded) {
         return loaded.error();
     }
-    printWarnings(err, file, loaded->outcome.warnings);
-    const Expected<std::string, Failure> saved = savedBytes(loaded->outcome.state);
+    printWarnings(err, file, loaded->warnings);
+    const Expected<std::string, Failure> saved = savedBytes(loaded->state);
     if (!saved) {
         return saved.error();
     }

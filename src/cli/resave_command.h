@@ -1,8 +1,8 @@
 #pragma once
 
-#include "command.h"
-#include "failure.h"
-#include "family_list.h"
+#include "cli/command.h"
+#include "cli/failure.h"
+#include "model/family_list.h"
 
 #include <optional>
 #include <string>

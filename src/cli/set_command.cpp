@@ -1,7 +1,7 @@
-#include "set_command.h"
+#include "cli/set_command.h"
 
-#include "exit_code.h"
-#include "weapon_io.h"
+#include "cli/exit_code.h"
+#include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
 
@@ -59,19 +59,15 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
 std::optional<Failure> SetCommand::edit(const std::string& file, const std::vector<Edit>& edits,
                                         const std::optional<FamilyRows>& rows, std::ostream& out,
                                         std::ostream& err) const {
-    Expected<LoadedFile, Failure> loaded = loadWeaponFile(file, rows);
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows);
     if (!loaded) {
         return loaded.error();
     }
-    printWarnings(err, file, loaded->outcome.warnings);
-    WeaponState& state = loaded->outcome.state;
-    if (!rows) {
-        // Without a family list the load empties the tables; keep them as the file has them.
-        keepTablesAsNamed(state, loaded->bytes);
-    }
+    printWarnings(err, file, loaded->warnings);
+    WeaponState& state = loaded->state;
     std::vector<EditChange> changes;
     for (const Edit& edit : edits) {
-        Expected<EditChange, std::string> change = applyEdit(edit, state, loaded->outcome.rows);
+        Expected<EditChange, std::string> change = applyEdit(edit, state, loaded->rows);
         if (!change) {
             return Failure{0, "'" + edit.text + "': " + change.error()};
         }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "command.h"
-#include "edit.h"
-#include "failure.h"
+#include "cli/command.h"
+#include "cli/edit.h"
+#include "cli/failure.h"
 
 #include <optional>
 #include <string>

@@ -1,10 +1,11 @@
-#include "weapon_io.h"
+#include "cli/weapon_io.h"
 
-#include "file_identity.h"
-#include "file_io.h"
-#include "latin1.h"
-#include "path_mapping.h"
-#include "saved_script.h"
+#include "cli/latin1.h"
+#include "files/file_identity.h"
+#include "files/file_io.h"
+#include "files/path_mapping.h"
+#include "model/saved_script.h"
+#include "model/script_lines.h"
 
 #include <algorithm>
 
@@ -35,26 +36,18 @@ readOptionalFamilyRows(const std::optional<std::string>& dataDir) {
     return std::optional<FamilyRows>(std::move(read.value()));
 }
 
-Expected<LoadedFile, Failure> loadWeaponFile(std::string_view path,
-                                             const std::optional<FamilyRows>& rows) {
-    ReadResult read = readFileBytes(path, kMaxScriptBytes);
+Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
+                                              const std::optional<FamilyRows>& rows) {
+    const ReadResult read = readFileBytes(path, kMaxScriptBytes);
     if (!read.ok()) {
         return Failure{0, *read.error};
     }
-    Expected<LoadOutcome, LoadError> loaded = loadWeapon(WeaponState{}, rows, read.bytes);
+    Expected<LoadOutcome, LoadError> loaded = loadWeapon(
+        WeaponState{}, rows, read.bytes, rows ? LoadedTables::FromRows : LoadedTables::AsNamed);
     if (!loaded) {
         return Failure{loaded.error().line, latin1ToUtf8(loaded.error().reason)};
     }
-    return LoadedFile{std::move(read.bytes), std::move(loaded.value())};
-}
-
-void keepTablesAsNamed(WeaponState& state, std::string_view bytes) {
-    // Only called after a successful load of the same bytes, which reads them the same way.
-    const Expected<WeaponState, LoadError> read = readWeaponScript(WeaponState{}, bytes);
-    if (read) {
-        state.Penetration = read->Penetration;
-        state.Accuracy = read->Accuracy;
-    }
+    return std::move(loaded.value());
 }
 
 Expected<std::string, Failure> savedBytes(const WeaponState& state) {

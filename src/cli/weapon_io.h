@@ -1,10 +1,10 @@
 #pragma once
 
-#include "expected.h"
-#include "failure.h"
-#include "family_list.h"
-#include "load.h"
-#include "weapon.h"
+#include "cli/failure.h"
+#include "model/expected.h"
+#include "model/family_list.h"
+#include "model/load.h"
+#include "model/weapon.h"
 
 #include <optional>
 #include <ostream>
@@ -22,21 +22,12 @@ Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir);
 Expected<std::optional<FamilyRows>, std::string>
 readOptionalFamilyRows(const std::optional<std::string>& dataDir);
 
-// A weapon file as read and as loaded.
-struct LoadedFile {
-    std::string bytes;
-    LoadOutcome outcome;
-};
-
 // Reads a weapon file (refusing files beyond the load's size limit) and loads
 // it as the editor does into a freshly started editor's state, with the
-// family rows of a data directory or none.
-Expected<LoadedFile, Failure> loadWeaponFile(std::string_view path,
-                                             const std::optional<FamilyRows>& rows);
-
-// Without a family list the load leaves the tables empty; a tool that has no
-// list shows and keeps them as the file names them instead, in file order.
-void keepTablesAsNamed(WeaponState& state, std::string_view bytes);
+// family rows of a data directory. Without a family list the tables stay as
+// the file names them, in file order, instead of ending up empty.
+Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
+                                              const std::optional<FamilyRows>& rows);
 
 // The bytes the editor's Save As writes for the state, or the field the
 // writer refuses.

@@ -1,7 +1,7 @@
-#include "weapon_json.h"
+#include "cli/weapon_json.h"
 
-#include "fields.h"
-#include "latin1.h"
+#include "cli/latin1.h"
+#include "model/fields.h"
 
 namespace wepn {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "weapon.h"
+#include "model/weapon.h"
 
 #include <nlohmann/json.hpp>
 

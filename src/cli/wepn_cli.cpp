@@ -1,10 +1,10 @@
-#include "wepn_cli.h"
+#include "cli/wepn_cli.h"
 
-#include "check_command.h"
-#include "dump_command.h"
-#include "exit_code.h"
-#include "resave_command.h"
-#include "set_command.h"
+#include "cli/check_command.h"
+#include "cli/dump_command.h"
+#include "cli/exit_code.h"
+#include "cli/resave_command.h"
+#include "cli/set_command.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>

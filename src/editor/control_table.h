@@ -27,6 +27,8 @@ struct FrameSpec {
 
 /// One control of the main window. Controls with the same frame and row stand
 /// side by side; `tab` is the control's place in the tab order (0: no focus).
+/// A control that shows a scalar field names it; its drop-down rows are then
+/// the field's choices, and the label on its row names it in messages.
 struct ControlSpec {
     int frame;
     int row;
@@ -35,10 +37,11 @@ struct ControlSpec {
     const char* caption; ///< label, button or check box caption
     const char* tooltip; ///< empty: none
     const char* text;    ///< initial text of a text box
-    std::span<const char* const> rows;
+    std::span<const char* const> rows; ///< drop-down rows of a control that shows no field
     bool enabled;
     int tab;
     ListTextColour listColour = ListTextColour::None;
+    const char* field = ""; ///< the scalar field shown, e.g. "fWeaponFireRange"; empty: none
 };
 
 /// The frames in the order they are stacked within their columns.

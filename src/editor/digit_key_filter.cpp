@@ -1,4 +1,4 @@
-#include "digit_key_filter.h"
+#include "editor/digit_key_filter.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "controls.h"
-#include "weapon.h"
+#include "editor/window_controls.h"
+#include "model/weapon.h"
 
 #include <QObject>
-
-class QCheckBox;
-class QLineEdit;
-class QListWidget;
 
 namespace wepn {
 
@@ -18,7 +14,7 @@ class MessageSink;
 class FamilyEditor : public QObject {
     Q_OBJECT
   public:
-    FamilyEditor(const Controls& controls, WeaponState& state, MessageSink& messages,
+    FamilyEditor(const FamilyControls& controls, WeaponState& state, MessageSink& messages,
                  QObject* parent);
 
   private:
@@ -29,11 +25,7 @@ class FamilyEditor : public QObject {
 
     WeaponState& m_state;
     MessageSink& m_messages;
-    QListWidget* m_penetrationList;
-    QLineEdit* m_penetration;
-    QListWidget* m_accuracyList;
-    QLineEdit* m_accuracy;
-    QCheckBox* m_alwaysDamage;
+    const FamilyControls m_controls;
 };
 
 } // namespace wepn

@@ -1,29 +1,23 @@
 #pragma once
 
-#include "controls.h"
-
-#include <string_view>
+#include "editor/window_controls.h"
 
 namespace wepn {
 
 struct WeaponState;
 
-/// Which fields a loaded weapon lets the user edit.
+/// Which parts of the window a loaded weapon lets the user edit.
 class FieldAvailability {
   public:
-    explicit FieldAvailability(const Controls& controls) : m_controls(controls) {}
+    explicit FieldAvailability(const WindowControls& controls) : m_controls(controls) {}
 
-    /// Enables the six fire-type dependent fields that apply to the fire type
-    /// and disables the others (all of them for a type that is not known).
-    void applyFireType(std::string_view fireType) const;
-    /// After presenting: the impact-result buttons, the frames (the turret
-    /// frame only for a weapon with turret values) and the rotation fields.
-    void applyAfterLoad(const WeaponState& state) const;
+    /// Enables the frames (the turret frame only for a weapon with turret
+    /// values), the impact-result buttons, and each field that applies to
+    /// the weapon, disabling those that do not.
+    void apply(const WeaponState& state) const;
 
   private:
-    void enable(const char* name, bool on) const;
-
-    const Controls& m_controls;
+    const WindowControls& m_controls;
 };
 
 } // namespace wepn

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 namespace wepn {
 
@@ -11,6 +11,6 @@ namespace wepn {
 /// the old file stays as it was and a message saying why is returned. The
 /// application gives the window the file layer's one writer.
 using FileWriter =
-    std::function<std::optional<QString>(const QString& nativePath, const QByteArray& bytes)>;
+    std::function<std::optional<QString>(const QString& nativePath, std::string_view bytes)>;
 
 } // namespace wepn

@@ -1,7 +1,7 @@
-#include "main_window_layout.h"
+#include "editor/main_window_layout.h"
 
-#include "control_table.h"
-#include "visual_style.h"
+#include "editor/visual_style.h"
+#include "model/fields.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -9,17 +9,40 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
 namespace wepn {
 namespace {
+
+using ControlsByName = QHash<QString, QWidget*>;
+
+// The control table and the code that uses its controls disagree: no window
+// can be built from it.
+[[noreturn]] void unresolved(const char* control, const char* problem) {
+    qFatal("Main window: the control %s %s", control, problem);
+    std::abort();
+}
+
+// The scalar field a control shows, null for none.
+const ScalarField* shownField(const ControlSpec& entry) {
+    if (entry.field[0] == '\0') {
+        return nullptr;
+    }
+    const ScalarField* field = findScalarField(entry.field);
+    if (field == nullptr) {
+        unresolved(entry.name, "shows a field the model does not have");
+    }
+    return field;
+}
 
 QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
     const QString caption = QString::fromLatin1(entry.caption);
@@ -40,6 +63,11 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
         auto* combo = new QComboBox(parent);
         combo->setEditable(entry.kind == WidgetKind::EditableCombo);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        if (const ScalarField* field = shownField(entry)) {
+            for (std::string_view choice : field->choices) {
+                combo->addItem(QString::fromLatin1(choice.data(), qsizetype(choice.size())));
+            }
+        }
         for (const char* row : entry.rows) {
             combo->addItem(QString::fromLatin1(row));
         }
@@ -109,13 +137,13 @@ void placeRow(QGridLayout* grid, int gridRow, const std::vector<QWidget*>& row,
     }
 }
 
-QGroupBox* buildFrame(int index, const FrameSpec& frameSpec, Controls& controls,
-                      std::vector<std::pair<int, QWidget*>>& focusable) {
+QGroupBox* buildFrame(int index, const FrameSpec& frameSpec, std::span<const ControlSpec> specs,
+                      ControlsByName& controls, std::vector<std::pair<int, QWidget*>>& focusable) {
     auto* frame = new QGroupBox(QString::fromLatin1(frameSpec.caption));
     frame->setObjectName(QString::fromLatin1(frameSpec.name));
     frame->setEnabled(false);
     VisualStyle::applyFrame(frame);
-    controls.add(frame);
+    controls.insert(frame->objectName(), frame);
 
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(6, 2, 6, 3);
@@ -125,12 +153,12 @@ QGroupBox* buildFrame(int index, const FrameSpec& frameSpec, Controls& controls,
     grid->setColumnStretch(1, 3);
 
     std::map<int, std::pair<std::vector<QWidget*>, std::vector<WidgetKind>>> rows;
-    for (const ControlSpec& entry : controlSpecs()) {
+    for (const ControlSpec& entry : specs) {
         if (entry.frame != index) {
             continue;
         }
         QWidget* control = createControl(entry, frame);
-        controls.add(control);
+        controls.insert(control->objectName(), control);
         rows[entry.row].first.push_back(control);
         rows[entry.row].second.push_back(entry.kind);
         if (entry.tab > 0) {
@@ -144,10 +172,102 @@ QGroupBox* buildFrame(int index, const FrameSpec& frameSpec, Controls& controls,
     return frame;
 }
 
+template <class T> T* resolve(const ControlsByName& controls, const char* name) {
+    auto* control = qobject_cast<T*>(controls.value(QString::fromLatin1(name)));
+    if (control == nullptr) {
+        unresolved(name, "is missing or of another kind");
+    }
+    return control;
+}
+
+const ControlSpec& specNamed(std::span<const ControlSpec> specs, const char* name) {
+    const auto entry = std::find_if(specs.begin(), specs.end(), [&](const ControlSpec& spec) {
+        return std::string_view(spec.name) == name;
+    });
+    if (entry == specs.end()) {
+        unresolved(name, "is missing");
+    }
+    return *entry;
+}
+
+// The caption of the label on the control's row, which names it in messages.
+QString rowLabel(std::span<const ControlSpec> specs, const ControlSpec& entry) {
+    for (const ControlSpec& other : specs) {
+        if (other.frame == entry.frame && other.row == entry.row &&
+            other.kind == WidgetKind::Label) {
+            return QString::fromLatin1(other.caption);
+        }
+    }
+    unresolved(entry.name, "has no label on its row");
+}
+
+LabelledEdit labelled(std::span<const ControlSpec> specs, const ControlsByName& controls,
+                      const char* name) {
+    const QString label = rowLabel(specs, specNamed(specs, name));
+    return {resolve<QLineEdit>(controls, name), label};
+}
+
+// Every control that shows a scalar field, in the order of the field table.
+std::vector<FieldBinding> bindFields(std::span<const ControlSpec> specs,
+                                     const ControlsByName& controls) {
+    std::vector<FieldBinding> bindings;
+    for (const ControlSpec& entry : specs) {
+        const ScalarField* field = shownField(entry);
+        if (field == nullptr) {
+            continue;
+        }
+        if (std::any_of(bindings.begin(), bindings.end(),
+                        [&](const FieldBinding& b) { return b.field == field; })) {
+            unresolved(entry.name, "shows a field another control shows");
+        }
+        QWidget* control = resolve<QWidget>(controls, entry.name);
+        auto* edit = qobject_cast<QLineEdit*>(control);
+        auto* combo = qobject_cast<QComboBox*>(control);
+        if (edit == nullptr && combo == nullptr) {
+            unresolved(entry.name, "shows a field but is neither a text box nor a drop-down");
+        }
+        bindings.push_back({field, edit, combo, rowLabel(specs, entry)});
+    }
+    std::sort(bindings.begin(), bindings.end(), [](const FieldBinding& a, const FieldBinding& b) {
+        return a.field < b.field; // the field table is one array
+    });
+    return bindings;
+}
+
+WindowControls resolveControls(std::span<const ControlSpec> specs, const ControlsByName& controls) {
+    WindowControls window;
+    window.fields = bindFields(specs, controls);
+    for (const FrameSpec& frame : frameSpecs()) {
+        window.frames.push_back(resolve<QGroupBox>(controls, frame.name));
+    }
+    window.turretFrame = resolve<QGroupBox>(controls, "fraTurretProperties");
+    window.weaponEffects = resolve<QComboBox>(controls, "cboWeaponEffects");
+    window.results = {resolve<QListWidget>(controls, "lstWeaponResults"),
+                      resolve<QComboBox>(controls, "cboCondition"),
+                      resolve<QComboBox>(controls, "cboEffect"),
+                      labelled(specs, controls, "txtMinEffect"),
+                      labelled(specs, controls, "txtMaxEffect"),
+                      labelled(specs, controls, "txtSpawnedWeaponEffect"),
+                      resolve<QPushButton>(controls, "cmdAdd"),
+                      resolve<QPushButton>(controls, "cmdApply"),
+                      resolve<QPushButton>(controls, "cmdRemove")};
+    window.families = {resolve<QListWidget>(controls, "lstArmorFamilies"),
+                       resolve<QLineEdit>(controls, "txtPenetration"),
+                       resolve<QPushButton>(controls, "cmdPenApply"),
+                       resolve<QListWidget>(controls, "lstAccuracy"),
+                       resolve<QLineEdit>(controls, "txtAccuracy"),
+                       resolve<QCheckBox>(controls, "chkAlwaysDMG"),
+                       resolve<QPushButton>(controls, "cmdAccApply")};
+    window.burst = {resolve<QLineEdit>(controls, "Value(9)"),
+                    resolve<QLineEdit>(controls, "Value(10)"),
+                    resolve<QLineEdit>(controls, "Value(11)")};
+    return window;
+}
+
 } // namespace
 
-Controls MainWindowLayout::build(QWidget* central) {
-    Controls controls;
+WindowControls MainWindowLayout::build(QWidget* central, std::span<const ControlSpec> specs) {
+    ControlsByName controls;
     std::vector<std::pair<int, QWidget*>> focusable;
 
     auto* columns = new QHBoxLayout(central);
@@ -163,7 +283,7 @@ Controls MainWindowLayout::build(QWidget* central) {
 
     const auto frames = frameSpecs();
     for (std::size_t i = 0; i < frames.size(); ++i) {
-        QGroupBox* frame = buildFrame(static_cast<int>(i), frames[i], controls, focusable);
+        QGroupBox* frame = buildFrame(static_cast<int>(i), frames[i], specs, controls, focusable);
         columnLayouts[frames[i].column]->addWidget(frame);
     }
     // The middle column's frames keep their natural height; the space that is
@@ -175,7 +295,7 @@ Controls MainWindowLayout::build(QWidget* central) {
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
     }
-    return controls;
+    return resolveControls(specs, controls);
 }
 
 } // namespace wepn

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "controls.h"
+#include "editor/control_table.h"
+#include "editor/window_controls.h"
+
+#include <span>
 
 class QWidget;
 
@@ -10,9 +13,13 @@ namespace wepn {
 /// control table, in Qt layouts so captions never get cut off.
 class MainWindowLayout {
   public:
-    /// Fills `central` with every control, sets the tab order and returns the
-    /// controls by name (frames included).
-    static Controls build(QWidget* central);
+    /// Fills `central` with every control, sets the tab order and resolves
+    /// the controls the code uses, field bindings included. A name in the
+    /// table that does not resolve (a field the model lacks, a field shown
+    /// twice, a control missing or of another kind) ends the program with a
+    /// message naming the control: the table and the code disagree.
+    static WindowControls build(QWidget* central,
+                                std::span<const ControlSpec> controls = controlSpecs());
 };
 
 } // namespace wepn

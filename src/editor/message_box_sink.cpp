@@ -1,6 +1,6 @@
-#include "message_box_sink.h"
+#include "editor/message_box_sink.h"
 
-#include "window_caption.h"
+#include "editor/window_caption.h"
 
 #include <QMessageBox>
 

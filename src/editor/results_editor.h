@@ -1,15 +1,10 @@
 #pragma once
 
-#include "controls.h"
-#include "weapon.h"
+#include "editor/window_controls.h"
+#include "model/weapon.h"
 
 #include <QObject>
 #include <optional>
-
-class QComboBox;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 
 namespace wepn {
 
@@ -20,7 +15,7 @@ class MessageSink;
 class ResultsEditor : public QObject {
     Q_OBJECT
   public:
-    ResultsEditor(const Controls& controls, WeaponState& state, MessageSink& messages,
+    ResultsEditor(const ResultControls& controls, WeaponState& state, MessageSink& messages,
                   QObject* parent);
 
   private:
@@ -35,13 +30,7 @@ class ResultsEditor : public QObject {
 
     WeaponState& m_state;
     MessageSink& m_messages;
-    QListWidget* m_list;
-    QComboBox* m_condition;
-    QComboBox* m_effect;
-    QLineEdit* m_min;
-    QLineEdit* m_max;
-    QLineEdit* m_spawned;
-    QPushButton* m_apply;
+    const ResultControls m_controls;
 };
 
 } // namespace wepn

@@ -1,4 +1,4 @@
-#include "visual_style.h"
+#include "editor/visual_style.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control_table.h"
+#include "editor/control_table.h"
 
 class QGroupBox;
 class QWidget;

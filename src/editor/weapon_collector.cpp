@@ -1,8 +1,8 @@
-#include "weapon_collector.h"
+#include "editor/weapon_collector.h"
 
-#include "fields.h"
-#include "latin1_text.h"
-#include "number_text.h"
+#include "editor/latin1_text.h"
+#include "model/fields.h"
+#include "model/number_text.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,35 +26,20 @@ QString reasonFor(ValueKind kind) {
 } // namespace
 
 Expected<WeaponState, CollectError> WeaponCollector::collect(WeaponState state) const {
-    for (const ScalarField& field : scalarFields()) {
-        if (field.controlKind == ControlKind::None) {
-            continue;
-        }
-        const QString name = fromLatin1(field.control);
-        QString text;
-        switch (field.controlKind) {
-        case ControlKind::TextBox:
-        case ControlKind::ReadOnlyTextBox:
-            text = m_controls.get<QLineEdit>(name)->text();
-            break;
-        case ControlKind::EditableCombo:
-        case ControlKind::TextCombo:
-            text = m_controls.get<QComboBox>(name)->currentText();
-            break;
-        case ControlKind::IndexCombo:
-            text = QString::number(m_controls.get<QComboBox>(name)->currentIndex());
-            break;
-        case ControlKind::None:
-            break;
-        }
-        const QString label = fromLatin1(field.label);
+    for (const FieldBinding& binding : m_controls.fields) {
+        const ScalarField& field = *binding.field;
+        const QString text = binding.edit != nullptr ? binding.edit->text()
+                             : field.storage == ChoiceStorage::Index
+                                 ? QString::number(binding.combo->currentIndex())
+                                 : binding.combo->currentText();
         const std::optional<std::string> bytes = toLatin1(text);
         if (!bytes) {
             return CollectError{
-                label, text, QStringLiteral("holds characters that cannot be stored in the file")};
+                binding.label, text,
+                QStringLiteral("holds characters that cannot be stored in the file")};
         }
         if (!setFieldFromText(field, state, *bytes)) {
-            return CollectError{label, text, reasonFor(field.kind)};
+            return CollectError{binding.label, text, reasonFor(field.kind)};
         }
     }
     return state;

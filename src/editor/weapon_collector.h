@@ -1,24 +1,24 @@
 #pragma once
 
-#include "collect_error.h"
-#include "controls.h"
-#include "expected.h"
-#include "weapon.h"
+#include "editor/collect_error.h"
+#include "editor/window_controls.h"
+#include "model/expected.h"
+#include "model/weapon.h"
 
 namespace wepn {
 
-/// Reads every editable scalar field of the window back into a weapon state;
+/// Reads every bound scalar field of the window back into a weapon state;
 /// the reverse of WeaponPresenter.
 class WeaponCollector {
   public:
-    explicit WeaponCollector(const Controls& controls) : m_controls(controls) {}
+    explicit WeaponCollector(const WindowControls& controls) : m_controls(controls) {}
 
     /// `state` with the window's fields stored in it, or the first field that
     /// does not convert. Fields the window does not show keep their values.
     Expected<WeaponState, CollectError> collect(WeaponState state) const;
 
   private:
-    const Controls& m_controls;
+    const WindowControls& m_controls;
 };
 
 } // namespace wepn

@@ -1,10 +1,10 @@
-#include "weapon_presenter.h"
+#include "editor/weapon_presenter.h"
 
-#include "family_list.h"
-#include "fields.h"
-#include "latin1_text.h"
-#include "number_text.h"
-#include "weapon.h"
+#include "editor/latin1_text.h"
+#include "model/family_list.h"
+#include "model/fields.h"
+#include "model/number_text.h"
+#include "model/weapon.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -30,47 +30,32 @@ void selectIndex(QComboBox* combo, int index) {
 } // namespace
 
 void WeaponPresenter::presentFields(const WeaponState& state) const {
-    for (const ScalarField& field : scalarFields()) {
-        if (field.controlKind == ControlKind::None) {
-            continue;
-        }
-        const QString name = fromLatin1(field.control);
-        const QString text = fromLatin1(fieldText(field, state));
-        switch (field.controlKind) {
-        case ControlKind::TextBox:
-        case ControlKind::ReadOnlyTextBox:
-            m_controls.get<QLineEdit>(name)->setText(text);
-            break;
-        case ControlKind::EditableCombo:
-            m_controls.get<QComboBox>(name)->setEditText(text);
-            break;
-        case ControlKind::TextCombo: {
-            auto* combo = m_controls.get<QComboBox>(name);
-            combo->setCurrentIndex(
-                combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-            break;
-        }
-        case ControlKind::IndexCombo:
-            selectIndex(m_controls.get<QComboBox>(name),
-                        readInt32(fieldText(field, state)).value_or(-1));
-            break;
-        case ControlKind::None:
-            break;
+    for (const FieldBinding& binding : m_controls.fields) {
+        const std::string text = fieldText(*binding.field, state);
+        if (binding.edit != nullptr) {
+            binding.edit->setText(fromLatin1(text));
+        } else if (binding.field->storage == ChoiceStorage::Index) {
+            selectIndex(binding.combo, readInt32(text).value_or(-1));
+        } else if (binding.combo->isEditable()) {
+            binding.combo->setEditText(fromLatin1(text));
+        } else {
+            binding.combo->setCurrentIndex(binding.combo->findText(
+                fromLatin1(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
         }
     }
 }
 
 void WeaponPresenter::presentRows(const std::vector<std::string>& resultRows,
                                   const FamilyRows& familyRows) const {
-    auto* results = m_controls.get<QListWidget>(QStringLiteral("lstWeaponResults"));
+    QListWidget* results = m_controls.results.list;
     fillList(results, resultRows);
     results->setToolTip(QString());
-    fillList(m_controls.get<QListWidget>(QStringLiteral("lstArmorFamilies")), familyRows.armour);
-    fillList(m_controls.get<QListWidget>(QStringLiteral("lstAccuracy")), familyRows.attack);
+    fillList(m_controls.families.penetrationList, familyRows.armour);
+    fillList(m_controls.families.accuracyList, familyRows.attack);
 }
 
 void WeaponPresenter::presentWeaponFireNames(const QStringList& names) const {
-    auto* combo = m_controls.get<QComboBox>(QStringLiteral("cboWeaponEffects"));
+    QComboBox* combo = m_controls.weaponEffects;
     const QSignalBlocker blocker(combo);
     combo->clear();
     combo->addItems(names);

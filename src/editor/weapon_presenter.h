@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "editor/window_controls.h"
 
 #include <QStringList>
 #include <string>
@@ -15,9 +15,9 @@ struct WeaponState;
 /// WeaponCollector.
 class WeaponPresenter {
   public:
-    explicit WeaponPresenter(const Controls& controls) : m_controls(controls) {}
+    explicit WeaponPresenter(const WindowControls& controls) : m_controls(controls) {}
 
-    /// Every scalar field of the state in its control, in the field table's
+    /// Every bound field of the state in its control, in the field table's
     /// order (fire delay before burst length, so burst shots follows both).
     void presentFields(const WeaponState& state) const;
     /// The rows of the three lists, with no row selected and no notification.
@@ -27,7 +27,7 @@ class WeaponPresenter {
     void presentWeaponFireNames(const QStringList& names) const;
 
   private:
-    const Controls& m_controls;
+    const WindowControls& m_controls;
 };
 
 } // namespace wepn

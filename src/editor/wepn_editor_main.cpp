@@ -1,21 +1,19 @@
-#include "wepn_editor_main.h"
+#include "editor/wepn_editor_main.h"
 
-#include "availability.h"
-#include "burst_shots.h"
-#include "family_editor.h"
-#include "field_availability.h"
-#include "fields.h"
-#include "latin1_text.h"
-#include "load.h"
-#include "main_window_layout.h"
-#include "message_box_sink.h"
-#include "results_editor.h"
-#include "saved_script.h"
-#include "visual_style.h"
-#include "weapon_collector.h"
-#include "weapon_presenter.h"
-#include "window_caption.h"
-#include "window_menus.h"
+#include "editor/family_editor.h"
+#include "editor/field_availability.h"
+#include "editor/latin1_text.h"
+#include "editor/main_window_layout.h"
+#include "editor/message_box_sink.h"
+#include "editor/results_editor.h"
+#include "editor/visual_style.h"
+#include "editor/weapon_collector.h"
+#include "editor/weapon_presenter.h"
+#include "editor/window_caption.h"
+#include "editor/window_menus.h"
+#include "model/burst_shots.h"
+#include "model/load.h"
+#include "model/saved_script.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -31,10 +29,6 @@ const char* const kSaveFailed =
 // The window's size at 96 dots per inch, without the menu bar.
 constexpr int kClientWidth = 824;
 constexpr int kClientHeight = 599;
-
-std::string_view view(const QByteArray& bytes) {
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
 
 } // namespace
 
@@ -57,16 +51,15 @@ WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent)
     m_menus = std::make_unique<WindowMenus>(menuBar());
     setWindowTitle(WindowCaption::startup());
 
-    m_results = new ResultsEditor(m_controls, m_state, *m_messages, this);
-    m_families = new FamilyEditor(m_controls, m_state, *m_messages, this);
-    for (const char* name : {"Value(9)", "Value(10)"}) {
-        connect(m_controls.get<QLineEdit>(QString::fromLatin1(name)), &QLineEdit::textChanged, this,
-                &WepnEditor_Main::updateBurstShots);
+    m_results = new ResultsEditor(m_controls.results, m_state, *m_messages, this);
+    m_families = new FamilyEditor(m_controls.families, m_state, *m_messages, this);
+    for (QLineEdit* field : {m_controls.burst.fireDelay, m_controls.burst.burstLength}) {
+        connect(field, &QLineEdit::textChanged, this, &WepnEditor_Main::updateBurstShots);
     }
 
     // The impact-result fields start on the first condition and effect.
-    m_controls.get<QComboBox>(QStringLiteral("cboCondition"))->setCurrentIndex(0);
-    m_controls.get<QComboBox>(QStringLiteral("cboEffect"))->setCurrentIndex(0);
+    m_controls.results.condition->setCurrentIndex(0);
+    m_controls.results.effect->setCurrentIndex(0);
 
     resize(QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height())
                .expandedTo(minimumSizeHint()));
@@ -91,9 +84,9 @@ void WepnEditor_Main::setFileWriter(FileWriter writer) {
     m_writer = std::move(writer);
 }
 
-bool WepnEditor_Main::openFile(const QString& nativePath, const QByteArray& bytes,
+bool WepnEditor_Main::openFile(const QString& nativePath, std::string_view bytes,
                                const FamilyRows& familyRows, const QStringList& weaponFireNames) {
-    Expected<LoadOutcome, LoadError> outcome = loadWeapon(m_state, familyRows, view(bytes));
+    Expected<LoadOutcome, LoadError> outcome = loadWeapon(m_state, familyRows, bytes);
     if (!outcome) {
         const LoadError& error = outcome.error();
         const QString line =
@@ -110,29 +103,16 @@ bool WepnEditor_Main::openFile(const QString& nativePath, const QByteArray& byte
 
 void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& weaponFireNames) {
     const WeaponPresenter presenter(m_controls);
-    const FieldAvailability availability(m_controls);
-
     presenter.presentWeaponFireNames(weaponFireNames);
     presenter.presentRows(outcome.resultRows, outcome.rows);
     m_state = outcome.state;
     saveAsAction()->setEnabled(true);
-
-    const std::string& fireType = m_state.CurrentWeapon.sWeaponFireType;
-    if (!fireTypeAvailability(fireType).known) {
-        m_messages->show(fromLatin1(unrecognizedFireTypeMessage(fireType)));
-    }
-    availability.applyFireType(fireType);
     presenter.presentFields(m_state);
-    availability.applyAfterLoad(m_state);
+    FieldAvailability(m_controls).apply(m_state);
 
-    QStringList familyWarnings;
+    // Each warning of the load in a box of its own, as a sentence.
     for (const LoadWarning& warning : outcome.warnings) {
-        if (warning.kind == LoadWarning::Kind::FamiliesNotInList) {
-            familyWarnings << fromLatin1(warning.text);
-        }
-    }
-    if (!familyWarnings.isEmpty()) {
-        QString text = familyWarnings.join(QLatin1Char('\n'));
+        QString text = fromLatin1(warning.text);
         text[0] = text[0].toUpper();
         m_messages->show(text);
     }
@@ -149,17 +129,16 @@ bool WepnEditor_Main::saveFile(const QString& nativePath) {
     }
     const Expected<std::string, WriteError> script = savedScript(*collected);
     if (!script) {
+        // A field the window shows is named by its label.
         const WriteError& error = script.error();
-        const ScalarField* field = findScalarField(error.field);
-        const QString name = field != nullptr && !field->label.empty() ? fromLatin1(field->label)
-                                                                        : fromLatin1(error.field);
+        const FieldBinding* binding = m_controls.binding(error.field);
+        const QString name = binding != nullptr ? binding->label : fromLatin1(error.field);
         const QString reason = fromLatin1(error.reason);
         showSaveFailure(name.isEmpty() ? reason : QStringLiteral("%1 %2").arg(name, reason));
         return false;
     }
     Q_ASSERT(m_writer);
-    const QByteArray bytes(script->data(), static_cast<qsizetype>(script->size()));
-    if (const std::optional<QString> failure = m_writer(nativePath, bytes)) {
+    if (const std::optional<QString> failure = m_writer(nativePath, *script)) {
         showSaveFailure(*failure);
         return false;
     }
@@ -173,11 +152,11 @@ void WepnEditor_Main::showSaveFailure(const QString& detail) {
 }
 
 void WepnEditor_Main::updateBurstShots() {
+    const BurstControls& burst = m_controls.burst;
     const std::optional<std::string> shots = burstShotsText(
-        latin1ForReading(m_controls.get<QLineEdit>(QStringLiteral("Value(9)"))->text()),
-        latin1ForReading(m_controls.get<QLineEdit>(QStringLiteral("Value(10)"))->text()));
+        latin1ForReading(burst.fireDelay->text()), latin1ForReading(burst.burstLength->text()));
     if (shots) {
-        m_controls.get<QLineEdit>(QStringLiteral("Value(11)"))->setText(fromLatin1(*shots));
+        burst.shots->setText(fromLatin1(*shots));
     }
 }
 

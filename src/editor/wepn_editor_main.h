@@ -1,13 +1,14 @@
 #pragma once
 
-#include "controls.h"
-#include "family_list.h"
-#include "file_writer.h"
-#include "weapon.h"
+#include "editor/file_writer.h"
+#include "editor/window_controls.h"
+#include "model/family_list.h"
+#include "model/weapon.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
+#include <string_view>
 
 class QAction;
 
@@ -39,7 +40,7 @@ class WepnEditor_Main : public QMainWindow {
     /// family rows and weapon-fire names read for this Open. On failure shows
     /// a message naming the file, line and reason, changes nothing and
     /// returns false.
-    bool openFile(const QString& nativePath, const QByteArray& bytes, const FamilyRows& familyRows,
+    bool openFile(const QString& nativePath, std::string_view bytes, const FamilyRows& familyRows,
                   const QStringList& weaponFireNames);
 
     /// Collects the window and writes the whole weapon to `nativePath`, then
@@ -61,7 +62,7 @@ class WepnEditor_Main : public QMainWindow {
 
     std::unique_ptr<MessageSink> m_ownMessages;
     MessageSink* m_messages;
-    Controls m_controls;
+    WindowControls m_controls;
     std::unique_ptr<WindowMenus> m_menus;
     WeaponState m_state;
     QString m_filePath;

@@ -1,4 +1,4 @@
-#include "window_caption.h"
+#include "editor/window_caption.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "window_menus.h"
+#include "editor/window_menus.h"
 
 #include <QAction>
 #include <QKeySequence>

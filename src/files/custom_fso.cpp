@@ -1,8 +1,8 @@
-#include "custom_fso.h"
+#include "files/custom_fso.h"
 
-#include "directory_listing.h"
-#include "name_folding.h"
-#include "path_mapping.h"
+#include "files/directory_listing.h"
+#include "files/name_folding.h"
+#include "files/path_mapping.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -23,8 +23,9 @@ constexpr bool kSlashIsSeparator = true;
 } // namespace
 
 std::string CustomFSO::GetFileName(std::string_view path, std::string_view delimiter) const {
-    if (delimiter.empty())
+    if (delimiter.empty()) {
         delimiter = "\\";
+    }
 
     // Pieces are cut left to right, so with a delimiter longer than one
     // character overlapping occurrences count once ("aaa" cut at "aa").
@@ -40,8 +41,9 @@ std::string CustomFSO::GetFileName(std::string_view path, std::string_view delim
             lastPieceStart = slash + 1;
         }
     }
-    if (lastPieceStart == std::string_view::npos)
+    if (lastPieceStart == std::string_view::npos) {
         return {};
+    }
     return std::string(path.substr(lastPieceStart));
 }
 
@@ -50,8 +52,9 @@ bool CustomFSO::FileExists(std::string_view path) const noexcept {
         const std::string native = toNativePath(path);
         const std::size_t slash = native.rfind('/');
         const std::string name = slash == std::string::npos ? native : native.substr(slash + 1);
-        if (name.empty())
+        if (name.empty()) {
             return false;
+        }
         if (names::hasWildcard(name)) {
             const std::string dir = slash == std::string::npos ? "." : native.substr(0, slash + 1);
             const std::vector<std::string> files = listNativeDirectory(dir, EntryKinds::Files);
@@ -59,8 +62,9 @@ bool CustomFSO::FileExists(std::string_view path) const noexcept {
                 return names::wildcardMatch(file, name);
             });
         }
-        if (isHiddenName(name))
+        if (isHiddenName(name)) {
             return false;
+        }
         std::error_code ec;
         return fs::is_regular_file(fs::status(native, ec));
     } catch (...) {
@@ -73,8 +77,9 @@ bool CustomFSO::FolderExists(std::string_view path) const noexcept {
         // Probing "path\" makes an empty path the root directory, as the
         // Windows probe "\nul" does.
         std::string probe(path);
-        if (probe.empty() || probe.back() != '\\')
+        if (probe.empty() || probe.back() != '\\') {
             probe += '\\';
+        }
         std::error_code ec;
         return fs::is_directory(fs::status(toNativePath(probe), ec));
     } catch (...) {

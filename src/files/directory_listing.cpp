@@ -1,7 +1,7 @@
-#include "directory_listing.h"
+#include "files/directory_listing.h"
 
-#include "name_folding.h"
-#include "path_mapping.h"
+#include "files/name_folding.h"
+#include "files/path_mapping.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -21,19 +21,23 @@ std::vector<std::string> listNativeDirectory(const std::string& nativeDir, Entry
     fs::directory_iterator it(nativeDir.empty() ? "." : nativeDir, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::string name = it->path().filename().string();
-        if (isHiddenName(name))
+        if (isHiddenName(name)) {
             continue;
+        }
         std::error_code statError;
         const fs::file_status status = it->status(statError);
-        if (statError)
+        if (statError) {
             continue;
+        }
         const bool wanted = fs::is_regular_file(status) ||
                             (kinds == EntryKinds::FilesAndDirectories && fs::is_directory(status));
-        if (wanted)
+        if (wanted) {
             names.push_back(std::move(name));
+        }
     }
-    if (ec)
+    if (ec) {
         return {};
+    }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         return names::lessIgnoringCase(a, b);
     });

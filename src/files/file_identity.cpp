@@ -1,6 +1,6 @@
-#include "file_identity.h"
+#include "files/file_identity.h"
 
-#include "path_mapping.h"
+#include "files/path_mapping.h"
 
 #include <sys/stat.h>
 

@@ -1,7 +1,7 @@
-#include "file_io.h"
+#include "files/file_io.h"
 
-#include "path_mapping.h"
-#include "save_interruption.h"
+#include "files/path_mapping.h"
+#include "files/save_interruption.h"
 
 #include <atomic>
 #include <cerrno>
@@ -26,12 +26,15 @@ std::string tooLarge(std::size_t maxBytes) {
 }
 
 std::optional<std::string> checkReadable(const struct stat& st, std::size_t maxBytes) {
-    if (S_ISDIR(st.st_mode))
+    if (S_ISDIR(st.st_mode)) {
         return std::string("is a directory");
-    if (!S_ISREG(st.st_mode))
+    }
+    if (!S_ISREG(st.st_mode)) {
         return std::string("is not an ordinary file");
-    if (static_cast<unsigned long long>(st.st_size) > maxBytes)
+    }
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
         return tooLarge(maxBytes);
+    }
     return std::nullopt;
 }
 
@@ -178,36 +181,48 @@ int copyIntoLinkedFile(LowLevelFileOps& ops, const std::string& target, std::str
 
 ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
     try {
-        const std::string native = toNativePath(path);
+        return readNativeFileBytes(toNativePath(path), maxBytes);
+    } catch (const std::bad_alloc&) {
+        return failedRead(systemError(ENOMEM));
+    }
+}
+
+ReadResult readNativeFileBytes(const std::string& native, std::size_t maxBytes) {
+    try {
         // Non-blocking, so opening a pipe cannot hang; what was opened is
         // checked before anything is read.
         const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd < 0)
+        if (fd < 0) {
             return failedRead(systemError(errno));
+        }
         ReadResult result;
         struct stat st {};
-        if (::fstat(fd, &st) != 0)
+        if (::fstat(fd, &st) != 0) {
             result.error = systemError(errno);
-        else
+        } else {
             result.error = checkReadable(st, maxBytes);
+        }
         if (!result.error) {
             // Read straight into the result; one byte more than the size shows
             // a file that grew meanwhile, which is read on up to the limit.
             std::size_t filled = 0;
             result.bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
             for (;;) {
-                if (filled == result.bytes.size())
+                if (filled == result.bytes.size()) {
                     result.bytes.resize(std::min(maxBytes + 1, result.bytes.size() * 2));
+                }
                 const ssize_t n =
                     ::read(fd, result.bytes.data() + filled, result.bytes.size() - filled);
-                if (n < 0 && errno == EINTR)
+                if (n < 0 && errno == EINTR) {
                     continue;
+                }
                 if (n < 0) {
                     result.error = systemError(errno);
                     break;
                 }
-                if (n == 0)
+                if (n == 0) {
                     break;
+                }
                 filled += static_cast<std::size_t>(n);
                 if (filled > maxBytes) {
                     result.error = tooLarge(maxBytes);
@@ -217,8 +232,9 @@ ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
             result.bytes.resize(filled);
         }
         ::close(fd);
-        if (result.error)
+        if (result.error) {
             result.bytes.clear();
+        }
         return result;
     } catch (const std::bad_alloc&) {
         return failedRead(systemError(ENOMEM));
@@ -228,7 +244,15 @@ ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
 std::optional<std::string> writeFileSafely(std::string_view path, std::string_view bytes,
                                            LowLevelFileOps& ops) {
     try {
-        const std::string given = toNativePath(path);
+        return writeNativeFileSafely(toNativePath(path), bytes, ops);
+    } catch (const std::bad_alloc&) {
+        return cannotWrite(std::string(path), systemError(ENOMEM));
+    }
+}
+
+std::optional<std::string> writeNativeFileSafely(const std::string& given,
+                                                 std::string_view bytes, LowLevelFileOps& ops) {
+    try {
         SaveTarget target;
         if (std::optional<std::string> error = resolveSaveTarget(given, target)) {
             return error;
@@ -302,7 +326,7 @@ std::optional<std::string> writeFileSafely(std::string_view path, std::string_vi
         syncDirectory(dir);
         return std::nullopt;
     } catch (const std::bad_alloc&) {
-        return cannotWrite(std::string(path), systemError(ENOMEM));
+        return cannotWrite(given, systemError(ENOMEM));
     }
 }
 

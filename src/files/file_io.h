@@ -1,6 +1,6 @@
 #pragma once
 
-#include "low_level_file_ops.h"
+#include "files/low_level_file_ops.h"
 
 #include <cstddef>
 #include <optional>
@@ -21,6 +21,8 @@ struct ReadResult {
 /// system's error text, "is a directory", "is not an ordinary file" or
 /// "is larger than N bytes"; the size is checked before anything is read.
 ReadResult readFileBytes(std::string_view path, std::size_t maxBytes);
+/// readFileBytes of a path already in the native form, used as it is.
+ReadResult readNativeFileBytes(const std::string& nativePath, std::size_t maxBytes);
 
 /// Saves `bytes` as the file at `path` (Windows form or native), never
 /// leaving it half written:
@@ -38,5 +40,9 @@ ReadResult readFileBytes(std::string_view path, std::size_t maxBytes);
 /// "'PATH' is not a regular file".
 std::optional<std::string> writeFileSafely(std::string_view path, std::string_view bytes,
                                            LowLevelFileOps& ops = LowLevelFileOps::system());
+/// writeFileSafely to a path already in the native form, used as it is.
+std::optional<std::string>
+writeNativeFileSafely(const std::string& nativePath, std::string_view bytes,
+                      LowLevelFileOps& ops = LowLevelFileOps::system());
 
 } // namespace wepn

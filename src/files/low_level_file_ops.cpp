@@ -1,4 +1,4 @@
-#include "low_level_file_ops.h"
+#include "files/low_level_file_ops.h"
 
 #include <cstdio>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "name_folding.h"
+#include "files/name_folding.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -6,10 +6,12 @@
 namespace wepn::names {
 
 unsigned char foldCase(unsigned char c) {
-    if (c >= 'A' && c <= 'Z')
+    if (c >= 'A' && c <= 'Z') {
         return static_cast<unsigned char>(c + ('a' - 'A'));
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+    }
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) {
         return static_cast<unsigned char>(c + 0x20);
+    }
     return c;
 }
 
@@ -30,11 +32,13 @@ bool lessIgnoringCase(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < n; ++i) {
         const unsigned char fa = foldCase(static_cast<unsigned char>(a[i]));
         const unsigned char fb = foldCase(static_cast<unsigned char>(b[i]));
-        if (fa != fb)
+        if (fa != fb) {
             return fa < fb;
+        }
     }
-    if (a.size() != b.size())
+    if (a.size() != b.size()) {
         return a.size() < b.size();
+    }
     return a < b;
 }
 
@@ -61,8 +65,9 @@ bool wildcardMatch(std::string_view name, std::string_view pattern) {
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == '*')
+    while (p < pattern.size() && pattern[p] == '*') {
         ++p;
+    }
     return p == pattern.size();
 }
 

@@ -1,6 +1,6 @@
-#include "path_mapping.h"
+#include "files/path_mapping.h"
 
-#include "name_folding.h"
+#include "files/name_folding.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -36,8 +36,9 @@ std::optional<std::string> matchIgnoringCase(const std::string& dir, std::string
     std::optional<std::string> found;
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::string entry = it->path().filename().string();
-        if (names::equalsIgnoringCase(entry, name) && (!found || entry < *found))
+        if (names::equalsIgnoringCase(entry, name) && (!found || entry < *found)) {
             found = std::move(entry);
+        }
     }
     return found;
 }
@@ -45,12 +46,15 @@ std::optional<std::string> matchIgnoringCase(const std::string& dir, std::string
 } // namespace
 
 std::string homeDirectory() {
-    if (homeOverride())
+    if (homeOverride()) {
         return *homeOverride();
-    if (const char* home = std::getenv("HOME"); home && *home)
+    }
+    if (const char* home = std::getenv("HOME"); home && *home) {
         return home;
-    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir)
+    }
+    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) {
         return pw->pw_dir;
+    }
     return {};
 }
 
@@ -71,8 +75,9 @@ std::string toNativePath(std::string_view windowsPath, const std::string& home) 
     }
     std::string rest(windowsPath);
     for (char& c : rest) {
-        if (c == '\\')
+        if (c == '\\') {
             c = '/';
+        }
     }
 
     // `out` is the part already resolved against the disk.
@@ -83,13 +88,15 @@ std::string toNativePath(std::string_view windowsPath, const std::string& home) 
         rest.erase(0, 2);
         // "C:name" is relative to the drive's current directory; with no
         // current directory kept per drive, the drive's root stands in.
-        if (!rest.empty() && rest.front() != '/')
+        if (!rest.empty() && rest.front() != '/') {
             rest.insert(rest.begin(), '/');
+        }
     }
 
     // Most paths exist as written: one query instead of one per component.
-    if (entryExists(out + rest))
+    if (entryExists(out + rest)) {
         return out + rest;
+    }
 
     bool resolving = true;
     std::size_t i = 0;
@@ -100,14 +107,16 @@ std::string toNativePath(std::string_view windowsPath, const std::string& home) 
             continue;
         }
         std::size_t end = rest.find('/', i);
-        if (end == std::string::npos)
+        if (end == std::string::npos) {
             end = rest.size();
+        }
         std::string component = rest.substr(i, end - i);
         if (resolving && component != "." && component != ".." && !entryExists(out + component)) {
-            if (auto match = matchIgnoringCase(out, component))
+            if (auto match = matchIgnoringCase(out, component)) {
                 component = std::move(*match);
-            else
+            } else {
                 resolving = false; // nothing below a missing component can exist
+            }
         }
         out += component;
         i = end;

@@ -1,4 +1,4 @@
-#include "save_interruption.h"
+#include "files/save_interruption.h"
 
 #include <array>
 #include <atomic>

@@ -1,6 +1,6 @@
-#include "editor_calls.h"
+#include "game/editor_calls.h"
 
-#include "fields.h"
+#include "model/fields.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game_call.h"
-#include "weapon.h"
+#include "game/game_call.h"
+#include "model/weapon.h"
 
 #include <string>
 #include <vector>

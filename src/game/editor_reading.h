@@ -1,9 +1,9 @@
 #pragma once
 
-#include "expected.h"
-#include "family_list.h"
-#include "load.h"
-#include "weapon.h"
+#include "model/expected.h"
+#include "model/family_list.h"
+#include "model/load.h"
+#include "model/weapon.h"
 
 #include <optional>
 #include <string_view>

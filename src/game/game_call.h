@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lua_value.h"
+#include "game/lua_value.h"
 
 #include <array>
 #include <cstddef>

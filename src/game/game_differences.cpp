@@ -1,6 +1,6 @@
-#include "game_differences.h"
+#include "game/game_differences.h"
 
-#include "editor_calls.h"
+#include "game/editor_calls.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,10 +1,10 @@
-#include "game_round_trip.h"
+#include "game/game_round_trip.h"
 
-#include "editor_calls.h"
-#include "editor_reading.h"
-#include "game_differences.h"
-#include "game_script.h"
-#include "saved_script.h"
+#include "game/editor_calls.h"
+#include "game/editor_reading.h"
+#include "game/game_differences.h"
+#include "game/game_script.h"
+#include "model/saved_script.h"
 
 namespace wepn::game {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "family_list.h"
+#include "model/family_list.h"
 
 #include <optional>
 #include <string>

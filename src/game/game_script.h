@@ -1,7 +1,7 @@
 #pragma once
 
-#include "expected.h"
-#include "game_call.h"
+#include "model/expected.h"
+#include "game/game_call.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "lua_value.h"
+#include "game/lua_value.h"
 
 #include <algorithm>
 #include <charconv>

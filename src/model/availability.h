@@ -5,23 +5,17 @@
 
 namespace wepn {
 
-/// Which fire-type dependent fields apply to a fire type.
-struct FireTypeAvailability {
-    bool known = false;
-    bool projectileVelocity = false; ///< Value(3)
-    bool blastRadius = false;        ///< Value(5)
-    bool fireDuration = false;       ///< Value(6)
-    bool anticipationTime = false;   ///< Value(7)
-    bool beamPassThruHealth = false; ///< Value(16)
-    bool fireAxis = false;           ///< cboFireAxis
+struct ScalarField;
+struct WeaponState;
 
-    bool operator==(const FireTypeAvailability&) const = default;
-};
+/// True for the fire types the game knows, in any letter case.
+bool isKnownFireType(std::string_view fireType);
 
-FireTypeAvailability fireTypeAvailability(std::string_view fireType);
-
-/// True when the weapon type is a turret whose rotation fields apply.
-bool rotationsAvailable(std::string_view weaponType);
+/// Whether a field applies to the weapon, so that the user may edit it: the
+/// projectile and beam fields follow the fire type (none applies for a type
+/// that is not known), the turret rotations apply to animated turrets only,
+/// and every other field always applies.
+bool fieldApplies(const ScalarField& field, const WeaponState& state);
 
 /// The message shown for a fire type that is not known.
 std::string unrecognizedFireTypeMessage(std::string_view fireType);

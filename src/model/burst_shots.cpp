@@ -1,6 +1,6 @@
-#include "burst_shots.h"
+#include "model/burst_shots.h"
 
-#include "number_text.h"
+#include "model/number_text.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "family_list.h"
+#include "model/family_list.h"
 
-#include "list_rows.h"
-#include "text_tokens.h"
+#include "model/list_rows.h"
+#include "model/text_tokens.h"
 
 #include <optional>
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "weapon.h"
+#include "model/weapon.h"
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,29 +12,24 @@ namespace wepn {
 
 enum class ValueKind { Text, Real, Int16, Int32 };
 
-/// How the window shows a field.
-enum class ControlKind {
-    None,            ///< not shown
-    TextBox,         ///< editable text box
-    ReadOnlyTextBox, ///< text box the user cannot type into
-    EditableCombo,   ///< drop-down whose edit text is the value
-    TextCombo,       ///< pick-only drop-down whose selected row's text is the value
-    IndexCombo,      ///< pick-only drop-down whose selected row index is the value (-1: none)
+/// How a field with a fixed set of choices stores the chosen one.
+enum class ChoiceStorage {
+    None,  ///< the field has no choices
+    Text,  ///< the choice's text
+    Index, ///< the choice's index (-1: none chosen)
 };
 
 using ValueRef = std::variant<std::string*, double*, std::int16_t*, std::int32_t*>;
 
 /// One scalar value of the weapon state: a StartWeaponConfig argument or a
 /// value held beside the record. One table of these drives the reader, the
-/// writer, JSON, batch edits and the window bindings.
+/// writer, JSON, batch edits and the window's bindings.
 struct ScalarField {
     std::string_view name; ///< e.g. "fWeaponFireRange"
     ValueKind kind;
-    int argument;             ///< StartWeaponConfig argument, -1 when not in it
-    std::string_view control; ///< window control's objectName, e.g. "Value(4)"
-    ControlKind controlKind;
-    std::string_view label;                 ///< caption of the label beside the control
-    std::span<const std::string_view> rows; ///< drop-down rows
+    int argument; ///< StartWeaponConfig argument, -1 when not in it
+    ChoiceStorage storage;
+    std::span<const std::string_view> choices; ///< the choices, in the order of their indexes
     ValueRef (*ref)(WeaponState&);
 
     ValueRef at(WeaponState& state) const { return ref(state); }

@@ -1,6 +1,6 @@
-#include "list_rows.h"
+#include "model/list_rows.h"
 
-#include "number_text.h"
+#include "model/number_text.h"
 
 namespace wepn {
 namespace {

@@ -1,12 +1,12 @@
-#include "load.h"
+#include "model/load.h"
 
-#include "availability.h"
-#include "fields.h"
-#include "list_rows.h"
-#include "number_text.h"
-#include "reader_support.h"
-#include "script_reader.h"
-#include "text_tokens.h"
+#include "model/availability.h"
+#include "model/fields.h"
+#include "model/list_rows.h"
+#include "model/number_text.h"
+#include "model/reader_support.h"
+#include "model/script_reader.h"
+#include "model/text_tokens.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -130,41 +130,42 @@ void presentFamilies(WeaponState& state, FamilyRows& rows) {
 // "Normal, Special Attack or Normal Only" / "0 (No) or 1 (Yes)"
 std::string choices(const ScalarField& field) {
     std::string text;
-    for (std::size_t i = 0; i < field.rows.size(); ++i) {
-        text += i == 0 ? "" : i + 1 == field.rows.size() ? " or " : ", ";
-        if (field.controlKind == ControlKind::IndexCombo) {
-            text += integerText(std::int64_t(i)) + " (" + std::string(field.rows[i]) + ")";
+    for (std::size_t i = 0; i < field.choices.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == field.choices.size() ? " or " : ", ";
+        if (field.storage == ChoiceStorage::Index) {
+            text += integerText(std::int64_t(i)) + " (" + std::string(field.choices[i]) + ")";
         } else {
-            text += field.rows[i];
+            text += field.choices[i];
         }
     }
     return text;
 }
 
-// The drop-down fields must hold a value their boxes can show. The activation
-// is matched ignoring case and takes the row's spelling, which a save writes.
+// Fields with choices must hold one of them, which is what their drop-down
+// boxes can show. A choice stored as text is matched ignoring case and takes
+// the choice's spelling, which a save writes.
 void checkDropDowns(WeaponState& state, std::size_t line) {
     const auto refuse = [line](const ScalarField& field, std::string_view value) {
         detail::fail(line, "'" + excerpt(value) + "' is not a choice of " +
-                               std::string(field.label) + " " + choices(field) + " (argument " +
+                               std::string(field.name) + ": " + choices(field) + " (argument " +
                                std::to_string(field.argument) + " of StartWeaponConfig)");
     };
     for (const ScalarField& field : scalarFields()) {
-        if (field.controlKind == ControlKind::TextCombo) {
+        if (field.storage == ChoiceStorage::Text) {
             auto* text = std::get<std::string*>(field.at(state));
             if (text->empty()) {
                 continue;
             }
-            const auto row =
-                std::find_if(field.rows.begin(), field.rows.end(),
-                             [&](std::string_view r) { return equalsIgnoringCase(r, *text); });
-            if (row == field.rows.end()) {
+            const auto choice =
+                std::find_if(field.choices.begin(), field.choices.end(),
+                             [&](std::string_view c) { return equalsIgnoringCase(c, *text); });
+            if (choice == field.choices.end()) {
                 refuse(field, *text);
             }
-            *text = std::string(*row);
-        } else if (field.controlKind == ControlKind::IndexCombo) {
+            *text = std::string(*choice);
+        } else if (field.storage == ChoiceStorage::Index) {
             const std::int16_t index = *std::get<std::int16_t*>(field.at(state));
-            if (index < -1 || index >= std::int16_t(field.rows.size())) {
+            if (index < -1 || index >= std::int16_t(field.choices.size())) {
                 refuse(field, integerText(index));
             }
         }
@@ -173,7 +174,7 @@ void checkDropDowns(WeaponState& state, std::size_t line) {
 
 // The whole load; throws detail::ScriptError.
 LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& familyList,
-                 std::string_view bytes) {
+                 std::string_view bytes, LoadedTables tables) {
     detail::ScriptRead read = detail::readScript(current, bytes);
     LoadOutcome outcome{std::move(read.state), familyList.value_or(FamilyRows{}), {}, {}};
     WeaponState& state = outcome.state;
@@ -194,14 +195,23 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
         }
     }
     matchRows(state, outcome.rows);
-    if (!fireTypeAvailability(state.CurrentWeapon.sWeaponFireType).known) {
+    if (!isKnownFireType(state.CurrentWeapon.sWeaponFireType)) {
         outcome.warnings.push_back(
             {LoadWarning::Kind::UnknownFireType,
              unrecognizedFireTypeMessage(state.CurrentWeapon.sWeaponFireType)});
     }
     state.CurrentWeapon.sWeaponName = "NewWeaponType";
     checkDropDowns(state, read.configLine);
-    presentFamilies(state, outcome.rows);
+    if (tables == LoadedTables::FromRows) {
+        presentFamilies(state, outcome.rows);
+    } else {
+        // The rows are presented all the same; the tables keep the file's entries.
+        PenetrationSet penetration = state.Penetration;
+        AccuracySet accuracy = state.Accuracy;
+        presentFamilies(state, outcome.rows);
+        state.Penetration = std::move(penetration);
+        state.Accuracy = std::move(accuracy);
+    }
     for (const WeaponResult& result : state.Results) {
         outcome.resultRows.push_back(resultRow(result));
     }
@@ -212,9 +222,9 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
 
 Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
                                             const std::optional<FamilyRows>& familyList,
-                                            std::string_view bytes) {
+                                            std::string_view bytes, LoadedTables tables) {
     try {
-        return load(current, familyList, bytes);
+        return load(current, familyList, bytes, tables);
     } catch (const detail::ScriptError& error) {
         return LoadError{error.line, error.reason};
     }

@@ -1,7 +1,7 @@
-#include "reader_support.h"
+#include "model/reader_support.h"
 
-#include "number_text.h"
-#include "text_tokens.h"
+#include "model/number_text.h"
+#include "model/text_tokens.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "saved_script.h"
+#include "model/saved_script.h"
 
-#include "fields.h"
-#include "load.h"
-#include "number_text.h"
+#include "model/fields.h"
+#include "model/script_reader.h"
+#include "model/number_text.h"
 
 #include <cmath>
 

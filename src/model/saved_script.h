@@ -1,8 +1,8 @@
 #pragma once
 
-#include "expected.h"
-#include "script_writer.h"
-#include "weapon.h"
+#include "model/expected.h"
+#include "model/script_writer.h"
+#include "model/weapon.h"
 
 #include <string>
 

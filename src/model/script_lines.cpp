@@ -1,7 +1,6 @@
-#include "script_lines.h"
+#include "model/script_lines.h"
 
-#include "load.h"
-#include "text_tokens.h"
+#include "model/text_tokens.h"
 
 #include <algorithm>
 #include <array>

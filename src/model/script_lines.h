@@ -4,12 +4,21 @@
 // the file's bytes, each with the statement keywords it holds. Reading a
 // statement consumes its lines; what is left are the unrecognised lines.
 
-#include "reader_support.h"
+#include "model/reader_support.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace wepn {
+
+/// The largest weapon script a load accepts, in lines and in bytes.
+inline constexpr std::size_t kMaxScriptLines = 32768;
+inline constexpr std::size_t kMaxScriptBytes = 16 * 1024 * 1024;
+
+} // namespace wepn
 
 namespace wepn::detail {
 

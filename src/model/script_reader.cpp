@@ -1,11 +1,10 @@
-#include "script_reader.h"
+#include "model/script_reader.h"
 
-#include "fields.h"
-#include "load.h"
-#include "reader_support.h"
-#include "script_lines.h"
-#include "table_reader.h"
-#include "text_tokens.h"
+#include "model/fields.h"
+#include "model/reader_support.h"
+#include "model/script_lines.h"
+#include "model/table_reader.h"
+#include "model/text_tokens.h"
 
 #include <array>
 

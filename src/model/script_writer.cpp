@@ -1,7 +1,7 @@
-#include "script_writer.h"
+#include "model/script_writer.h"
 
-#include "fields.h"
-#include "number_text.h"
+#include "model/fields.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 #include <array>

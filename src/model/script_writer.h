@@ -1,7 +1,7 @@
 #pragma once
 
-#include "expected.h"
-#include "weapon.h"
+#include "model/expected.h"
+#include "model/weapon.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "table_reader.h"
+#include "model/table_reader.h"
 
-#include "number_text.h"
-#include "reader_support.h"
-#include "text_tokens.h"
+#include "model/number_text.h"
+#include "model/reader_support.h"
+#include "model/text_tokens.h"
 
 #include <algorithm>
 #include <optional>

@@ -4,8 +4,8 @@
 // Each reads the first statement of its kind, consumes (empties) the lines of
 // every statement of its kind, and throws detail::ScriptError.
 
-#include "script_lines.h"
-#include "weapon.h"
+#include "model/script_lines.h"
+#include "model/weapon.h"
 
 namespace wepn::detail {
 

@@ -1,4 +1,4 @@
-#include "text_tokens.h"
+#include "model/text_tokens.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "data_paths.h"
+#include "shell/data_paths.h"
 
 namespace wepn {
 

@@ -1,4 +1,4 @@
-#include "decompiled_data_setting.h"
+#include "shell/decompiled_data_setting.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "dialog_button.h"
+#include "shell/dialog_button.h"
 
 #include <QPushButton>
 

@@ -1,8 +1,8 @@
-#include "directory_browser.h"
+#include "shell/directory_browser.h"
 
-#include "directory_listing.h"
-#include "directory_tree.h"
-#include "path_text.h"
+#include "files/directory_listing.h"
+#include "shell/directory_tree.h"
+#include "shell/path_text.h"
 
 #include <QComboBox>
 #include <QListWidget>

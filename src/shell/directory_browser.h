@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drive_list.h"
+#include "shell/drive_list.h"
 
 #include <QObject>
 #include <QRect>

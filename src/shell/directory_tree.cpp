@@ -1,10 +1,10 @@
-#include "directory_tree.h"
+#include "shell/directory_tree.h"
 
-#include "custom_fso.h"
-#include "directory_listing.h"
-#include "name_folding.h"
-#include "path_mapping.h"
-#include "path_text.h"
+#include "files/custom_fso.h"
+#include "files/directory_listing.h"
+#include "files/name_folding.h"
+#include "files/path_mapping.h"
+#include "shell/path_text.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "drive_list.h"
+#include "shell/drive_list.h"
 
-#include "path_mapping.h"
-#include "path_text.h"
+#include "files/path_mapping.h"
+#include "shell/path_text.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "editor_application.h"
+#include "shell/editor_application.h"
 
-#include "editor_shell.h"
-#include "wepn_editor_main.h"
+#include "editor/wepn_editor_main.h"
+#include "shell/editor_shell.h"
 
 #include <QFileInfo>
 

@@ -1,17 +1,18 @@
-#include "editor_shell.h"
+#include "shell/editor_shell.h"
 
-#include "decompiled_data_setting.h"
-#include "directory_listing.h"
-#include "file_identity.h"
-#include "file_io.h"
-#include "frm_decompiled_data_dir.h"
-#include "frm_open.h"
-#include "frm_save.h"
-#include "latin1_text.h"
-#include "load.h"
-#include "message_box_sink.h"
-#include "path_text.h"
-#include "wepn_editor_main.h"
+#include "editor/latin1_text.h"
+#include "editor/message_box_sink.h"
+#include "editor/wepn_editor_main.h"
+#include "files/directory_listing.h"
+#include "files/file_identity.h"
+#include "files/file_io.h"
+#include "model/family_list.h"
+#include "model/script_lines.h"
+#include "shell/decompiled_data_setting.h"
+#include "shell/frm_decompiled_data_dir.h"
+#include "shell/frm_open.h"
+#include "shell/frm_save.h"
+#include "shell/path_text.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -25,9 +26,8 @@ QString withReason(const QString& text, const std::string& reason) {
 }
 
 // Saves go through the file layer, as wepn's do: one way of replacing a file.
-std::optional<QString> writeThroughFileLayer(const QString& nativePath, const QByteArray& bytes) {
-    const std::optional<std::string> error = writeFileSafely(
-        toFileBytes(nativePath), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+std::optional<QString> writeThroughFileLayer(const QString& nativePath, std::string_view bytes) {
+    const std::optional<std::string> error = writeNativeFileSafely(toFileBytes(nativePath), bytes);
     if (error) {
         return fromFileBytes(*error);
     }
@@ -83,12 +83,12 @@ std::optional<EditorShell::OpenPreparation> EditorShell::prepareOpen() {
         m_messages->show(QStringLiteral("The file '%1' does not exist.").arg(m_paths.strFLFile));
         return std::nullopt;
     }
-    const ReadResult familyList = readFileBytes(toFileBytes(m_paths.strFLFile), kMaxScriptBytes);
+    const QString familyListPath = nativePathOf(m_paths.strFLFile);
+    const ReadResult familyList = readNativeFileBytes(toFileBytes(familyListPath), kMaxScriptBytes);
     if (!familyList.ok()) {
         // The file is there but cannot be read: say why.
-        m_messages->show(
-            withReason(QStringLiteral("Could not read '%1'.").arg(nativePathOf(m_paths.strFLFile)),
-                       *familyList.error));
+        m_messages->show(withReason(QStringLiteral("Could not read '%1'.").arg(familyListPath),
+                                    *familyList.error));
         return std::nullopt;
     }
     OpenPreparation preparation;
@@ -122,14 +122,14 @@ void EditorShell::openChosen(const QString& windowsPath) {
         return;
     }
     const QString nativePath = nativePathOf(windowsPath);
-    const ReadResult read = readFileBytes(toFileBytes(windowsPath), kMaxScriptBytes);
+    const ReadResult read = readNativeFileBytes(toFileBytes(nativePath), kMaxScriptBytes);
     if (!read.ok()) {
         m_messages->show(
             withReason(QStringLiteral("Could not read '%1'.").arg(nativePath), *read.error));
         return;
     }
-    const QByteArray bytes(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
-    m_window.openFile(nativePath, bytes, m_preparation->familyRows, m_preparation->weaponFireNames);
+    m_window.openFile(nativePath, read.bytes, m_preparation->familyRows,
+                      m_preparation->weaponFireNames);
 }
 
 void EditorShell::Save_Click() {

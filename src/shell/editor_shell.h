@@ -1,8 +1,8 @@
 #pragma once
 
-#include "custom_fso.h"
-#include "data_paths.h"
-#include "family_list.h"
+#include "files/custom_fso.h"
+#include "model/family_list.h"
+#include "shell/data_paths.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,10 +1,10 @@
-#include "frm_decompiled_data_dir.h"
+#include "shell/frm_decompiled_data_dir.h"
 
-#include "custom_fso.h"
-#include "decompiled_data_setting.h"
-#include "message_box_sink.h"
-#include "path_text.h"
-#include "twips.h"
+#include "editor/message_box_sink.h"
+#include "files/custom_fso.h"
+#include "shell/decompiled_data_setting.h"
+#include "shell/path_text.h"
+#include "shell/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

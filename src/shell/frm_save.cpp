@@ -1,9 +1,9 @@
-#include "frm_save.h"
+#include "shell/frm_save.h"
 
-#include "dialog_button.h"
-#include "directory_browser.h"
-#include "directory_tree.h"
-#include "twips.h"
+#include "shell/dialog_button.h"
+#include "shell/directory_browser.h"
+#include "shell/directory_tree.h"
+#include "shell/twips.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "editor_application.h"
+#include "shell/editor_application.h"
 
 #include <QApplication>
 

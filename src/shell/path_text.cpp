@@ -1,6 +1,6 @@
-#include "path_text.h"
+#include "shell/path_text.h"
 
-#include "path_mapping.h"
+#include "files/path_mapping.h"
 
 #include <QFile>
 

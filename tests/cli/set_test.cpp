@@ -37,9 +37,9 @@ TEST_F(CliTest, SetAppliesEachKindOfEdit) {
     };
     for (const Case& c : cases) {
         const std::string file = write("w.wepn", kWeapon);
-        const RunResult result = run({"set", "--data", dataDir(), c.edit, "--", file});
+        const ToolRun result = run({"set", "--data", dataDir(), c.edit, "--", file});
         EXPECT_EQ(result.code, 0) << c.edit << ": " << result.err;
-        const RunResult dump = run({"dump", "--data", dataDir(), file});
+        const ToolRun dump = run({"dump", "--data", dataDir(), file});
         ASSERT_EQ(dump.code, 0) << c.edit << ": " << dump.err;
         EXPECT_EQ(json::parse(dump.out).at(json::json_pointer(c.pointer)), c.value) << c.edit;
     }
@@ -66,11 +66,11 @@ TEST_F(CliTest, SetRefusesBadEditsAndLeavesTheFileUntouched) {
     };
     for (const Case& c : cases) {
         const std::string file = write("w.wepn", kWeapon);
-        const RunResult result = run({"set", "--data", dataDir(), c.edit, "--", file});
+        const ToolRun result = run({"set", "--data", dataDir(), c.edit, "--", file});
         EXPECT_EQ(result.code, 1) << c.edit;
         EXPECT_EQ(result.err.rfind(file + ": error: ", 0), 0u) << c.edit << ": " << result.err;
         EXPECT_NE(result.err.find(c.reason), std::string::npos) << c.edit << ": " << result.err;
-        EXPECT_EQ(readBytes(file), kWeapon) << c.edit;
+        EXPECT_EQ(readFile(file), kWeapon) << c.edit;
     }
 }
 
@@ -79,12 +79,12 @@ TEST_F(CliTest, SetLeavesAFailingFileUntouchedAndChangesTheOthers) {
     other.replace(other.find(",4,1,0,0.5,"), 11, ",1,1,0,0.5,"); // iMaxEffectsSpawned 1
     const std::string failing = write("a.wepn", kWeapon);
     const std::string changed = write("b.wepn", other);
-    const RunResult result = runExecutable(
+    const ToolRun result = runWepnExecutable(
         {"set", "fWeaponFireRange=5000", "iMaxEffectsSpawned*=10000", "--", failing, changed});
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err.rfind(failing + ": error: 'iMaxEffectsSpawned*=10000'", 0), 0u)
         << result.err;
-    EXPECT_EQ(readBytes(failing), kWeapon);
+    EXPECT_EQ(readFile(failing), kWeapon);
     const json dump = json::parse(run({"dump", changed}).out);
     EXPECT_EQ(dump.at("fWeaponFireRange"), 5000.0);
     EXPECT_EQ(dump.at("iMaxEffectsSpawned"), 10000);
@@ -92,28 +92,28 @@ TEST_F(CliTest, SetLeavesAFailingFileUntouchedAndChangesTheOthers) {
 
 TEST_F(CliTest, SetDryRunPrintsTheChangesAndWritesNothing) {
     const std::string file = write("w.wepn", kWeapon);
-    const RunResult result = runExecutable(
+    const ToolRun result = runWepnExecutable(
         {"set", "--data", dataDir(), "--dry-run", "fWeaponFireRange*=1.1",
          "sActivation=normal only", "fFireTime=0.5", "penetration.corvette=0.75", "--", file});
     EXPECT_EQ(result.code, 0) << result.err;
     EXPECT_EQ(result.out, file + ": fWeaponFireRange 3000 -> 3300\n" + file +
                               ": sActivation 'Normal' -> 'Normal Only'\n" + file +
                               ": penetration.Corvette 0.5 -> 0.75\n");
-    EXPECT_EQ(readBytes(file), kWeapon);
+    EXPECT_EQ(readFile(file), kWeapon);
 }
 
 TEST_F(CliTest, SetWritesWhatResaveWrites) {
     const std::string file = write("w.wepn", kWeapon);
-    const RunResult resaved = run({"resave", "--data", dataDir(), file});
+    const ToolRun resaved = run({"resave", "--data", dataDir(), file});
     ASSERT_EQ(run({"set", "--data", dataDir(), "fWeaponFireRange=3000", "--", file}).code, 0);
-    EXPECT_EQ(readBytes(file), resaved.out);
+    EXPECT_EQ(readFile(file), resaved.out);
 }
 
 TEST_F(CliTest, SetWithoutDataKeepsTheTablesAsTheFileNamesThem) {
     const std::string file = write("w.wepn", kWeapon);
-    const RunResult result = run({"set", "fWeaponFireRange=10", "--", file});
+    const ToolRun result = run({"set", "fWeaponFireRange=10", "--", file});
     EXPECT_EQ(result.code, 0) << result.err;
-    const std::string written = readBytes(file);
+    const std::string written = readFile(file);
     EXPECT_NE(written.find("setPenetration(NewWeaponType,50,0.5,\r\n{Fighter=0.25,},\r\n"
                            "{Capital=1,})\r\n"),
               std::string::npos)

@@ -1,5 +1,7 @@
 #include "editor_fixture.h"
 
+#include "test_support.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -21,10 +23,10 @@ QString EditorTest::samplePath(const QString& weaponFile) {
     return QStringLiteral(WEPN_EXAMPLES_DIR "/Weapon/") + weaponFile;
 }
 
-QByteArray EditorTest::sampleBytes(const QString& weaponFile) {
+std::string EditorTest::sampleBytes(const QString& weaponFile) {
     QFile file(samplePath(weaponFile));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << weaponFile.toStdString();
-    return file.readAll();
+    return file.readAll().toStdString();
 }
 
 FamilyRows EditorTest::sampleFamilies() {
@@ -46,7 +48,7 @@ void EditorTest::openSample(const QString& weaponFile) {
 }
 
 bool EditorTest::openScript(const QByteArray& script, const QString& path) {
-    return window.openFile(path, script, sampleFamilies(), sampleFireNames());
+    return window.openFile(path, script.toStdString(), sampleFamilies(), sampleFireNames());
 }
 
 void EditorTest::clickRow(const char* list, int row) {
@@ -68,22 +70,9 @@ void EditorTest::retype(const char* lineEdit, const QString& text) {
 }
 
 QByteArray scriptWith(const char* weaponType, const char* fireType) {
-    return QByteArray("StartWeaponConfig(NewWeaponType,\"") + weaponType + "\",\"" + fireType +
-           "\",\"fx\",\"Normal\",100,2000,30,2,0.5,1,3,1,0,0.5,2,4,0,1,45,30,1.5,\"Normal\",1,0,"
-           "100000)\r\n"
-           "AddWeaponResult(NewWeaponType,\"Hit\",\"DamageHealth\",\"Target\",10,20,\"\")\r\n"
-           "AddWeaponResult(NewWeaponType,\"Hit\",\"Push\",\"Hull\",5,6,\"\")\r\n"
-           "AddWeaponResult(NewWeaponType,\"Miss\",\"SpawnWeaponFire\",\"Ground\",0,0,"
-           "\"smoke - trail\")\r\n"
-           "setAngles(NewWeaponType,10,-20,30,-5,15)\r\n"
-           "setMiscValues(NewWeaponType,0.25,0.1)\r\n"
-           "setPenetration(NewWeaponType,5,0.5,\r\n"
-           "{Fighter=0.75,},\r\n"
-           "{Capital=2,})\r\n"
-           "setAccuracy(NewWeaponType,1,\r\n"
-           "{SmallCraft=0.25, damage=1,},\r\n"
-           "{Frigate=0.5,})\r\n"
-           "setWeaponSound(NewWeaponType,\"boom\")\r\n";
+    QByteArray script = QByteArray::fromStdString(test::fixture("editor_weapon.wepn"));
+    return script.replace("\"Fixed\",\"Bullet\"",
+                          QByteArray("\"") + weaponType + "\",\"" + fireType + "\"");
 }
 
 } // namespace wepn

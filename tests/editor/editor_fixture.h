@@ -1,7 +1,7 @@
 #pragma once
 
-#include "message_sink.h"
-#include "wepn_editor_main.h"
+#include "editor/wepn_editor_main.h"
+#include "recording_sink.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,19 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace wepn {
-
-/// Keeps the texts instead of showing message boxes.
-class RecordingSink : public MessageSink {
-  public:
-    void show(const QString& text) override { texts << text; }
-    // Records the question as a text and answers it with `answer`.
-    bool confirm(const QString& question) override {
-        texts << question;
-        return answer;
-    }
-    bool answer = false;
-    QStringList texts;
-};
 
 /// A fresh window with its messages recorded, and the sample data at hand.
 class EditorTest : public ::testing::Test {
@@ -35,7 +22,7 @@ class EditorTest : public ::testing::Test {
     }
     QString text(const char* lineEditName);
 
-    static QByteArray sampleBytes(const QString& weaponFile);
+    static std::string sampleBytes(const QString& weaponFile);
     static FamilyRows sampleFamilies();
     static QStringList sampleFireNames();
     static QString samplePath(const QString& weaponFile);
@@ -54,7 +41,8 @@ class EditorTest : public ::testing::Test {
     WepnEditor_Main window{&messages};
 };
 
-/// A script with every statement, its fire type and weapon type given.
+/// The fixture editor_weapon.wepn, a script with every statement, with its
+/// weapon type and fire type given.
 QByteArray scriptWith(const char* weaponType, const char* fireType);
 
 } // namespace wepn

@@ -1,5 +1,5 @@
 #include "editor_fixture.h"
-#include "script_writer.h"
+#include "model/script_writer.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -15,14 +15,14 @@ const QString kSaveFailed = QStringLiteral(
 class SaveTest : public EditorTest {
   protected:
     void SetUp() override {
-        window.setFileWriter([this](const QString& path, const QByteArray& bytes) {
-            writes.emplace_back(path, bytes);
+        window.setFileWriter([this](const QString& path, std::string_view bytes) {
+            writes.emplace_back(path, std::string(bytes));
             return failure;
         });
         ASSERT_TRUE(openScript(scriptWith("AnimatedTurret", "Bullet"), "C:\\Data\\Weapon\\a.wepn"));
     }
 
-    std::vector<std::pair<QString, QByteArray>> writes;
+    std::vector<std::pair<QString, std::string>> writes;
     std::optional<QString> failure;
 };
 
@@ -44,7 +44,7 @@ TEST_F(SaveTest, SavedScriptReadsBackAsTheEditedWeapon) {
     EXPECT_EQ(writes[0].first, QStringLiteral("C:\\Data\\Weapon\\b.wepn"));
     const Expected<std::string, WriteError> expected = writeWeaponScript(window.state());
     ASSERT_TRUE(expected.ok());
-    EXPECT_EQ(writes[0].second.toStdString(), *expected);
+    EXPECT_EQ(writes[0].second, *expected);
     EXPECT_EQ(messages.texts.last(),
               QStringLiteral("Successfully saved to 'C:\\Data\\Weapon\\b.wepn'"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - b.wepn"));
@@ -66,6 +66,8 @@ TEST_F(SaveTest, FieldThatDoesNotConvertFailsTheSaveAndWritesNothing) {
         {"cboWeaponEffects", QStringLiteral("fx\u20ac"),
          QStringLiteral("Weapon Effects File: 'fx\u20ac' holds characters that cannot be stored in "
                         "the file.")},
+        {"cboWeaponEffects", "fx\"q",
+         "Weapon Effects File: a double quote cannot be saved inside a quoted value"},
     };
     const WeaponState before = window.state();
     for (const auto& [field, value, line] : cases) {
@@ -89,6 +91,19 @@ TEST_F(SaveTest, WriteFailureIsReported) {
     EXPECT_FALSE(window.saveFile(QStringLiteral("/full/disk/c.wepn")));
     EXPECT_EQ(messages.texts, QStringList{kSaveFailed + "\nNo space left on device"});
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - c.wepn"));
+}
+
+// A value the writer refuses is named by its label, or as the writer names it
+// when the window shows it in no field of its own.
+TEST_F(SaveTest, TextTheWriterRefusesIsNamed) {
+    find<QComboBox>("cboEffect")->setCurrentIndex(3); // SpawnWeaponFire
+    find<QLineEdit>("txtSpawnedWeaponEffect")->setText(QStringLiteral("a\"b"));
+    click("cmdAdd");
+    EXPECT_FALSE(window.saveFile(QStringLiteral("out.wepn")));
+    EXPECT_EQ(messages.texts.last(), kSaveFailed +
+                                         "\nsSpawnedWeaponEffect of impact result 4 a "
+                                         "double quote cannot be saved inside a quoted value");
+    EXPECT_TRUE(writes.empty());
 }
 
 TEST_F(SaveTest, ANumberBeyondTheLargestIsRefusedByItsLabel) {

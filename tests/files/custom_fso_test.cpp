@@ -1,7 +1,8 @@
-#include "custom_fso.h"
-#include "path_mapping.h"
-#include "temp_dir.h"
+#include "files/custom_fso.h"
+#include "files/path_mapping.h"
+#include "test_support.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace wepn {
@@ -39,8 +40,8 @@ class CustomFsoOnDisk : public ::testing::Test {
   protected:
     void SetUp() override {
         m_home.makeDir(".wine/dosdevices");
-        m_home.writeFile("drive_c/Data/Weapon/gun.wepn");
-        m_home.writeFile("drive_c/Data/.hidden.wepn");
+        m_home.write("drive_c/Data/Weapon/gun.wepn");
+        m_home.write("drive_c/Data/.hidden.wepn");
         m_home.makeDir("drive_c/Data/.cache");
         std::filesystem::create_directory_symlink(m_home / "drive_c",
                                                   m_home / ".wine/dosdevices/c:");

@@ -1,7 +1,8 @@
-#include "directory_listing.h"
-#include "path_mapping.h"
-#include "temp_dir.h"
+#include "files/directory_listing.h"
+#include "files/path_mapping.h"
+#include "test_support.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace wepn {
@@ -12,7 +13,7 @@ using Names = std::vector<std::string>;
 TEST(DirectoryListing, OrdersIgnoringCaseAndLeavesHiddenEntriesOut) {
     test::TempDir dir;
     for (const char* file : {"b.txt", "a.txt", "c.TXT", "A.txt", ".hidden", "\xC9t\xE9", "zed"})
-        dir.writeFile(file);
+        dir.write(file);
     dir.makeDir("Sub");
     dir.makeDir(".git");
     std::filesystem::create_symlink(dir / "b.txt", dir / "link");
@@ -37,35 +38,11 @@ TEST(DirectoryListing, OrdersIgnoringCaseAndLeavesHiddenEntriesOut) {
 
 TEST(DirectoryListing, MissingOrEmptyDirectoryListsNothing) {
     test::TempDir dir;
-    dir.writeFile("file");
+    dir.write("file");
     for (const std::string& path : {dir.makeDir("empty"), dir / "missing", dir / "file"}) {
         EXPECT_EQ(listDirectory(path, EntryKinds::FilesAndDirectories), Names{}) << path;
         EXPECT_EQ(weaponFireNames(path), Names{}) << path;
     }
-}
-
-TEST(DirectoryListing, WeaponFireNamesHaveNoDot) {
-    test::TempDir dir;
-    for (const char* sub : {"beam_blue", "BEAM_RED", "beam.old", ".hidden"})
-        dir.makeDir(sub);
-    dir.writeFile("plain");
-    dir.writeFile("effect.lua");
-    EXPECT_EQ(weaponFireNames(dir.path() + "\\"), (Names{"beam_blue", "BEAM_RED", "plain"}))
-        << "directory with a trailing backslash";
-}
-
-TEST(DirectoryListing, WeaponFileNamesContainWepnAnywhere) {
-    test::TempDir home;
-    const std::string weapons = home.makeDir(".wine/dosdevices/c:/Data/Weapon");
-    for (const char* file : {"A.WEPN", "b.wepn.bak", "x.wep", "notes.txt", ".h.wepn", "mid.WePn.x"})
-        home.writeFile(std::string(".wine/dosdevices/c:/Data/Weapon/") + file);
-    home.makeDir(".wine/dosdevices/c:/Data/Weapon/c.wepn");
-
-    setHomeDirectoryOverride(home.path());
-    const Names names = weaponFileNames("c:\\data\\weapon");
-    setHomeDirectoryOverride(std::nullopt);
-    EXPECT_EQ(names, (Names{"A.WEPN", "b.wepn.bak", "c.wepn", "mid.WePn.x"}))
-        << "weapon directory on drive C:";
 }
 
 } // namespace

@@ -1,8 +1,9 @@
-#include "file_io.h"
-#include "temp_dir.h"
+#include "files/file_io.h"
+#include "test_support.h"
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <functional>
 #include <sys/socket.h>
@@ -26,10 +27,10 @@ std::vector<std::string> entriesOf(const std::string& dir) {
 TEST(ReadFileBytes, ReadsBytesOrNamesTheReason) {
     test::TempDir dir;
     const std::string bytes("line 1\r\n\0\xFF\rend", 13);
-    dir.writeFile("script.wepn", bytes);
+    dir.write("script.wepn", bytes);
     dir.makeDir("folder");
     // Sparse: a gigabyte on paper, nothing on disk; only the size check may see it.
-    const std::string huge = dir.writeFile("huge", "");
+    const std::string huge = dir.write("huge", "");
     ASSERT_EQ(::truncate(huge.c_str(), 1LL << 30), 0);
 
     struct Case {
@@ -66,19 +67,19 @@ TEST(WriteFileSafely, EachKindOfTargetGetsTheTextOrIsRefused) {
          nullptr},
         {"regular file in Windows form, other case",
          [](const test::TempDir& d) {
-             d.writeFile("gun.wepn", "old");
+             d.write("gun.wepn", "old");
              return d.path() + "\\GUN.wepn";
          },
          "", "gun.wepn", nullptr},
         {"native name in other case is another file",
          [](const test::TempDir& d) {
-             d.writeFile("out.wepn", "precious");
+             d.write("out.wepn", "precious");
              return d / "OUT.wepn";
          },
          "", "OUT.wepn", nullptr},
         {"link to a file",
          [](const test::TempDir& d) {
-             d.writeFile("real.wepn", "old");
+             d.write("real.wepn", "old");
              fs::create_symlink("real.wepn", d / "link.wepn");
              return d / "link.wepn";
          },
@@ -139,7 +140,7 @@ TEST(WriteFileSafely, EachKindOfTargetGetsTheTextOrIsRefused) {
         }
         EXPECT_EQ(writeFileSafely(target, text).value_or(""), expected) << c.name;
         if (c.landsIn != nullptr) {
-            EXPECT_EQ(test::readAll(dir / c.landsIn), text) << c.name;
+            EXPECT_EQ(test::readFile(dir / c.landsIn), text) << c.name;
         } else {
             EXPECT_EQ(entriesOf(dir.path()), before) << c.name << ": nothing created or removed";
         }
@@ -147,7 +148,7 @@ TEST(WriteFileSafely, EachKindOfTargetGetsTheTextOrIsRefused) {
             EXPECT_TRUE(fs::is_symlink(dir / c.keptLink)) << c.name;
         }
         if (std::string(c.name).starts_with("native name")) {
-            EXPECT_EQ(test::readAll(dir / "out.wepn"), "precious") << c.name;
+            EXPECT_EQ(test::readFile(dir / "out.wepn"), "precious") << c.name;
         }
         for (const std::string& name : entriesOf(dir.path())) {
             EXPECT_FALSE(name.starts_with(".wepn-save-")) << c.name << ": temporary left";
@@ -157,7 +158,7 @@ TEST(WriteFileSafely, EachKindOfTargetGetsTheTextOrIsRefused) {
 
 TEST(WriteFileSafely, KeepsModeOwnerAndHardLinks) {
     test::TempDir dir;
-    const std::string target = dir.writeFile("a.wepn", "old content that is longer");
+    const std::string target = dir.write("a.wepn", "old content that is longer");
     ::chmod(target.c_str(), 0640);
     ASSERT_EQ(::link(target.c_str(), (dir / "b.wepn").c_str()), 0);
     const bool root = ::geteuid() == 0;
@@ -170,7 +171,7 @@ TEST(WriteFileSafely, KeepsModeOwnerAndHardLinks) {
     EXPECT_EQ(writeFileSafely(target, "new\r\n"), std::nullopt);
     struct stat after {};
     ::stat(target.c_str(), &after);
-    EXPECT_EQ(test::readAll(dir / "b.wepn"), "new\r\n") << "the other link sees the new text";
+    EXPECT_EQ(test::readFile(dir / "b.wepn"), "new\r\n") << "the other link sees the new text";
     EXPECT_EQ(after.st_ino, before.st_ino) << "the same file, rewritten in place";
     EXPECT_EQ(after.st_nlink, 2u);
     EXPECT_EQ(after.st_mode & 07777, 0640u);
@@ -248,7 +249,7 @@ TEST(WriteFileSafely, FailureLeavesTheOldFileAndNoTemporary) {
                                                               : ", hard-linked");
             test::TempDir dir;
             const std::string old("old\r\nbytes\xFF", 11);
-            const std::string real = dir.writeFile("gun.wepn", old);
+            const std::string real = dir.write("gun.wepn", old);
             std::string target = real;
             if (shape == Shape::Link) {
                 fs::create_symlink("gun.wepn", dir / "link.wepn");
@@ -267,13 +268,13 @@ TEST(WriteFileSafely, FailureLeavesTheOldFileAndNoTemporary) {
             if (taken) {
                 EXPECT_EQ(error, "cannot write '" + target + "': " + std::strerror(f.error))
                     << what;
-                EXPECT_EQ(test::readAll(real), old) << what;
+                EXPECT_EQ(test::readFile(real), old) << what;
             } else {
                 EXPECT_EQ(error, std::nullopt) << what;
             }
             EXPECT_EQ(entriesOf(dir.path()), before) << what << ": no temporary file";
             if (shape == Shape::HardLinked) {
-                EXPECT_EQ(test::readAll(dir / "other.wepn"), test::readAll(real)) << what;
+                EXPECT_EQ(test::readFile(dir / "other.wepn"), test::readFile(real)) << what;
             }
         }
     }
@@ -288,13 +289,13 @@ TEST(WriteFileSafely, ReadOnlyTargetFailsAndKeepsTheFile) {
     };
     for (const Case& c : {Case{"read-only directory", true}, Case{"read-only file", false}}) {
         test::TempDir dir;
-        const std::string target = dir.writeFile("gun.wepn", "old");
+        const std::string target = dir.write("gun.wepn", "old");
         const std::string& locked = c.readOnlyDirectory ? dir.path() : target;
         ::chmod(locked.c_str(), c.readOnlyDirectory ? 0555 : 0444);
         EXPECT_EQ(writeFileSafely(target, "new"),
                   "cannot write '" + target + "': " + std::strerror(EACCES))
             << c.name;
-        EXPECT_EQ(test::readAll(target), "old") << c.name;
+        EXPECT_EQ(test::readFile(target), "old") << c.name;
         ::chmod(dir.path().c_str(), 0755);
         EXPECT_EQ(entriesOf(dir.path()), std::vector<std::string>{"gun.wepn"}) << c.name;
     }

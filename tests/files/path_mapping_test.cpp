@@ -1,5 +1,5 @@
-#include "path_mapping.h"
-#include "temp_dir.h"
+#include "files/path_mapping.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace {
 
 TEST(PathMapping, MapsDrivesSeparatorsAndLetterCase) {
     test::TempDir home;
-    home.writeFile(".wine/dosdevices/c:/Program Files/Halcyra/Data/Weapon/gun.wepn");
+    home.write(".wine/dosdevices/c:/Program Files/Halcyra/Data/Weapon/gun.wepn");
     home.makeDir(".wine/dosdevices/c:/Twins/Foo");
     home.makeDir(".wine/dosdevices/c:/Twins/FOO");
     home.makeDir(".wine/dosdevices/c:/\xC9t\xE9");

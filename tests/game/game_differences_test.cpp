@@ -1,19 +1,26 @@
-#include "cli_fixture.h"
-#include "editor_reading.h"
-#include "game_differences.h"
-#include "game_script.h"
+#include "game/editor_reading.h"
+#include "game/game_differences.h"
+#include "game/game_script.h"
 
 #include <gtest/gtest.h>
 
 namespace wepn::game {
 namespace {
 
-// The command-line tests' weapon without the call the game lacks: the game
-// and the editor read it alike. Its statements stand on lines 2 to 10.
-const std::string kWeapon = [] {
-    const std::string weapon = test::kWeapon;
-    return weapon.substr(0, weapon.find("setWeaponSound"));
-}();
+// A weapon the game and the editor read alike. Its statements stand on
+// lines 2 to 10.
+const std::string kWeapon =
+    "-- test weapon\r\n"
+    "StartWeaponConfig(NewWeaponType,\"Turret\",\"Bullet\",\"gun_fx\",\"Normal\",2500,3000,0,0,0,"
+    "0,4,1,0,0.5,2,1,0,0,90,45,1,\"Full\",0,0,100)\r\n"
+    "AddWeaponResult(NewWeaponType,\"Hit\",\"DamageHealth\",\"Target\",10,20,\"\")\r\n"
+    "setAngles(NewWeaponType,10,1,2,3,4)\r\n"
+    "setPenetration(NewWeaponType,50,0.5,\r\n"
+    "{Fighter=0.25,},\r\n"
+    "{Capital=1,})\r\n"
+    "setAccuracy(NewWeaponType,1,\r\n"
+    "{SmallCraft=0.75,},\r\n"
+    "{BigShips=1, damage=1,})\r\n";
 
 std::string replaced(std::string text, std::string_view from, std::string_view to) {
     const std::size_t at = text.find(from);

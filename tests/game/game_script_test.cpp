@@ -1,4 +1,4 @@
-#include "game_script.h"
+#include "game/game_script.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // editor loads from it. Over the sample data, the fuzz seeds and generated
 // weapons of every fire type, with the sample family list (as the editor
 // loads) and without one (as wepn does).
-#include "family_list.h"
-#include "game_round_trip.h"
+#include "model/family_list.h"
+#include "game/game_round_trip.h"
 #include "weapon_generator.h"
 
 #include <array>

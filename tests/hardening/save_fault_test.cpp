@@ -1,14 +1,16 @@
 // Faults while `wepn resave` and `wepn set` write: each names the target and
 // the system's reason, leaves the old file byte for byte and no temporary
 // file behind.
-#include "hardening_fixture.h"
+#include "test_support.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-namespace wepn::hardening {
+namespace wepn::test {
 namespace {
+
+const std::string kWeapon = fixture("weapon.wepn");
 
 // Small enough that writing any weapon stops part-way.
 constexpr std::size_t kTinyFileLimit = 100;
@@ -43,7 +45,7 @@ TEST(SaveFault, InPlaceWritesKeepTheOldFile) {
         }
         for (std::vector<std::string> args : verbs) {
             const std::string what = std::string(fault.name) + ", " + args[0] + " " + args[1];
-            const ScratchDir dir;
+            const TempDir dir;
             const std::string data = dir.dataDir("Data");
             const std::string target = dir.write("w/gun.wepn", kWeapon);
             for (std::string& arg : args) {
@@ -63,7 +65,7 @@ TEST(SaveFault, InPlaceWritesKeepTheOldFile) {
 }
 
 TEST(SaveFault, ResaveToAnUnwritableNameFails) {
-    const ScratchDir dir;
+    const TempDir dir;
     const std::string data = dir.dataDir("Data");
     const std::string weapon = dir.write("w/gun.wepn", kWeapon);
     const std::pair<std::string, const char*> targets[] = {
@@ -81,9 +83,9 @@ TEST(SaveFault, ResaveToAnUnwritableNameFails) {
 }
 
 } // namespace
-} // namespace wepn::hardening
+} // namespace wepn::test
 
-namespace wepn::hardening {
+namespace wepn::test {
 namespace {
 
 // A weapon kept as a symbolic link: rewriting it in place changes the file
@@ -94,7 +96,7 @@ TEST(SaveThroughLink, InPlaceWritesTheLinkedFile) {
         {"set", "fWeaponFireRange=1234", "--", "LINK"},
     };
     for (std::vector<std::string> args : verbs) {
-        const ScratchDir dir;
+        const TempDir dir;
         const std::string data = dir.dataDir("Data");
         const std::string real = dir.write("w/real.wepn", kWeapon);
         const std::string link = dir / "w/link.wepn";
@@ -112,4 +114,4 @@ TEST(SaveThroughLink, InPlaceWritesTheLinkedFile) {
 }
 
 } // namespace
-} // namespace wepn::hardening
+} // namespace wepn::test

@@ -1,7 +1,7 @@
 // What `wepn` may write to, and that what it writes arrives whole: standard
 // output that fails, targets that are no regular file, a file named twice,
 // and saves interrupted by a signal.
-#include "hardening_fixture.h"
+#include "test_support.h"
 
 #include <chrono>
 #include <csignal>
@@ -13,8 +13,10 @@
 #include <thread>
 #include <unistd.h>
 
-namespace wepn::hardening {
+namespace wepn::test {
 namespace {
+
+const std::string kWeapon = fixture("weapon.wepn");
 
 namespace fs = std::filesystem;
 
@@ -33,7 +35,7 @@ int shell(const std::string& command) {
 }
 
 TEST(StandardOutput, AWriteThatFailsIsAFailure) {
-    const ScratchDir dir;
+    const TempDir dir;
     const std::string data = dir.dataDir("Data");
     const std::string weapon = dir.write("gun.wepn", kWeapon);
     const std::vector<std::vector<std::string>> runs = {
@@ -57,7 +59,7 @@ TEST(StandardOutput, AWriteThatFailsIsAFailure) {
 }
 
 TEST(SaveTarget, WhatIsNoRegularFileIsRefusedAndKept) {
-    const ScratchDir dir;
+    const TempDir dir;
     const std::string data = dir.dataDir("Data");
     const std::string weapon = dir.write("gun.wepn", kWeapon);
     const std::string fifo = dir / "p.wepn";
@@ -83,7 +85,7 @@ TEST(SaveTarget, ADeviceIsRefusedAndKept) {
     if (!runningAsRoot() || shell("unshare -m true 2>/dev/null") != 0) {
         GTEST_SKIP() << "needs root and mount namespaces";
     }
-    const ScratchDir dir;
+    const TempDir dir;
     const std::string data = dir.dataDir("Data");
     const std::string weapon = dir.write("gun.wepn", kWeapon);
     const std::string devices = dir / "dev";
@@ -101,7 +103,7 @@ TEST(SaveTarget, ADeviceIsRefusedAndKept) {
 }
 
 TEST(SaveTarget, AFileNamedTwiceIsEditedOnce) {
-    const ScratchDir dir;
+    const TempDir dir;
     const std::string data = dir.dataDir("Data");
     const std::string weapon = dir.write("w/n.wepn", kWeapon);
     fs::create_symlink("n.wepn", dir / "w/link.wepn");
@@ -128,7 +130,7 @@ TEST(Interruption, ASignalDuringASaveLeavesTheTargetWholeAndNoTemporary) {
         big += "-- padding line " + std::string(600, 'x') + "\r\n";
     }
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        const ScratchDir dir;
+        const TempDir dir;
         const std::string weapon = dir.write("w/gun.wepn", big);
         const pid_t pid = ::fork();
         if (pid == 0) {
@@ -164,4 +166,4 @@ TEST(Interruption, ASignalDuringASaveLeavesTheTargetWholeAndNoTemporary) {
 }
 
 } // namespace
-} // namespace wepn::hardening
+} // namespace wepn::test

@@ -1,13 +1,15 @@
 // A directory, a dangling link, a FIFO or an unreadable file given as a weapon or as
 // the family list: each is named with its reason and no weapon is changed.
-#include "hardening_fixture.h"
+#include "test_support.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-namespace wepn::hardening {
+namespace wepn::test {
 namespace {
+
+const std::string kWeapon = fixture("weapon.wepn");
 
 namespace fs = std::filesystem;
 
@@ -27,7 +29,7 @@ const Unusable kUnusable[] = {
 };
 
 // Makes `path` into the unusable kind.
-void make(const Unusable& kind, const ScratchDir& dir, const std::string& path) {
+void make(const Unusable& kind, const TempDir& dir, const std::string& path) {
     fs::create_directories(fs::path(path).parent_path());
     if (kind.kind == Unusable::Kind::Directory) {
         fs::create_directory(path);
@@ -46,7 +48,7 @@ TEST(UnusablePath, AsWeaponItIsNamedWithItsReason) {
         if (kind.needsNonRoot && runningAsRoot()) {
             continue; // root reads every file
         }
-        const ScratchDir dir;
+        const TempDir dir;
         const std::string data = dir.dataDir("Data");
         const std::string good = dir.write("w/good.wepn", kWeapon);
         const std::string bad = dir / "w/bad.wepn";
@@ -74,7 +76,7 @@ TEST(UnusablePath, AsFamilyListItIsNamedAndNoWeaponIsWritten) {
         if (kind.needsNonRoot && runningAsRoot()) {
             continue;
         }
-        const ScratchDir dir;
+        const TempDir dir;
         const std::string list = dir / "Data/Scripts/familylist.lua";
         make(kind, dir, list);
         const std::string weapon = dir.write("w/gun.wepn", kWeapon);
@@ -100,4 +102,4 @@ TEST(UnusablePath, AsFamilyListItIsNamedAndNoWeaponIsWritten) {
 }
 
 } // namespace
-} // namespace wepn::hardening
+} // namespace wepn::test

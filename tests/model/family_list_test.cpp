@@ -1,4 +1,4 @@
-#include "family_list.h"
+#include "model/family_list.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +50,14 @@ TEST(FamilyList, ReadsBothBlocksInFileOrder) {
          {},
          {}},
         {"no start marker", "name=\"A\"\nunitcapsfamily\n", {}, {}},
+        {"end markers before start markers",
+         "unitcapsfamily\ndockfamily\narmourfamily\nname=\"F\"\nattackfamily\nname=\"B\"\n",
+         {"F - N", "B - N"},
+         {"B - N"}},
+        {"no end markers: the armour block runs on",
+         "armourfamily\nname=\"F\"\nattackfamily\nname=\"S\"\n",
+         {"F - N", "S - N"},
+         {"S - N"}},
         {"file ends inside the block keeps the rows",
          "armourfamily\nname=\"A\"\nname=\"B\"",
          {"A - N", "B - N"},

@@ -1,5 +1,5 @@
-#include "burst_shots.h"
-#include "number_text.h"
+#include "model/burst_shots.h"
+#include "model/number_text.h"
 
 #include <cmath>
 #include <cstdlib>

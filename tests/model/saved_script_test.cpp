@@ -1,6 +1,6 @@
-#include "load.h"
-#include "number_text.h"
-#include "saved_script.h"
+#include "model/load.h"
+#include "model/number_text.h"
+#include "model/saved_script.h"
 
 #include <cfloat>
 #include <gtest/gtest.h>

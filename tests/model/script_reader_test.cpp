@@ -1,4 +1,6 @@
-#include "load.h"
+#include "model/load.h"
+#include "model/number_text.h"
+#include "model/script_lines.h"
 #include "script_text.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +24,17 @@ std::vector<std::string> unrecognised(const WeaponState& state) {
         }
     }
     return lines;
+}
+
+// Every byte value, so every control byte and both line-end bytes, around a
+// statement whose number is binary too.
+std::string binaryBytes() {
+    std::string block;
+    for (int c = 0; c < 256; ++c) {
+        block += static_cast<char>(c);
+    }
+    return block + "\r\nsetAngles(NewWeaponType,\x80" + std::string(1, '\0') + "\xff,1,2,3,4)\r\n" +
+           block;
 }
 
 } // namespace
@@ -171,168 +184,89 @@ TEST(ScriptReader, ReadsImpactResults) {
     EXPECT_EQ(state.Results[2].sSpawnedWeaponEffect, "") << "the effect's case counts";
 }
 
+// Each case: the statement's lines, and the table read as
+// "field/default: FAMILY=VALUE ... | unrecognised line ...".
 TEST(ScriptReader, ReadsPenetrationTables) {
-    using Families = std::vector<std::string>;
-    using Values = std::vector<double>;
+    const std::string s = "setPenetration(NewWeaponType,5,";
     const struct {
         const char* name;
-        std::string text;
-        double defaultPenetration;
-        Families families;
-        Values values;
-        std::vector<std::string> rest;
+        std::vector<std::string> lines;
+        std::string table;
     } cases[] = {
         {"writer's form",
-         script({"setPenetration(NewWeaponType,5,0.5,", "{Fighter=0.5,},", "{Frigate=1,})"}),
-         0.5,
-         {"Fighter", "Frigate"},
-         {0.5, 1},
-         {}},
+         {s + "0.5,", "{Fighter=0.5,},", "{Frigate=1,})"},
+         "5/0.5: Fighter=0.5 Frigate=1"},
         {"families on the statement line",
-         script({"setPenetration(NewWeaponType,5,0.5,{Fighter=0.5},{Corvette=1})", "after"}),
-         0.5,
-         {"Fighter", "Corvette"},
-         {0.5, 1},
-         {"after"}},
-        {"closing bracket after the default",
-         script({"setPenetration(NewWeaponType,5,0.5)", "after"}),
-         0.5,
-         {},
-         {},
-         {"after"}},
-        {"default not a number",
-         script({"setPenetration(NewWeaponType,5,x,", "{A=2,})"}),
-         1,
-         {"A"},
-         {2},
-         {}},
-        {"default missing",
-         script({"setPenetration(NewWeaponType,5", "{A=2,})"}),
-         1,
-         {"A"},
-         {2},
-         {}},
-        {"several entries on a line",
-         script({"setPenetration(NewWeaponType,5,1,", "{A=0.5},{B=1},", ")"}),
-         1,
-         {"A", "B"},
-         {0.5, 1},
-         {}},
+         {s + "0.5,{Fighter=0.5},{Corvette=1})", "after"},
+         "5/0.5: Fighter=0.5 Corvette=1 | after"},
+        {"closing bracket after the default", {s + "0.5)", "after"}, "5/0.5: | after"},
+        {"default not a number", {s + "x,", "{A=2,})"}, "5/1: A=2"},
+        {"default missing", {"setPenetration(NewWeaponType,5", "{A=2,})"}, "5/1: A=2"},
+        {"several entries on a line", {s + "1,", "{A=0.5},{B=1},", ")"}, "5/1: A=0.5 B=1"},
         {"tab-indented rows",
-         script({"setPenetration(NewWeaponType,5,1,", "\t{Fighter=0.5,},", "\t{B = 2})"}),
-         1,
-         {"Fighter", "B"},
-         {0.5, 2},
-         {}},
-        {"bare entries",
-         script({"setPenetration(NewWeaponType,5,1,", "  A = 3,", "B=4 )"}),
-         1,
-         {"A", "B"},
-         {3, 4},
-         {}},
-        {"empty table",
-         script({"setPenetration(NewWeaponType,5,1,", "{})", "after"}),
-         1,
-         {},
-         {},
-         {"after"}},
+         {s + "1,", "\t{Fighter=0.5,},", "\t{B = 2})"},
+         "5/1: Fighter=0.5 B=2"},
+        {"bare entries", {s + "1,", "  A = 3,", "B=4 )"}, "5/1: A=3 B=4"},
+        {"empty table", {s + "1,", "{})", "after"}, "5/1: | after"},
         {"unterminated table runs to the end",
-         script({"setPenetration(NewWeaponType,5,1,", "{A=1,},", "setAccuracy(NewWeaponType,1,",
-                 "{B=1,})"}),
-         1,
-         {"A", "B"},
-         {1, 1},
-         {}},
+         {s + "1,", "{A=1,},", "setAccuracy(NewWeaponType,1,", "{B=1,})"},
+         "5/1: A=1 B=1"},
         {"a second statement is consumed unread",
-         script({"setPenetration(NewWeaponType,5,1,", "{A=1,})", "between",
-                 "setPenetration(NewWeaponType,6,x,", "{B=y,})", "after"}),
-         1,
-         {"A"},
-         {1},
-         {"between", "after"}},
+         {s + "1,", "{A=1,})", "between", "setPenetration(NewWeaponType,6,x,", "{B=y,})", "after"},
+         "5/1: A=1 | between | after"},
     };
     for (const auto& c : cases) {
-        const WeaponState state = read(c.text);
-        EXPECT_EQ(state.Penetration.iFieldPenetration, 5) << c.name;
-        EXPECT_EQ(state.Penetration.fDefaultPenetration, c.defaultPenetration) << c.name;
-        EXPECT_EQ(state.Penetration.sFamilies, c.families) << c.name;
-        EXPECT_EQ(state.Penetration.fValues, c.values) << c.name;
-        EXPECT_EQ(unrecognised(state), c.rest) << c.name;
+        const WeaponState state = read(script(c.lines));
+        const PenetrationSet& p = state.Penetration;
+        std::string table =
+            integerText(p.iFieldPenetration) + "/" + numberText(p.fDefaultPenetration) + ":";
+        for (std::size_t i = 0; i < p.sFamilies.size(); ++i) {
+            table += " " + p.sFamilies[i] + "=" + numberText(p.fValues[i]);
+        }
+        for (const std::string& line : unrecognised(state)) {
+            table += " | " + line;
+        }
+        EXPECT_EQ(table, c.table) << c.name;
     }
 }
 
+// Each case: the statement's lines, and the table read as
+// "leading: FAMILY=VALUE [damage=N] ...".
 TEST(ScriptReader, ReadsAccuracyTables) {
-    using Families = std::vector<std::string>;
+    const std::string s = "setAccuracy(NewWeaponType,";
     const struct {
         const char* name;
-        std::string text;
-        std::int16_t leading;
-        Families families;
-        std::vector<double> values;
-        std::vector<std::int16_t> damage;
+        std::vector<std::string> lines;
+        std::string table;
     } cases[] = {
         {"writer's form",
-         script({"setAccuracy(NewWeaponType,1,", "{A=0.5,},", "{B=0.25, damage=1,},",
-                 "{C=1, damage=1,})"}),
-         1,
-         {"A", "B", "C"},
-         {0.5, 0.25, 1},
-         {0, 1, 1}},
+         {s + "1,", "{A=0.5,},", "{B=0.25, damage=1,},", "{C=1, damage=1,})"},
+         "1: A=0.5 B=0.25 damage=1 C=1 damage=1"},
         {"damage part on the next line",
-         script({"setAccuracy(NewWeaponType,1,", "{A=0.5,", "damage=1,},", "{B=1,})"}),
-         1,
-         {"A", "B"},
-         {0.5, 1},
-         {1, 0}},
+         {s + "1,", "{A=0.5,", "damage=1,},", "{B=1,})"},
+         "1: A=0.5 damage=1 B=1"},
         {"damage part after a closed entry",
-         script({"setAccuracy(NewWeaponType,1,", "{F=1}, damage=1}", ")"}),
-         1,
-         {"F"},
-         {1},
-         {1}},
-        {"two entries on one line",
-         script({"setAccuracy(NewWeaponType,1,", "{A=0.5},{B=1},", ")"}),
-         1,
-         {"A", "B"},
-         {0.5, 1},
-         {0, 0}},
+         {s + "1,", "{F=1}, damage=1}", ")"},
+         "1: F=1 damage=1"},
+        {"two entries on one line", {s + "1,", "{A=0.5},{B=1},", ")"}, "1: A=0.5 B=1"},
         {"entries on the statement line",
-         script({"setAccuracy(NewWeaponType,1,{A=0.5},{B=1, damage=1})"}),
-         1,
-         {"A", "B"},
-         {0.5, 1},
-         {0, 1}},
+         {s + "1,{A=0.5},{B=1, damage=1})"},
+         "1: A=0.5 B=1 damage=1"},
         {"only lower-case damage is a damage part",
-         script({"setAccuracy(NewWeaponType,1,", "{A=0.5,},", "{B=1, Damage=1,})"}),
-         1,
-         {"A", "B"},
-         {0.5, 1},
-         {0, 0}},
-        {"leading half goes to even",
-         script({"setAccuracy(NewWeaponType,0.5,", "{})"}),
-         0,
-         {},
-         {},
-         {}},
-        {"leading one and a half",
-         script({"setAccuracy(NewWeaponType,1.5,", "{})"}),
-         2,
-         {},
-         {},
-         {}},
-        {"values outside 0 to 1 load",
-         script({"setAccuracy(NewWeaponType,1,", "{A=1.5,})"}),
-         1,
-         {"A"},
-         {1.5},
-         {0}},
+         {s + "1,", "{A=0.5,},", "{B=1, Damage=1,})"},
+         "1: A=0.5 B=1"},
+        {"leading half goes to even", {s + "0.5,", "{})"}, "0:"},
+        {"leading one and a half", {s + "1.5,", "{})"}, "2:"},
+        {"values outside 0 to 1 load", {s + "1,", "{A=1.5,})"}, "1: A=1.5"},
     };
     for (const auto& c : cases) {
-        const WeaponState state = read(c.text);
-        EXPECT_EQ(state.Accuracy.iLeadingValue, c.leading) << c.name;
-        EXPECT_EQ(state.Accuracy.sFamilies, c.families) << c.name;
-        EXPECT_EQ(state.Accuracy.fValues, c.values) << c.name;
-        EXPECT_EQ(state.Accuracy.iAlwaysDamage, c.damage) << c.name;
+        const AccuracySet& a = read(script(c.lines)).Accuracy;
+        std::string table = integerText(a.iLeadingValue) + ":";
+        for (std::size_t i = 0; i < a.sFamilies.size(); ++i) {
+            table += " " + a.sFamilies[i] + "=" + numberText(a.fValues[i]);
+            table += a.iAlwaysDamage[i] != 0 ? " damage=" + integerText(a.iAlwaysDamage[i]) : "";
+        }
+        EXPECT_EQ(table, c.table) << c.name;
     }
 }
 
@@ -374,6 +308,11 @@ TEST(ScriptReader, ReportsTheLineAndTheReason) {
          "a damage part stands before any accuracy entry"},
         {"damage without a value", script({"setAccuracy(NewWeaponType,1,", "{A=1,},", "damage,})"}),
          3, "the damage part 'damage,' has no value"},
+        {"long number shortened",
+         "setAngles(NewWeaponType," + std::string(10'000'000, '9') + ",1,2,3,4)\r\n", 1,
+         "'" + std::string(60, '9') + "...' is not a number (argument 1 of setAngles)"},
+        {"every byte value around a binary number", binaryBytes(), 4,
+         "'\x80" + std::string(1, '\0') + "\xff' is not a number (argument 1 of setAngles)"},
         {"empty file", "", 0, "the file is empty"},
         {"only a byte-order mark", "\xEF\xBB\xBF", 0, "the file is empty"},
         {"too many lines", tooManyLines, 0, "the file has more than 32768 lines"},

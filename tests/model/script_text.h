@@ -3,6 +3,7 @@
 // Small weapon scripts for the model tests.
 
 #include <string>
+#include <vector>
 
 namespace wepn::test {
 
@@ -16,7 +17,7 @@ inline std::string configLine(const std::string& arguments = kConfigArguments) {
 }
 
 // Joins lines with CR LF after each.
-inline std::string script(std::initializer_list<std::string> lines) {
+inline std::string script(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {
         text += line + "\r\n";

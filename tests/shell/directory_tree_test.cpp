@@ -1,4 +1,4 @@
-#include "directory_tree.h"
+#include "shell/directory_tree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "directory_browser.h"
-#include "editor_shell.h"
-#include "frm_save.h"
+#include "editor/wepn_editor_main.h"
+#include "shell/directory_browser.h"
+#include "shell/editor_shell.h"
+#include "shell/frm_save.h"
 #include "shell_fixture.h"
-#include "wepn_editor_main.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "decompiled_data_setting.h"
-#include "editor_shell.h"
-#include "frm_decompiled_data_dir.h"
+#include "editor/wepn_editor_main.h"
+#include "shell/decompiled_data_setting.h"
+#include "shell/editor_shell.h"
+#include "shell/frm_decompiled_data_dir.h"
 #include "shell_fixture.h"
-#include "wepn_editor_main.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -39,14 +39,12 @@ TEST_F(DataDirectoryTest, FirstRunUsesTheDefaultAndStoresNothing) {
     EXPECT_FALSE(settingsFileExists()) << "nothing is written at start-up";
 }
 
-TEST_F(DataDirectoryTest, DialogShowsTheDefaultWhenTheStoredDirectoryIsMissing) {
-    storeDataDirectory(dataDir() + QStringLiteral("\\gone"));
-    EXPECT_EQ(shownText(openDialog()), DecompiledDataSetting::defaultDirectory());
-}
-
-TEST_F(DataDirectoryTest, DialogShowsAnExistingStoredDirectory) {
+TEST_F(DataDirectoryTest, DialogShowsTheStoredDirectoryOrTheDefaultWhenItIsMissing) {
     startOnSampleData();
     EXPECT_EQ(shownText(openDialog()), dataDir());
+    storeDataDirectory(dataDir() + QStringLiteral("\\gone"));
+    restart();
+    EXPECT_EQ(shownText(openDialog()), DecompiledDataSetting::defaultDirectory());
 }
 
 TEST_F(DataDirectoryTest, MainWindowIsDisabledUntilTheDialogCloses) {
@@ -84,12 +82,6 @@ TEST_F(DataDirectoryTest, StoresAConfirmedFolderWithItsTrailingBackslash) {
     restart();
     EXPECT_EQ(shell().paths().strWEPNDir, dataDir() + QStringLiteral("\\\\Weapon"))
         << "after the next start";
-}
-
-TEST_F(DataDirectoryTest, ExitClosesTheWindow) {
-    window().show();
-    window().exitAction()->trigger();
-    EXPECT_FALSE(window().isVisible());
 }
 
 } // namespace

@@ -1,46 +1,30 @@
 #include "shell_fixture.h"
 
-#include "directory_browser.h"
-#include "editor_shell.h"
-#include "frm_open.h"
-#include "path_mapping.h"
-#include "path_text.h"
-#include "wepn_editor_main.h"
+#include "editor/wepn_editor_main.h"
+#include "files/path_mapping.h"
+#include "shell/directory_browser.h"
+#include "shell/editor_shell.h"
+#include "shell/frm_open.h"
+#include "shell/path_text.h"
 
 #include <QAction>
 #include <QFile>
 #include <QListWidget>
 #include <QSettings>
 #include <QTest>
+#include <filesystem>
 
 void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
 namespace wepn {
-namespace {
-
-void copyTree(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QFileInfo& entry :
-         source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        const QString target = to + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir()) {
-            copyTree(entry.filePath(), target);
-        } else {
-            QFile::copy(entry.filePath(), target);
-        }
-    }
-}
-
-} // namespace
-
 ShellTest::ShellTest() : m_root(m_temp.path()) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, native("settings"));
     m_root.mkpath(QStringLiteral("home"));
     setHomeDirectoryOverride(toFileBytes(native("home")));
-    copyTree(QStringLiteral(WEPN_EXAMPLES_DIR), native("Data"));
+    std::filesystem::copy(WEPN_EXAMPLES_DIR, toFileBytes(native("Data")),
+                          std::filesystem::copy_options::recursive);
 }
 
 ShellTest::~ShellTest() {

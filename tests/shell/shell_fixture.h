@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor_application.h"
-#include "message_sink.h"
+#include "recording_sink.h"
+#include "shell/editor_application.h"
 
 #include <QDir>
 #include <QStringList>
@@ -19,19 +19,6 @@ namespace wepn {
 
 class EditorShell;
 class WepnEditor_Main;
-
-// Keeps the message texts instead of showing message boxes.
-class RecordingSink : public MessageSink {
-  public:
-    void show(const QString& text) override { texts << text; }
-    // Records the question as a text and answers it with `answer`.
-    bool confirm(const QString& question) override {
-        texts << question;
-        return answer;
-    }
-    bool answer = false;
-    QStringList texts;
-};
 
 // A private settings store, home directory and copy of the sample data for
 // every test; the application starts on demand so a test can store a

@@ -1,9 +1,9 @@
 // Renders the main window off screen to PNG files: empty as it starts, and
 // with a sample weapon loaded. Usage: wepn_editor_screenshots DATA_DIR OUT_DIR
 
-#include "family_list.h"
-#include "message_sink.h"
-#include "wepn_editor_main.h"
+#include "editor/message_sink.h"
+#include "editor/wepn_editor_main.h"
+#include "model/family_list.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,13 +22,13 @@ class PrintingSink : public wepn::MessageSink {
     }
 };
 
-QByteArray readAll(const QString& path) {
+std::string readAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
         return {};
     }
-    return file.readAll();
+    return file.readAll().toStdString();
 }
 
 bool save(QWidget& window, const QString& path) {
@@ -65,9 +65,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const QByteArray familyBytes = readAll(data.filePath(QStringLiteral("Scripts/familylist.lua")));
-    const wepn::FamilyRows families = wepn::readFamilyList(
-        std::string_view(familyBytes.constData(), static_cast<std::size_t>(familyBytes.size())));
+    const wepn::FamilyRows families =
+        wepn::readFamilyList(readAll(data.filePath(QStringLiteral("Scripts/familylist.lua"))));
     const QStringList fireNames = QDir(data.filePath(QStringLiteral("Scripts/Weaponfire")))
                                       .entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     const QString weapon = data.filePath(QStringLiteral("Weapon/autocannon_turret.wepn"));

@@ -1,7 +1,6 @@
-#include "hardening_fixture.h"
+#include "test_support.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -12,19 +11,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace wepn::hardening {
+namespace wepn::test {
 
 namespace fs = std::filesystem;
 
-ScratchDir::ScratchDir() {
-    std::string pattern = fs::temp_directory_path() / "wepn-hardening-XXXXXX";
+TempDir::TempDir() {
+    std::string pattern = fs::temp_directory_path() / "wepn-test-XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("mkdtemp failed");
     }
     m_path = pattern;
 }
 
-ScratchDir::~ScratchDir() {
+TempDir::~TempDir() {
     // Tests make parts read-only; give the owner everything back first.
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(m_path, ec);
@@ -37,11 +36,11 @@ ScratchDir::~ScratchDir() {
     fs::remove_all(m_path, ec);
 }
 
-std::string ScratchDir::operator/(std::string_view relative) const {
+std::string TempDir::operator/(std::string_view relative) const {
     return m_path + "/" + std::string(relative);
 }
 
-std::string ScratchDir::write(std::string_view relative, std::string_view bytes) const {
+std::string TempDir::write(std::string_view relative, std::string_view bytes) const {
     const std::string file = *this / relative;
     fs::create_directories(fs::path(file).parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -52,9 +51,32 @@ std::string ScratchDir::write(std::string_view relative, std::string_view bytes)
     return file;
 }
 
-std::string ScratchDir::dataDir(std::string_view relative, std::string_view list) const {
+std::string TempDir::makeDir(std::string_view relative) const {
+    const std::string dir = *this / relative;
+    fs::create_directories(dir);
+    return dir;
+}
+
+std::string TempDir::dataDir(std::string_view relative, std::string_view list) const {
     write(std::string(relative) + "/Scripts/familylist.lua", list);
     return *this / relative;
+}
+
+std::string TempDir::dataDir(std::string_view relative) const {
+    return dataDir(relative, fixture("familylist.lua"));
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string fixture(std::string_view name) {
+    const std::string path = WEPN_TEST_DATA_DIR "/" + std::string(name);
+    if (!fs::is_regular_file(path)) {
+        throw std::runtime_error("no fixture " + path);
+    }
+    return readFile(path);
 }
 
 std::set<std::string> entryNames(const std::string& dir) {
@@ -63,11 +85,6 @@ std::set<std::string> entryNames(const std::string& dir) {
         names.insert(entry.path().filename().string());
     }
     return names;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 bool runningAsRoot() {
@@ -148,4 +165,4 @@ ToolRun runWepnExecutable(const std::vector<std::string>& args, std::size_t file
     return run;
 }
 
-} // namespace wepn::hardening
+} // namespace wepn::test
