@@ -124,6 +124,11 @@ void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& wea
     availability.applyFireType(fireType);
     presenter.presentFields(m_state);
     availability.applyAfterLoad(m_state);
+    // A long value shows its start, not its end; the drop-downs' edit fields
+    // and the burst shots, which follows other fields, included.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        edit->setCursorPosition(0);
+    }
 
     QStringList familyWarnings;
     for (const LoadWarning& warning : outcome.warnings) {

@@ -1,5 +1,6 @@
 #include "editor_application.h"
 
+#include "decompiled_data_setting.h"
 #include "editor_shell.h"
 #include "wepn_editor_main.h"
 
@@ -23,6 +24,15 @@ QString EditorApplication::weaponArgument(const QStringList& arguments) {
         }
     }
     return {};
+}
+
+QStringList EditorApplication::seedDataDirectory(QStringList arguments) {
+    const qsizetype option = arguments.indexOf(QStringLiteral("--seed-data-dir"));
+    if (option >= 0 && option + 1 < arguments.size()) {
+        DecompiledDataSetting().seed(arguments.at(option + 1));
+        arguments.remove(option, 2);
+    }
+    return arguments;
 }
 
 void EditorApplication::start(const QStringList& arguments) {

@@ -99,7 +99,7 @@ TEST_F(ShellOpenFault, AFamilyListThatCannotBeReadStopsTheOpen) {
         messages.texts.clear();
         triggerOpen();
         const QString expected =
-            k == 1 ? QStringLiteral("The file '%1' does not exist.").arg(shell().paths().strFLFile)
+            k == 1 ? QStringLiteral("The file '%1' does not exist.").arg(list)
                    : QStringLiteral("Could not read '%1'.\n%2").arg(list, reasons[k]);
         EXPECT_EQ(messages.texts, QStringList{expected}) << kind;
         EXPECT_FALSE(shell().frmOpen()->isVisible()) << kind;

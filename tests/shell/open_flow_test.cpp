@@ -35,33 +35,62 @@ class OpenFlowTest : public ShellTest {
     }
 };
 
+// Messages name the native path, with one separator style; only when the
+// data directory itself is missing do they say where to choose it.
 TEST_F(OpenFlowTest, MissingPathsAreNamedAndNoDialogIsShown) {
+    const QString hint = QStringLiteral(
+        "\nChoose your Data folder with Settings > Manage Directories > Decompiled Data.");
     struct Case {
         const char* name;
         const char* removed;
-        bool folder;
         const char* message;
+        const char* missing;
+        bool hint;
     };
     const Case cases[] = {
-        {"weapon-fire folder", "Data/Scripts/Weaponfire", true, "The folder '%1' does not exist."},
-        {"family list", "Data/Scripts/familylist.lua", false, "The file '%1' does not exist."},
+        {"weapon-fire folder", "Data/Scripts/Weaponfire", "The folder '%1' does not exist.",
+         "Data/Scripts/Weaponfire", false},
+        {"family list", "Data/Scripts/familylist.lua", "The file '%1' does not exist.",
+         "Data/Scripts/familylist.lua", false},
+        {"data directory", "Data", "The folder '%1' does not exist.", "Data/Scripts/Weaponfire",
+         true},
     };
-    startOnSampleData();
     for (const Case& c : cases) {
-        QDir().mkpath(native("Data/Scripts/Weaponfire"));
-        QFile::copy(QStringLiteral(WEPN_EXAMPLES_DIR "/Scripts/familylist.lua"),
-                    native("Data/Scripts/familylist.lua"));
+        copySampleData();
+        startOnSampleData();
         restart();
         const QString removed = native(QString::fromLatin1(c.removed));
         QDir(removed).removeRecursively();
         QFile::remove(removed);
         messages.texts.clear();
         triggerOpen();
-        const QString path = c.folder ? shell().paths().strWFDir : shell().paths().strFLFile;
-        EXPECT_EQ(messages.texts, QStringList{QString::fromLatin1(c.message).arg(path)}) << c.name;
+        const QString expected = QString::fromLatin1(c.message).arg(native(c.missing));
+        EXPECT_EQ(messages.texts, QStringList{c.hint ? expected + hint : expected}) << c.name;
         EXPECT_FALSE(shell().frmOpen()->isVisible()) << c.name;
         EXPECT_TRUE(window().isEnabled()) << c.name;
     }
+}
+
+// A first run names the default directory as mapped through the Wine prefix.
+TEST_F(OpenFlowTest, FirstRunNamesTheMappedDefaultAndWhereToChooseTheData) {
+    triggerOpen();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.texts.front(),
+              QStringLiteral("The folder '%1' does not exist.\nChoose your Data folder with "
+                             "Settings > Manage Directories > Decompiled Data.")
+                  .arg(native("home/.wine/dosdevices/c:/Program Files/Halcyra/Vyrheim 2/Data/"
+                              "Scripts/Weaponfire")));
+}
+
+// A stored directory in Windows form is mapped once, ignoring letter case.
+TEST_F(OpenFlowTest, AWindowsFormDataDirectoryIsMappedThroughTheWinePrefix) {
+    QDir().mkpath(native("home/.wine/dosdevices"));
+    QFile::link(root(), native("home/.wine/dosdevices/c:"));
+    storeDataDirectory(QStringLiteral("c:\\DATA\\"));
+    triggerOpen();
+    EXPECT_EQ(messages.texts, QStringList());
+    EXPECT_EQ(shell().frmOpen()->browser()->path(), nativeBytes("home/.wine/dosdevices/c:/Data/Weapon"));
+    EXPECT_TRUE(rows(openList()).contains(QStringLiteral("ion_lance.wepn")));
 }
 
 TEST_F(OpenFlowTest, ListsNamesContainingWepnIgnoringCase) {
@@ -82,8 +111,7 @@ TEST_F(OpenFlowTest, OpenLoadsTheChosenFile) {
     startOnSampleData();
     openSample(QStringLiteral("ion_lance.wepn"));
     EXPECT_EQ(messages.texts, QStringList());
-    EXPECT_EQ(shell().frmOpen()->fileName(),
-              dataDir() + QStringLiteral("\\Weapon\\ion_lance.wepn"));
+    EXPECT_EQ(shell().frmOpen()->fileName(), nativeBytes("Data/Weapon/ion_lance.wepn"));
     EXPECT_EQ(window().filePath(), native("Data/Weapon/ion_lance.wepn"));
     EXPECT_FALSE(shell().frmOpen()->isVisible());
     EXPECT_TRUE(window().isEnabled());
@@ -147,35 +175,7 @@ TEST_F(OpenFlowTest, AMissingWeaponDirectoryShowsItsNearestExistingAncestor) {
     QDir(native("Data/Weapon")).removeRecursively();
     startOnSampleData();
     triggerOpen();
-    EXPECT_EQ(shell().frmOpen()->browser()->path(), dataDir());
-}
-
-TEST_F(OpenFlowTest, ADriveThatIsNotReadyShowsAnEmptyList) {
-    QDir().mkpath(native("home/.wine/dosdevices"));
-    QFile::link(native("nowhere"), native("home/.wine/dosdevices/d:"));
-    startOnSampleData();
-    triggerOpen();
-    QComboBox* drive = shell().frmOpen()->browser()->drive();
-    const int index = drive->findText(QStringLiteral("D:"));
-    ASSERT_GE(index, 0) << "the Wine prefix's drive is offered";
-    drive->setCurrentIndex(index);
-    emit drive->activated(index);
-    EXPECT_EQ(shell().frmOpen()->browser()->path(), QStringLiteral("D:\\"));
-    EXPECT_EQ(rows(openList()), QStringList());
-    EXPECT_EQ(messages.texts, QStringList());
-}
-
-TEST_F(OpenFlowTest, OpeningADirectoryEntryChangesThePath) {
-    writeFile(QStringLiteral("Data/Weapon/sub/inner.wepn"));
-    startOnSampleData();
-    triggerOpen();
-    QListWidget* directory = shell().frmOpen()->browser()->directory();
-    const QList<QListWidgetItem*> found =
-        directory->findItems(QStringLiteral("sub"), Qt::MatchEndsWith);
-    ASSERT_EQ(found.size(), 1);
-    emit directory->itemActivated(found.front());
-    EXPECT_EQ(shell().frmOpen()->browser()->path(), dataDir() + QStringLiteral("\\Weapon\\sub"));
-    EXPECT_EQ(rows(openList()), QStringList{QStringLiteral("inner.wepn")});
+    EXPECT_EQ(shell().frmOpen()->browser()->path(), nativeBytes("Data"));
 }
 
 TEST_F(OpenFlowTest, AWeaponOnTheCommandLineOpensLikeFileOpen) {
@@ -189,9 +189,8 @@ TEST_F(OpenFlowTest, ACommandLineWeaponNeedsTheDataFilesToo) {
     startOnSampleData();
     QFile::remove(native("Data/Scripts/familylist.lua"));
     app().start({native("Data/Weapon/ion_lance.wepn")});
-    EXPECT_EQ(messages.texts,
-              QStringList{
-                  QStringLiteral("The file '%1' does not exist.").arg(shell().paths().strFLFile)});
+    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("The file '%1' does not exist.")
+                                              .arg(native("Data/Scripts/familylist.lua"))});
     EXPECT_EQ(window().filePath(), QString());
 }
 

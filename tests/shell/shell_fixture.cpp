@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QSettings>
 #include <QTest>
+#include <filesystem>
 
 void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -36,20 +37,31 @@ void copyTree(const QString& from, const QString& to) {
 
 } // namespace
 
-ShellTest::ShellTest() : m_root(m_temp.path()) {
+ShellTest::ShellTest() : m_root(m_temp.filePath(QStringLiteral("check, out\\here"))) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, native("settings"));
     m_root.mkpath(QStringLiteral("home"));
     setHomeDirectoryOverride(toFileBytes(native("home")));
+    copySampleData();
+}
+
+void ShellTest::copySampleData() const {
     copyTree(QStringLiteral(WEPN_EXAMPLES_DIR), native("Data"));
 }
 
 ShellTest::~ShellTest() {
     m_app.reset();
     setHomeDirectoryOverride(std::nullopt);
+    // QTemporaryDir cannot remove names that are not valid UTF-8.
+    std::error_code ec;
+    std::filesystem::remove_all(nativeBytes(QString()), ec);
 }
 
 QString ShellTest::dataDir() const {
-    return windowsFormOf(native("Data"));
+    return native("Data");
+}
+
+std::string ShellTest::nativeBytes(const QString& relative) const {
+    return toFileBytes(native(relative));
 }
 
 void ShellTest::writeFile(const QString& relative, const QByteArray& bytes) const {
