@@ -1,9 +1,11 @@
 #pragma once
 
+#include "directory_listing.h"
 #include "drive_list.h"
 
 #include <QObject>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QListWidget;
@@ -41,8 +43,8 @@ class DirectoryBrowser : public QObject {
     void driveChosen(int index);
     void directoryChosen(const QListWidgetItem* item);
     void fillDrives();
-    void fillDirectoryList(const std::string& root);
-    void fillFileList();
+    void fillDirectoryList(const std::string& root, const std::vector<DirectoryEntry>& entries);
+    void fillFileList(const std::vector<DirectoryEntry>& entries);
 
     QList<DriveEntry> m_drives;
     std::string m_path;

@@ -1,7 +1,5 @@
 #include "directory_tree.h"
 
-#include "directory_listing.h"
-#include "name_folding.h"
 #include "path_mapping.h"
 
 #include <algorithm>
@@ -59,25 +57,6 @@ std::string lastNameOf(std::string_view path) {
         return std::string(path);
     }
     return std::string(path.substr(slash + 1));
-}
-
-std::vector<std::string> subdirectoriesOf(const std::string& dir) {
-    // One pass that asks the directory entries themselves whether they are
-    // directories: no extra listing and, on most file systems, no stat call.
-    std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(dir, ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        std::error_code typeError;
-        if (!isHiddenName(name) && it->is_directory(typeError)) {
-            names.push_back(std::move(name));
-        }
-    }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return names::lessIgnoringCase(a, b);
-    });
-    return names;
 }
 
 std::string nearestExistingDirectory(std::string_view path) {

@@ -27,9 +27,6 @@ std::string childOf(std::string_view dir, std::string_view name);
 // The last component; the path itself for "/".
 std::string lastNameOf(std::string_view path);
 
-// The sub-directories of `dir` (hidden ones left out), ordered ignoring case.
-std::vector<std::string> subdirectoriesOf(const std::string& dir);
-
 // `path` when it names an existing directory, else its nearest existing
 // ancestor, else the home directory: a dialog always opens somewhere usable.
 std::string nearestExistingDirectory(std::string_view path);

@@ -55,17 +55,25 @@ TEST(DirectoryListing, WeaponFireNamesHaveNoDot) {
 }
 
 TEST(DirectoryListing, WeaponFileNamesContainWepnAnywhere) {
-    test::TempDir home;
-    const std::string weapons = home.makeDir(".wine/dosdevices/c:/Data/Weapon");
-    for (const char* file : {"A.WEPN", "b.wepn.bak", "x.wep", "notes.txt", ".h.wepn", "mid.WePn.x"})
-        home.writeFile(std::string(".wine/dosdevices/c:/Data/Weapon/") + file);
-    home.makeDir(".wine/dosdevices/c:/Data/Weapon/c.wepn");
+    for (const char* name : {"A.WEPN", "b.wepn.bak", "c.wepn", "mid.WePn.x"})
+        EXPECT_TRUE(isWeaponFileName(name)) << name;
+    for (const char* name : {"x.wep", "notes.txt", "wepn", "a.wep.n"})
+        EXPECT_FALSE(isWeaponFileName(name)) << name;
+}
 
-    setHomeDirectoryOverride(home.path());
-    const Names names = weaponFileNames("c:\\data\\weapon");
-    setHomeDirectoryOverride(std::nullopt);
-    EXPECT_EQ(names, (Names{"A.WEPN", "b.wepn.bak", "c.wepn", "mid.WePn.x"}))
-        << "weapon directory on drive C:";
+// One pass gives each entry with its kind, a link as what it points to.
+TEST(DirectoryListing, EntriesSayWhichAreDirectories) {
+    test::TempDir dir;
+    dir.writeFile("gun.wepn");
+    dir.makeDir("Sub");
+    std::filesystem::create_symlink(dir / "Sub", dir / "to_sub");
+    std::filesystem::create_symlink(dir / "gun.wepn", dir / "to_gun");
+    std::vector<std::pair<std::string, bool>> entries;
+    for (const DirectoryEntry& entry :
+         listNativeEntries(dir.path(), EntryKinds::FilesAndDirectories))
+        entries.emplace_back(entry.name, entry.directory);
+    EXPECT_EQ(entries, (std::vector<std::pair<std::string, bool>>{
+                           {"gun.wepn", false}, {"Sub", true}, {"to_gun", false}, {"to_sub", true}}));
 }
 
 } // namespace
