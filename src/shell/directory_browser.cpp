@@ -4,7 +4,7 @@
 #include "path_text.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
+#include <QEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -33,13 +33,17 @@ DirectoryBrowser::DirectoryBrowser(QWidget* dialog)
 
     connect(m_drive, &QComboBox::activated, this, &DirectoryBrowser::driveChosen);
     connect(m_directory, &QListWidget::itemClicked, this, &DirectoryBrowser::directoryChosen);
-    connect(m_directory, &QListWidget::itemActivated, this, [this](const QListWidgetItem* item) {
-        // A double click's first click went there already; its second press
-        // lands on a row of the new list and is left alone.
-        if (QGuiApplication::mouseButtons() == Qt::NoButton) {
-            directoryChosen(item);
-        }
-    });
+    connect(m_directory, &QListWidget::itemActivated, this, &DirectoryBrowser::directoryChosen);
+    m_directory->viewport()->installEventFilter(this);
+}
+
+bool DirectoryBrowser::eventFilter(QObject* watched, QEvent* event) {
+    // A double click goes to the clicked folder once: its first click went
+    // there already, and its second press would land on a row of the new list.
+    if (watched == m_directory->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void DirectoryBrowser::setPath(const std::string& path) {

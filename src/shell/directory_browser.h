@@ -39,6 +39,9 @@ class DirectoryBrowser : public QObject {
     QListWidget* directory() const { return m_directory; }
     QListWidget* files() const { return m_files; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void driveChosen(int index);
     void directoryChosen(const QListWidgetItem* item);

@@ -139,6 +139,28 @@ TEST_F(DialogNavigationTest, TheDirectoryListShowsAncestorsAndSubfolders) {
     EXPECT_EQ(browser()->path(), nativeBytes("home"));
 }
 
+// A double click is a click and a second press on the refilled list, where
+// another folder may now lie under the pointer: it goes one level only.
+TEST_F(DialogNavigationTest, ADoubleClickGoesToTheFolderOnce) {
+    std::filesystem::create_directories(nativeBytes("Data/Weapon/deeper"));
+    startOnSampleData();
+    triggerOpen();
+    clickDirectory(QStringLiteral("Data"));
+    QListWidget* list = browser()->directory();
+    const QList<QListWidgetItem*> weapon = list->findItems(QStringLiteral("Weapon"), Qt::MatchEndsWith);
+    ASSERT_EQ(weapon.size(), 1);
+    const QPoint at = list->visualItemRect(weapon.front()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(browser()->path(), nativeBytes("Data/Weapon"));
+    ASSERT_EQ(list->itemAt(at)->text().trimmed(), QStringLiteral("deeper"))
+        << "the second press lands on a sub-folder";
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(browser()->path(), nativeBytes("Data/Weapon"));
+}
+
 // Every showing lists the folder afresh, also when it is the same folder.
 TEST_F(DialogNavigationTest, EveryShowingListsTheFolderAfresh) {
     startOnSampleData();
