@@ -95,7 +95,8 @@ std::string toNativePath(std::string_view windowsPath, const std::string& home) 
     std::string out;
     std::string_view given = windowsPath;
     if (given.size() >= 2 && isDriveLetter(given[0]) && given[1] == ':') {
-        const char letter = static_cast<char>(names::foldCase(static_cast<unsigned char>(given[0])));
+        const char letter =
+            static_cast<char>(names::foldCase(static_cast<unsigned char>(given[0])));
         out = home + "/.wine/dosdevices/" + letter + ':';
         given.remove_prefix(2);
         // "C:name" is relative to the drive's current directory; with no

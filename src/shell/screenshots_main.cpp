@@ -32,8 +32,8 @@ class PrintingSink : public wepn::MessageSink {
 };
 
 bool save(QWidget& dialog, const QDir& out, const QString& name) {
-    const QString path = out.filePath(
-        QStringLiteral("%1-scale%2.png").arg(name).arg(dialog.devicePixelRatio()));
+    const QString path =
+        out.filePath(QStringLiteral("%1-scale%2.png").arg(name).arg(dialog.devicePixelRatio()));
     if (!dialog.grab().save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
     editor.shell().frmSave()->close();
 
     window.decompiledDataAction()->trigger();
-    return save(*editor.shell().frmDecompiledDataDir(), out, QStringLiteral("dialog-data-directory"))
+    return save(*editor.shell().frmDecompiledDataDir(), out,
+                QStringLiteral("dialog-data-directory"))
                ? 0
                : 1;
 }

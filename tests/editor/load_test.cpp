@@ -81,8 +81,8 @@ TEST_F(EditorTest, IonLanceShowsEveryValue) {
 TEST_F(EditorTest, LongValuesShowTheirStart) {
     openSample(QStringLiteral("ion_lance.wepn"));
     for (const QLineEdit* edit : window.findChildren<QLineEdit*>()) {
-        const QString name = edit->objectName().isEmpty() ? edit->parent()->objectName()
-                                                           : edit->objectName();
+        const QString name =
+            edit->objectName().isEmpty() ? edit->parent()->objectName() : edit->objectName();
         EXPECT_EQ(edit->cursorPosition(), 0) << name.toStdString();
     }
 }

@@ -72,8 +72,9 @@ TEST(DirectoryListing, EntriesSayWhichAreDirectories) {
     for (const DirectoryEntry& entry :
          listNativeEntries(dir.path(), EntryKinds::FilesAndDirectories))
         entries.emplace_back(entry.name, entry.directory);
-    EXPECT_EQ(entries, (std::vector<std::pair<std::string, bool>>{
-                           {"gun.wepn", false}, {"Sub", true}, {"to_gun", false}, {"to_sub", true}}));
+    EXPECT_EQ(entries,
+              (std::vector<std::pair<std::string, bool>>{
+                  {"gun.wepn", false}, {"Sub", true}, {"to_gun", false}, {"to_sub", true}}));
 }
 
 } // namespace

@@ -37,8 +37,10 @@ class DialogLayoutTest : public ShellTest, public ::testing::WithParamInterface<
     // Each button is at least as wide and tall as its caption needs.
     static void expectButtonsWhole(const QWidget* dialog) {
         for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            EXPECT_GE(button->width(), button->sizeHint().width()) << button->objectName().toStdString();
-            EXPECT_GE(button->height(), button->sizeHint().height()) << button->objectName().toStdString();
+            EXPECT_GE(button->width(), button->sizeHint().width())
+                << button->objectName().toStdString();
+            EXPECT_GE(button->height(), button->sizeHint().height())
+                << button->objectName().toStdString();
         }
     }
 

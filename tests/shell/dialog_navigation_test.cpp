@@ -147,7 +147,8 @@ TEST_F(DialogNavigationTest, ADoubleClickGoesToTheFolderOnce) {
     triggerOpen();
     clickDirectory(QStringLiteral("Data"));
     QListWidget* list = browser()->directory();
-    const QList<QListWidgetItem*> weapon = list->findItems(QStringLiteral("Weapon"), Qt::MatchEndsWith);
+    const QList<QListWidgetItem*> weapon =
+        list->findItems(QStringLiteral("Weapon"), Qt::MatchEndsWith);
     ASSERT_EQ(weapon.size(), 1);
     const QPoint at = list->visualItemRect(weapon.front()).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);

@@ -16,7 +16,9 @@ TEST(DirectoryTree, AncestorsRunFromTheDrivesRootDown) {
         Paths ancestors;
     };
     const Case cases[] = {
-        {"/home/me/Data/Weapon", "/", {"/", "/home", "/home/me", "/home/me/Data", "/home/me/Data/Weapon"}},
+        {"/home/me/Data/Weapon",
+         "/",
+         {"/", "/home", "/home/me", "/home/me/Data", "/home/me/Data/Weapon"}},
         {"/home/me/Data", "/home/me", {"/home/me", "/home/me/Data"}},
         {"/home/me", "/home/me", {"/home/me"}},
         {"/", "/", {"/"}},
@@ -43,8 +45,8 @@ TEST(DriveList, TheDriveHoldingAPathHasTheLongestRoot) {
     const QList<DriveEntry> drives{
         {QStringLiteral("/"), "/", "/"},
         {QStringLiteral("/home/me"), "/home/me", "/home/me"},
-        {QStringLiteral("C: /home/me/.wine/drive_c"), "/home/me/.wine/dosdevices/c:",
-         "/home/me/.wine/drive_c"},
+        {QStringLiteral("C: /home/me/.wine/drive_c"),
+         "/home/me/.wine/dosdevices/c:", "/home/me/.wine/drive_c"},
         {QStringLiteral("Z: /"), "/home/me/.wine/dosdevices/z:", "/"},
     };
     struct Case {

@@ -89,7 +89,8 @@ TEST_F(OpenFlowTest, AWindowsFormDataDirectoryIsMappedThroughTheWinePrefix) {
     storeDataDirectory(QStringLiteral("c:\\DATA\\"));
     triggerOpen();
     EXPECT_EQ(messages.texts, QStringList());
-    EXPECT_EQ(shell().frmOpen()->browser()->path(), nativeBytes("home/.wine/dosdevices/c:/Data/Weapon"));
+    EXPECT_EQ(shell().frmOpen()->browser()->path(),
+              nativeBytes("home/.wine/dosdevices/c:/Data/Weapon"));
     EXPECT_TRUE(rows(openList()).contains(QStringLiteral("ion_lance.wepn")));
 }
 
