@@ -53,7 +53,10 @@ EditorShell::EditorShell(WepnEditor_Main& window, MessageSink* messages)
     m_window.installEventFilter(this);
 }
 
-EditorShell::~EditorShell() = default;
+EditorShell::~EditorShell() {
+    // The window outlives the shell; its writer must not reach back here.
+    m_window.setFileWriter({});
+}
 
 bool EditorShell::eventFilter(QObject* watched, QEvent* event) {
     // Closing the main window ends the program at once, dialogs and all.
@@ -155,7 +158,8 @@ bool EditorShell::mayReplace(const std::string& nativePath) {
 }
 
 void EditorShell::saveChosen(const std::string& nativePath) {
-    // The window, like a failed save, takes the new path as its own.
+    // The window takes the chosen path as its file even when the save fails,
+    // and so does the shell.
     m_currentFile = nativePath;
     m_window.saveFile(displayText(nativePath));
 }
