@@ -24,21 +24,17 @@ class PrintingSink : public MessageSink {
     }
 };
 
-// Draws off screen unless the caller chose a platform. Call before the
-// application is made.
-inline void drawOffScreen() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-}
-
 // The data and output folders from the arguments, the output folder made;
-// nothing after saying why not.
+// nothing after saying why not. Call before the application is made: it also
+// has it draw off screen unless the caller chose a platform.
 struct Folders {
     QDir data;
     QDir out;
 };
 inline std::optional<Folders> foldersFrom(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s DATA_DIR OUT_DIR\n", argv[0]);
         return std::nullopt;

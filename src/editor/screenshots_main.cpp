@@ -22,12 +22,11 @@ QByteArray readAll(const QString& path) {
 
 int main(int argc, char** argv) {
     using namespace wepn::screenshots;
-    drawOffScreen();
-    QApplication app(argc, argv);
     const std::optional<Folders> folders = foldersFrom(argc, argv);
     if (!folders) {
         return 2;
     }
+    QApplication app(argc, argv);
     const QDir& data = folders->data;
     const QDir& out = folders->out;
 

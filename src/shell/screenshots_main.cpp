@@ -29,12 +29,11 @@ bool saveDialog(QWidget& dialog, const QDir& out, const QString& name) {
 
 int main(int argc, char** argv) {
     using namespace wepn::screenshots;
-    drawOffScreen();
-    QApplication app(argc, argv);
     const std::optional<Folders> folders = foldersFrom(argc, argv);
     if (!folders) {
         return 2;
     }
+    QApplication app(argc, argv);
     const QDir& out = folders->out;
     // A settings store of its own, holding the data directory.
     const QTemporaryDir settings;
