@@ -1,7 +1,5 @@
 #include "directory_tree.h"
 
-#include "path_mapping.h"
-
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -61,14 +59,11 @@ std::string lastNameOf(std::string_view path) {
 
 std::string nearestExistingDirectory(std::string_view path) {
     std::error_code ec;
-    for (fs::path p(absoluteOf(path));; p = p.parent_path()) {
-        if (fs::is_directory(p, ec)) {
-            return p.string();
-        }
-        if (p == p.parent_path()) {
-            return absoluteOf(homeDirectory());
-        }
+    fs::path p(absoluteOf(path));
+    while (!fs::is_directory(p, ec) && p != p.parent_path()) {
+        p = p.parent_path();
     }
+    return p.string();
 }
 
 } // namespace wepn::directory_tree

@@ -27,8 +27,8 @@ std::string childOf(std::string_view dir, std::string_view name);
 // The last component; the path itself for "/".
 std::string lastNameOf(std::string_view path);
 
-// `path` when it names an existing directory, else its nearest existing
-// ancestor, else the home directory: a dialog always opens somewhere usable.
+// `path` made absolute when it names an existing directory, else its nearest
+// existing ancestor ("/" at the least): a dialog always opens somewhere usable.
 std::string nearestExistingDirectory(std::string_view path);
 
 } // namespace directory_tree
