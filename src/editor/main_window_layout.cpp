@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -67,6 +68,11 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
             for (std::string_view choice : field->choices) {
                 combo->addItem(QString::fromLatin1(choice.data(), qsizetype(choice.size())));
             }
+        }
+        if (QCompleter* completer = combo->completer()) {
+            // Enter keeps the text as typed: a row that differs only in
+            // letter case is another name.
+            completer->setCaseSensitivity(Qt::CaseSensitive);
         }
         for (const char* row : entry.rows) {
             combo->addItem(QString::fromLatin1(row));

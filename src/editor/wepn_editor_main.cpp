@@ -109,6 +109,11 @@ void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& wea
     saveAsAction()->setEnabled(true);
     presenter.presentFields(m_state);
     FieldAvailability(m_controls).apply(m_state);
+    // A long value shows its start, not its end; the drop-downs' edit fields
+    // and the burst shots, which follows other fields, included.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        edit->setCursorPosition(0);
+    }
 
     // Each warning of the load in a box of its own, as a sentence.
     for (const LoadWarning& warning : outcome.warnings) {

@@ -15,8 +15,8 @@ bool isHiddenName(std::string_view name) {
     return !name.empty() && name.front() == '.';
 }
 
-std::vector<std::string> listNativeDirectory(const std::string& nativeDir, EntryKinds kinds) {
-    std::vector<std::string> names;
+std::vector<DirectoryEntry> listNativeEntries(const std::string& nativeDir, EntryKinds kinds) {
+    std::vector<DirectoryEntry> entries;
     std::error_code ec;
     fs::directory_iterator it(nativeDir.empty() ? "." : nativeDir, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
@@ -24,23 +24,29 @@ std::vector<std::string> listNativeDirectory(const std::string& nativeDir, Entry
         if (isHiddenName(name)) {
             continue;
         }
-        std::error_code statError;
-        const fs::file_status status = it->status(statError);
-        if (statError) {
-            continue;
-        }
-        const bool wanted = fs::is_regular_file(status) ||
-                            (kinds == EntryKinds::FilesAndDirectories && fs::is_directory(status));
-        if (wanted) {
-            names.push_back(std::move(name));
+        // The entry knows its own type on most file systems: only links (and
+        // entries of unknown type) cost a stat, which a large folder notices.
+        std::error_code typeError;
+        if (it->is_regular_file(typeError)) {
+            entries.push_back({std::move(name), false});
+        } else if (kinds == EntryKinds::FilesAndDirectories && it->is_directory(typeError)) {
+            entries.push_back({std::move(name), true});
         }
     }
     if (ec) {
         return {};
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return names::lessIgnoringCase(a, b);
+    std::sort(entries.begin(), entries.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
+        return names::lessIgnoringCase(a.name, b.name);
     });
+    return entries;
+}
+
+std::vector<std::string> listNativeDirectory(const std::string& nativeDir, EntryKinds kinds) {
+    std::vector<std::string> names;
+    for (DirectoryEntry& entry : listNativeEntries(nativeDir, kinds)) {
+        names.push_back(std::move(entry.name));
+    }
     return names;
 }
 
@@ -55,11 +61,8 @@ std::vector<std::string> weaponFireNames(std::string_view dir) {
     return names;
 }
 
-std::vector<std::string> weaponFileNames(std::string_view dir) {
-    std::vector<std::string> names = listDirectory(dir, EntryKinds::FilesAndDirectories);
-    std::erase_if(
-        names, [](const std::string& name) { return !names::containsIgnoringCase(name, ".wepn"); });
-    return names;
+bool isWeaponFileName(std::string_view name) {
+    return names::containsIgnoringCase(name, ".wepn");
 }
 
 } // namespace wepn

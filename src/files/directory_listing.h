@@ -12,6 +12,17 @@ enum class EntryKinds {
     FilesAndDirectories ///< ordinary files and directories
 };
 
+/// One entry of a directory listing: its name and whether it is a directory.
+struct DirectoryEntry {
+    std::string name;
+    bool directory = false;
+};
+
+/// The ordinary files and directories of a native directory, ordered ignoring
+/// letter case, as listNativeDirectory lists them: one pass for callers that
+/// want both kinds apart.
+std::vector<DirectoryEntry> listNativeEntries(const std::string& nativeDir, EntryKinds kinds);
+
 /// Names of the entries of a native directory, ordered ignoring letter case.
 /// Symbolic links count as what they point to; dangling links, devices, pipes
 /// and sockets are left out. A missing or unreadable directory lists nothing.
@@ -27,8 +38,8 @@ bool isHiddenName(std::string_view name);
 /// whose name has no "." at all, in listing order.
 std::vector<std::string> weaponFireNames(std::string_view dir);
 
-/// The names offered by the open and save dialogs: files and directories
-/// whose name contains ".wepn" anywhere, ignoring case, in listing order.
-std::vector<std::string> weaponFileNames(std::string_view dir);
+/// True for the names the open and save dialogs offer: those that contain
+/// ".wepn" anywhere, ignoring case.
+bool isWeaponFileName(std::string_view name);
 
 } // namespace wepn

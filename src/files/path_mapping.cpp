@@ -43,6 +43,27 @@ std::optional<std::string> matchIgnoringCase(const std::string& dir, std::string
     return found;
 }
 
+bool isDirectory(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(fs::status(path, ec));
+}
+
+// The length of the longest leading folder of `path`, up to and with a "/",
+// that holds a backslash and exists exactly as written; 0 when there is none.
+std::size_t literalFolderLength(std::string_view path) {
+    for (std::size_t slash = path.rfind('/'); slash != std::string_view::npos && slash > 0;
+         slash = path.rfind('/', slash - 1)) {
+        const std::string_view folder = path.substr(0, slash);
+        if (folder.find('\\') == std::string_view::npos) {
+            return 0;
+        }
+        if (isDirectory(std::string(folder))) {
+            return slash + 1;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 std::string homeDirectory() {
@@ -68,28 +89,41 @@ bool isWindowsForm(std::string_view path) {
 }
 
 std::string toNativePath(std::string_view windowsPath, const std::string& home) {
-    // A native path names exactly the file it spells; only the Windows form,
-    // written for a platform whose names ignore case, is matched that way.
-    if (!isWindowsForm(windowsPath)) {
+    // A native path names exactly the file it spells, and so does a path that
+    // exists exactly as written ("a\\b.wepn"); only the Windows form, written
+    // for a platform whose names ignore case, is matched that way.
+    if (!isWindowsForm(windowsPath) || entryExists(std::string(windowsPath))) {
         return std::string(windowsPath);
     }
-    std::string rest(windowsPath);
+
+    // `out` is the part already resolved against the disk, `rest` what is left
+    // to map: its backslashes become "/".
+    std::string out;
+    std::string_view given = windowsPath;
+    if (given.size() >= 2 && isDriveLetter(given[0]) && given[1] == ':') {
+        const char letter =
+            static_cast<char>(names::foldCase(static_cast<unsigned char>(given[0])));
+        out = home + "/.wine/dosdevices/" + letter + ':';
+        given.remove_prefix(2);
+        // "C:name" is relative to the drive's current directory; with no
+        // current directory kept per drive, the drive's root stands in.
+        if (!given.empty() && given.front() != '/' && given.front() != '\\') {
+            out += '/';
+        }
+    } else {
+        // A folder that exists exactly as written is native, backslashes and
+        // all ("/src/my\\repo/Data/new.wepn"); only what follows it is mapped.
+        const std::size_t folder = literalFolderLength(given);
+        out = given.substr(0, folder);
+        given.remove_prefix(folder);
+        if (folder > 0 && given.find('\\') == std::string_view::npos) {
+            return std::string(windowsPath);
+        }
+    }
+    std::string rest(given);
     for (char& c : rest) {
         if (c == '\\') {
             c = '/';
-        }
-    }
-
-    // `out` is the part already resolved against the disk.
-    std::string out;
-    if (rest.size() >= 2 && isDriveLetter(rest[0]) && rest[1] == ':') {
-        const char letter = static_cast<char>(names::foldCase(static_cast<unsigned char>(rest[0])));
-        out = home + "/.wine/dosdevices/" + letter + ':';
-        rest.erase(0, 2);
-        // "C:name" is relative to the drive's current directory; with no
-        // current directory kept per drive, the drive's root stands in.
-        if (!rest.empty() && rest.front() != '/') {
-            rest.insert(rest.begin(), '/');
         }
     }
 

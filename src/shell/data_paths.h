@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 namespace wepn {
 
-// The data directory and the paths derived from it at start-up, all in the
-// program's Windows form. The derived paths are plain concatenations and are
+// The data directory and the paths derived from it at start-up. The setting
+// keeps the directory as the user typed it; it is made native once, here, and
+// the derived paths are built from that native directory with "/". They are
 // not recomputed when the data directory changes while the program runs.
 struct DataPaths {
     QString strDataDir;
-    QString strWFDir;
-    QString strWEPNDir;
-    QString strFLFile;
+    std::string nativeDataDir;
+    std::string strWFDir;
+    std::string strWEPNDir;
+    std::string strFLFile;
 
     static DataPaths derivedFrom(const QString& dataDir);
 };

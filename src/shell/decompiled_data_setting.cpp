@@ -25,4 +25,11 @@ void DecompiledDataSetting::write(const QString& directory) {
     settings.sync();
 }
 
+void DecompiledDataSetting::seed(const QString& directory) {
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
+    if (!settings.contains(kKey)) {
+        write(directory);
+    }
+}
+
 } // namespace wepn

@@ -4,11 +4,9 @@
 
 namespace wepn {
 
-QPushButton* makeDialogButton(QWidget* parent, const char* name, const char* caption,
-                              const QRect& rect) {
+QPushButton* makeDialogButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(rect);
     button->setAutoDefault(false);
     return button;
 }

@@ -5,54 +5,62 @@
 #include "shell/path_text.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 namespace wepn {
 namespace {
 
-constexpr int kPathRole = Qt::UserRole;
+constexpr int kBytesRole = Qt::UserRole;
 
-QString indent(qsizetype depth) {
-    return QString(depth * 2, QLatin1Char(' '));
+QByteArray toByteArray(const std::string& bytes) {
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+void addRow(QListWidget* list, std::size_t depth, const QString& text, const std::string& bytes) {
+    auto* item = new QListWidgetItem(QString(qsizetype(depth) * 2, QLatin1Char(' ')) + text, list);
+    item->setData(kBytesRole, toByteArray(bytes));
 }
 
 } // namespace
 
-DirectoryBrowser::DirectoryBrowser(QWidget* dialog, const QRect& driveRect,
-                                   const QRect& directoryRect, const QRect& filesRect)
-    : QObject(dialog), m_drives(availableDrives()), m_drive(new QComboBox(dialog)),
-      m_directory(new QListWidget(dialog)), m_files(new QListWidget(dialog)) {
+DirectoryBrowser::DirectoryBrowser(QWidget* dialog)
+    : QObject(dialog), m_drive(new QComboBox(dialog)), m_directory(new QListWidget(dialog)),
+      m_files(new QListWidget(dialog)) {
     m_drive->setObjectName(QStringLiteral("Drive"));
-    m_drive->setGeometry(driveRect);
-    for (const DriveEntry& entry : m_drives) {
-        m_drive->addItem(entry.label, entry.path);
-    }
     m_directory->setObjectName(QStringLiteral("Directory"));
-    m_directory->setGeometry(directoryRect);
     m_files->setObjectName(QStringLiteral("lstFiles"));
-    m_files->setGeometry(filesRect);
 
     connect(m_drive, &QComboBox::activated, this, &DirectoryBrowser::driveChosen);
-    connect(m_directory, &QListWidget::itemActivated, this, &DirectoryBrowser::directoryOpened);
+    connect(m_directory, &QListWidget::itemClicked, this, &DirectoryBrowser::directoryChosen);
+    connect(m_directory, &QListWidget::itemActivated, this, &DirectoryBrowser::directoryChosen);
+    m_directory->viewport()->installEventFilter(this);
 }
 
-void DirectoryBrowser::setPath(const QString& path) {
-    if (path == m_path) {
-        return;
+bool DirectoryBrowser::eventFilter(QObject* watched, QEvent* event) {
+    // A double click goes to the clicked folder once: its first click went
+    // there already, and its second press would land on a row of the new list.
+    if (watched == m_directory->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        return true;
     }
-    m_path = path;
-    fillDirectoryList();
-    fillFileList();
+    return QObject::eventFilter(watched, event);
+}
 
-    int index = driveIndexFor(m_drives, m_path);
-    if (index < 0) {
-        // A drive letter the machine does not offer still shows as chosen.
-        const QString root = m_path.left(2).toUpper();
-        m_drives << DriveEntry{root, root + QLatin1Char('\\')};
-        m_drive->addItem(root, root + QLatin1Char('\\'));
-        index = static_cast<int>(m_drives.size() - 1);
-    }
-    m_drive->setCurrentIndex(index);
+void DirectoryBrowser::setPath(const std::string& path) {
+    m_path = directory_tree::absoluteOf(path);
+    fillDrives();
+    const std::optional<DriveMatch> drive = driveHolding(m_drives, m_path);
+    m_drive->setCurrentIndex(drive ? drive->index : -1);
+    // One listing serves both lists.
+    const std::vector<DirectoryEntry> entries =
+        listNativeEntries(m_path, EntryKinds::FilesAndDirectories);
+    fillDirectoryList(drive ? drive->root : std::string("/"), entries);
+    fillFileList(entries);
+}
+
+std::string DirectoryBrowser::bytesOf(const QListWidgetItem* row) {
+    return row->data(kBytesRole).toByteArray().toStdString();
 }
 
 void DirectoryBrowser::driveChosen(int index) {
@@ -61,41 +69,59 @@ void DirectoryBrowser::driveChosen(int index) {
     }
 }
 
-void DirectoryBrowser::directoryOpened(QListWidgetItem* item) {
-    if (item != nullptr) {
-        setPath(item->data(kPathRole).toString());
+void DirectoryBrowser::directoryChosen(const QListWidgetItem* item) {
+    if (item == nullptr) {
+        return;
+    }
+    // The list is refilled, and the clicked row deleted, only once the click
+    // that chose it has been handled.
+    QMetaObject::invokeMethod(
+        this, [this, target = bytesOf(item)] { setPath(target); }, Qt::QueuedConnection);
+}
+
+void DirectoryBrowser::fillDrives() {
+    const QSignalBlocker blocker(m_drive);
+    m_drives = availableDrives();
+    m_drive->clear();
+    for (const DriveEntry& entry : m_drives) {
+        m_drive->addItem(entry.label);
     }
 }
 
-void DirectoryBrowser::fillDirectoryList() {
+void DirectoryBrowser::fillDirectoryList(const std::string& root,
+                                         const std::vector<DirectoryEntry>& entries) {
     m_directory->clear();
-    const QStringList ancestors = directory_tree::ancestorsOf(m_path);
-    for (qsizetype depth = 0; depth < ancestors.size(); ++depth) {
-        const QString& dir = ancestors.at(depth);
-        QString name = directory_tree::displayNameOf(dir);
-        if (name == QStringLiteral("\\")) {
-            name = QStringLiteral("/");
+    const std::vector<std::string> ancestors = directory_tree::ancestorsOf(m_path, root);
+    addRow(m_directory, 0, displayText(root), root);
+    for (std::size_t depth = 1; depth < ancestors.size(); ++depth) {
+        const std::string& dir = ancestors[depth];
+        addRow(m_directory, depth, displayText(directory_tree::lastNameOf(dir)), dir);
+    }
+    m_directory->setCurrentRow(m_directory->count() - 1);
+    for (const DirectoryEntry& entry : entries) {
+        if (entry.directory) {
+            addRow(m_directory, ancestors.size(), displayText(entry.name),
+                   directory_tree::childOf(m_path, entry.name));
         }
-        auto* item = new QListWidgetItem(indent(depth) + name, m_directory);
-        item->setData(kPathRole, dir);
-    }
-    if (m_directory->count() > 0) {
-        m_directory->setCurrentRow(m_directory->count() - 1);
-    }
-    const qsizetype depth = ancestors.size();
-    for (const QString& name : directory_tree::subdirectoriesOf(m_path)) {
-        auto* item = new QListWidgetItem(indent(depth) + name, m_directory);
-        item->setData(kPathRole, directory_tree::childOf(m_path, name));
     }
 }
 
-void DirectoryBrowser::fillFileList() {
-    m_files->clear();
-    QStringList names;
-    for (const std::string& name : weaponFileNames(toFileBytes(m_path + QLatin1Char('\\')))) {
-        names << fromFileBytes(name);
+void DirectoryBrowser::fillFileList(const std::vector<DirectoryEntry>& entries) {
+    // Added in one go and given their bytes afterwards: a folder of thousands
+    // of names is listed several times faster than row by row.
+    std::vector<const std::string*> names;
+    QStringList texts;
+    for (const DirectoryEntry& entry : entries) {
+        if (isWeaponFileName(entry.name)) {
+            names.push_back(&entry.name);
+            texts << displayText(entry.name);
+        }
     }
-    m_files->addItems(names);
+    m_files->clear();
+    m_files->addItems(texts);
+    for (int row = 0; row < m_files->count(); ++row) {
+        m_files->item(row)->setData(kBytesRole, toByteArray(*names[std::size_t(row)]));
+    }
 }
 
 } // namespace wepn

@@ -1,34 +1,35 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace wepn {
 
-class CustomFSO;
-
-// Navigation in paths of the program's Windows form, for the dialogs'
-// directory lists. A root is "X:\" for a drive and "\" for the native root.
+// Navigation in native paths for the dialogs' directory lists. Paths are
+// file-name bytes; a name may hold any byte but "/" and NUL.
 namespace directory_tree {
 
-// The directory one level up, or "" above a root or a single relative name.
-QString parentOf(const QString& path);
+// `path` made absolute, without "." or ".." components and without a
+// trailing "/" (except for "/" itself).
+std::string absoluteOf(std::string_view path);
 
-// The path itself and every directory above it, outermost first.
-QStringList ancestorsOf(const QString& path);
+// `root`, then every directory below it down to `path` itself; both absolute
+// as absoluteOf makes them, and `path` at or below `root`.
+std::vector<std::string> ancestorsOf(std::string_view path, std::string_view root);
 
-// `name` inside `dir`, with one backslash between them.
-QString childOf(const QString& dir, const QString& name);
+// True when `path` is `dir` or lies below it (both as absoluteOf makes them).
+bool isAtOrBelow(std::string_view path, std::string_view dir);
 
-// The last component, or the root itself for a root.
-QString displayNameOf(const QString& path);
+// `name` inside `dir`, with one "/" between them.
+std::string childOf(std::string_view dir, std::string_view name);
 
-// The sub-directories of `dir` (hidden ones left out), ordered ignoring case.
-QStringList subdirectoriesOf(const QString& dir);
+// The last component; the path itself for "/".
+std::string lastNameOf(std::string_view path);
 
-// `path` when it names an existing directory, else its nearest existing
-// ancestor, else the home directory: a dialog always opens somewhere usable.
-QString nearestExistingDirectory(const QString& path, const CustomFSO& fso);
+// `path` made absolute when it names an existing directory, else its nearest
+// existing ancestor ("/" at the least): a dialog always opens somewhere usable.
+std::string nearestExistingDirectory(std::string_view path);
 
 } // namespace directory_tree
 } // namespace wepn

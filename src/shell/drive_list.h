@@ -2,23 +2,32 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
+#include <string>
 
 namespace wepn {
 
-// One row of a dialog's drive selector: what it shows and the path (in the
-// program's Windows form) that choosing it goes to.
+// One row of a dialog's drive selector: what it shows, the native directory
+// choosing it goes to, and the folder that directory is (a Wine drive's link
+// resolved; else the directory itself).
 struct DriveEntry {
     QString label;
-    QString path;
+    std::string path;
+    std::string folder;
 };
 
-// The drives offered by the dialogs. Without drive letters on the platform:
-// the root "/", the home directory, and the drives of the Wine prefix
-// (~/.wine/dosdevices), whether ready or not.
+// The drives offered by the dialogs: the root "/", the home directory, and
+// each drive letter of the Wine prefix (~/.wine/dosdevices), ready or not,
+// shown with its letter and the folder it maps to.
 QList<DriveEntry> availableDrives();
 
-// The row of `drives` that `path` lies on: its drive letter, else the home
-// directory when under it, else the root; -1 when none fits.
-int driveIndexFor(const QList<DriveEntry>& drives, const QString& path);
+// The drive that holds `path` (absolute, as directory_tree::absoluteOf makes
+// it) and the root of that drive's part of it: the longest path or folder of
+// an entry that `path` is at or below; the first such entry on a tie.
+struct DriveMatch {
+    int index = -1;
+    std::string root;
+};
+std::optional<DriveMatch> driveHolding(const QList<DriveEntry>& drives, const std::string& path);
 
 } // namespace wepn

@@ -1,6 +1,7 @@
 #include "shell/editor_application.h"
 
 #include "editor/wepn_editor_main.h"
+#include "shell/decompiled_data_setting.h"
 #include "shell/editor_shell.h"
 
 #include <QFileInfo>
@@ -23,6 +24,15 @@ QString EditorApplication::weaponArgument(const QStringList& arguments) {
         }
     }
     return {};
+}
+
+QStringList EditorApplication::seedDataDirectory(QStringList arguments) {
+    const qsizetype option = arguments.indexOf(QStringLiteral("--seed-data-dir"));
+    if (option >= 0 && option + 1 < arguments.size()) {
+        DecompiledDataSetting().seed(arguments.at(option + 1));
+        arguments.remove(option, 2);
+    }
+    return arguments;
 }
 
 void EditorApplication::start(const QStringList& arguments) {

@@ -25,6 +25,11 @@ class EditorApplication {
     // The first argument that names a ".wepn" file, made absolute; "" if none.
     static QString weaponArgument(const QStringList& arguments);
 
+    // Takes "--seed-data-dir DIR" out of the arguments and stores DIR as the
+    // data directory when none is stored yet (scripts/run starts the editor on
+    // the sample data this way). Call before the application is made.
+    static QStringList seedDataDirectory(QStringList arguments);
+
     WepnEditor_Main& window() const { return *m_window; }
     EditorShell& shell() const { return *m_shell; }
 

@@ -9,6 +9,7 @@
 #include "model/family_list.h"
 #include "model/script_lines.h"
 #include "shell/decompiled_data_setting.h"
+#include "shell/directory_tree.h"
 #include "shell/frm_decompiled_data_dir.h"
 #include "shell/frm_open.h"
 #include "shell/frm_save.h"
@@ -22,16 +23,11 @@ namespace wepn {
 namespace {
 
 QString withReason(const QString& text, const std::string& reason) {
-    return text + QLatin1Char('\n') + fromFileBytes(reason);
+    return text + QLatin1Char('\n') + displayText(reason);
 }
 
-// Saves go through the file layer, as wepn's do: one way of replacing a file.
-std::optional<QString> writeThroughFileLayer(const QString& nativePath, std::string_view bytes) {
-    const std::optional<std::string> error = writeNativeFileSafely(toFileBytes(nativePath), bytes);
-    if (error) {
-        return fromFileBytes(*error);
-    }
-    return std::nullopt;
+QString quoted(const char* message, const std::string& path) {
+    return QString::fromLatin1(message).arg(displayText(path));
 }
 
 } // namespace
@@ -43,9 +39,11 @@ EditorShell::EditorShell(WepnEditor_Main& window, MessageSink* messages)
         messages = m_ownMessages.get();
     }
     m_messages = messages;
-    m_window.setFileWriter(&writeThroughFileLayer);
+    m_window.setFileWriter([this](const QString& shownPath, std::string_view bytes) {
+        return writeThroughFileLayer(shownPath, bytes);
+    });
     m_paths = DataPaths::derivedFrom(DecompiledDataSetting().read());
-    m_frmOpen = std::make_unique<FrmOpen>(&m_window, m_fso);
+    m_frmOpen = std::make_unique<FrmOpen>(&m_window);
 
     connect(m_window.openAction(), &QAction::triggered, this, &EditorShell::Open_Click);
     connect(m_window.saveAsAction(), &QAction::triggered, this, &EditorShell::Save_Click);
@@ -56,7 +54,10 @@ EditorShell::EditorShell(WepnEditor_Main& window, MessageSink* messages)
     m_window.installEventFilter(this);
 }
 
-EditorShell::~EditorShell() = default;
+EditorShell::~EditorShell() {
+    // The window outlives the shell; its writer must not reach back here.
+    m_window.setFileWriter({});
+}
 
 bool EditorShell::eventFilter(QObject* watched, QEvent* event) {
     // Closing the main window ends the program at once, dialogs and all.
@@ -74,27 +75,31 @@ bool EditorShell::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::optional<EditorShell::OpenPreparation> EditorShell::prepareOpen() {
-    if (!m_fso.FolderExists(toFileBytes(m_paths.strWFDir))) {
-        m_messages->show(QStringLiteral("The folder '%1' does not exist.").arg(m_paths.strWFDir));
+    if (!m_fso.FolderExists(m_paths.strWFDir)) {
+        QString text = quoted("The folder '%1' does not exist.", m_paths.strWFDir);
+        if (!m_fso.FolderExists(m_paths.nativeDataDir)) {
+            // No game data there at all, as on a first run.
+            text += QStringLiteral("\nChoose your Data folder with Settings > Manage Directories > "
+                                   "Decompiled Data.");
+        }
+        m_messages->show(text);
         return std::nullopt;
     }
     // Something there that is no ordinary file is named as such below.
-    if (!fileIdentity(toFileBytes(m_paths.strFLFile))) {
-        m_messages->show(QStringLiteral("The file '%1' does not exist.").arg(m_paths.strFLFile));
+    if (!fileIdentity(m_paths.strFLFile)) {
+        m_messages->show(quoted("The file '%1' does not exist.", m_paths.strFLFile));
         return std::nullopt;
     }
-    const QString familyListPath = nativePathOf(m_paths.strFLFile);
-    const ReadResult familyList = readNativeFileBytes(toFileBytes(familyListPath), kMaxScriptBytes);
+    const ReadResult familyList = readFileBytes(m_paths.strFLFile, kMaxScriptBytes);
     if (!familyList.ok()) {
         // The file is there but cannot be read: say why.
-        m_messages->show(withReason(QStringLiteral("Could not read '%1'.").arg(familyListPath),
-                                    *familyList.error));
+        m_messages->show(
+            withReason(quoted("Could not read '%1'.", m_paths.strFLFile), *familyList.error));
         return std::nullopt;
     }
     OpenPreparation preparation;
     preparation.familyRows = readFamilyList(familyList.bytes);
-    for (const std::string& name :
-         weaponFireNames(toFileBytes(m_paths.strWFDir + QLatin1Char('\\')))) {
+    for (const std::string& name : weaponFireNames(m_paths.strWFDir)) {
         preparation.weaponFireNames << fromLatin1(name);
     }
     m_frmOpen->setInitDir(m_paths.strWEPNDir);
@@ -110,51 +115,66 @@ void EditorShell::Open_Click() {
     m_frmOpen->showOpen();
 }
 
-void EditorShell::openFromCommandLine(const QString& nativePath) {
+void EditorShell::openFromCommandLine(const QString& path) {
     m_preparation = prepareOpen();
     if (m_preparation) {
-        openChosen(nativePath);
+        openChosen(toFileBytes(path));
     }
 }
 
-void EditorShell::openChosen(const QString& windowsPath) {
+void EditorShell::openChosen(const std::string& nativePath) {
     if (!m_preparation) {
         return;
     }
-    const QString nativePath = nativePathOf(windowsPath);
-    const ReadResult read = readNativeFileBytes(toFileBytes(nativePath), kMaxScriptBytes);
+    const ReadResult read = readFileBytes(nativePath, kMaxScriptBytes);
     if (!read.ok()) {
-        m_messages->show(
-            withReason(QStringLiteral("Could not read '%1'.").arg(nativePath), *read.error));
+        m_messages->show(withReason(quoted("Could not read '%1'.", nativePath), *read.error));
         return;
     }
-    m_window.openFile(nativePath, read.bytes, m_preparation->familyRows,
-                      m_preparation->weaponFireNames);
+    if (m_window.openFile(displayText(nativePath), read.bytes, m_preparation->familyRows,
+                          m_preparation->weaponFireNames)) {
+        m_currentFile = nativePath;
+    }
 }
 
 void EditorShell::Save_Click() {
     if (!m_frmSave) {
-        m_frmSave = std::make_unique<FrmSave>(&m_window, m_fso);
+        m_frmSave = std::make_unique<FrmSave>(&m_window);
         connect(m_frmSave.get(), &FrmSave::saveChosen, this, &EditorShell::saveChosen);
-        m_frmSave->setReplaceCheck([this](const QString& path) { return mayReplace(path); });
+        m_frmSave->setReplaceCheck([this](const std::string& path) { return mayReplace(path); });
     }
-    const std::string current = toFileBytes(m_window.filePath());
-    m_frmSave->setFileName(fromFileBytes(m_fso.GetFileName(current, "\\")));
+    m_frmSave->setFileName(directory_tree::lastNameOf(m_currentFile));
     m_frmSave->setInitDir(m_frmOpen->initDir());
     m_frmSave->showSave();
 }
 
-bool EditorShell::mayReplace(const QString& windowsPath) {
-    const std::optional<FileIdentity> chosen = fileIdentity(toFileBytes(nativePathOfNewFile(windowsPath)));
-    if (!chosen || chosen == fileIdentity(toFileBytes(m_window.filePath()))) {
+bool EditorShell::mayReplace(const std::string& nativePath) {
+    const std::optional<FileIdentity> chosen = fileIdentity(nativePath);
+    if (!chosen || chosen == fileIdentity(m_currentFile)) {
         return true;
     }
-    const QString name = fromFileBytes(m_fso.GetFileName(toFileBytes(windowsPath), "\\"));
-    return m_messages->confirm(QStringLiteral("'%1' already exists. Replace it?").arg(name));
+    return m_messages->confirm(
+        quoted("'%1' already exists. Replace it?", directory_tree::lastNameOf(nativePath)));
 }
 
-void EditorShell::saveChosen(const QString& windowsPath) {
-    m_window.saveFile(nativePathOfNewFile(windowsPath));
+void EditorShell::saveChosen(const std::string& nativePath) {
+    // The window takes the chosen path as its file even when the save fails,
+    // and so does the shell.
+    m_currentFile = nativePath;
+    m_window.saveFile(displayText(nativePath));
+}
+
+std::optional<QString> EditorShell::writeThroughFileLayer(const QString& shownPath,
+                                                          std::string_view bytes) const {
+    // The window names its file for the eye; the bytes of that name are the
+    // shell's. Saves go through the file layer, as wepn's do.
+    const std::string path =
+        shownPath == displayText(m_currentFile) ? m_currentFile : toFileBytes(shownPath);
+    const std::optional<std::string> error = writeFileSafely(path, bytes);
+    if (error) {
+        return displayText(*error);
+    }
+    return std::nullopt;
 }
 
 void EditorShell::DecompiledData_Click() {

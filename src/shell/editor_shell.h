@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace wepn {
 
@@ -31,7 +33,7 @@ class EditorShell : public QObject {
 
     // Opens a weapon script named on the command line (a native path) just as
     // File > Open would, with the same checks, family list and messages.
-    void openFromCommandLine(const QString& nativePath);
+    void openFromCommandLine(const QString& path);
 
     const DataPaths& paths() const { return m_paths; }
     FrmOpen* frmOpen() const { return m_frmOpen.get(); }
@@ -55,11 +57,13 @@ class EditorShell : public QObject {
     void Save_Click();
     void DecompiledData_Click();
     std::optional<OpenPreparation> prepareOpen();
-    void openChosen(const QString& windowsPath);
+    void openChosen(const std::string& nativePath);
     // False when the user declines to replace an existing file other than the
     // one being edited.
-    bool mayReplace(const QString& windowsPath);
-    void saveChosen(const QString& windowsPath);
+    bool mayReplace(const std::string& nativePath);
+    void saveChosen(const std::string& nativePath);
+    std::optional<QString> writeThroughFileLayer(const QString& shownPath,
+                                                 std::string_view bytes) const;
     void dataDirectoryConfirmed(const QString& directory);
 
     WepnEditor_Main& m_window;
@@ -69,6 +73,8 @@ class EditorShell : public QObject {
     CustomFSO m_fso;
     DataPaths m_paths;
     std::optional<OpenPreparation> m_preparation;
+    // The native path of the file last opened or saved.
+    std::string m_currentFile;
     std::unique_ptr<FrmOpen> m_frmOpen;
     std::unique_ptr<FrmSave> m_frmSave;
     std::unique_ptr<FrmDecompiledDataDir> m_frmDataDir;

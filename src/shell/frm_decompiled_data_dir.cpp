@@ -6,9 +6,12 @@
 #include "shell/path_text.h"
 #include "shell/twips.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace wepn {
 
@@ -27,19 +30,33 @@ FrmDecompiledDataDir::FrmDecompiledDataDir(QWidget* mainWindow, const CustomFSO&
 
     setObjectName(QStringLiteral("frmDecompiledDataDir"));
     setWindowTitle(QStringLiteral("Manage Directories"));
-    setFixedSize(twipsSize(4680, 1935));
     m_txtDataDir->setObjectName(QStringLiteral("txtDataDir"));
-    m_txtDataDir->setGeometry(twipsRect(120, 840, 4455, 315));
     m_lblInstructions->setObjectName(QStringLiteral("lblInstructions"));
-    m_lblInstructions->setGeometry(twipsRect(120, 120, 4335, 615));
     m_lblInstructions->setWordWrap(true);
     m_lblInstructions->setText(
         QStringLiteral("Please type in the location of your Vyrheim 2\\Data directory, e.g. "
                        "C:\\Program Files\\Halcyra\\Vyrheim 2\\Data, and then click OK."));
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(twipsRect(3360, 1320, 1215, 495));
     m_cmdOK->setAutoDefault(false);
     setTabOrder(m_txtDataDir, m_cmdOK);
+
+    // The instructions above the field, OK below it on the right.
+    const int gap = twipsToPixels(120);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(gap, gap, gap, gap);
+    layout->setSpacing(gap);
+    layout->addWidget(m_lblInstructions);
+    layout->addWidget(m_txtDataDir);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_cmdOK);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+    // At its designed width or more, and as tall as the wrapped instructions
+    // need there, whatever the font and scale.
+    const int width = std::max(twipsSize(4680, 1935).width(), layout->minimumSize().width());
+    setMinimumSize(width, layout->totalHeightForWidth(width));
+    resize(minimumSize());
 
     m_txtDataDir->setText(m_fso.FolderExists(toFileBytes(dataDir))
                               ? dataDir

@@ -3,6 +3,7 @@
 #include "shell/dialog_button.h"
 #include "shell/directory_browser.h"
 #include "shell/directory_tree.h"
+#include "shell/file_dialog_layout.h"
 #include "shell/twips.h"
 
 #include <QComboBox>
@@ -10,19 +11,17 @@
 #include <QPushButton>
 
 namespace wepn {
-FrmOpen::FrmOpen(QWidget* mainWindow, const CustomFSO& fso)
+
+FrmOpen::FrmOpen(QWidget* mainWindow)
     // No parent: a disabled main window would disable its child windows too.
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_fso(fso),
-      m_browser(new DirectoryBrowser(this, twipsRect(120, 120, 3735, 315),
-                                     twipsRect(120, 480, 3735, 2790),
-                                     twipsRect(3960, 120, 2535, 2595))),
-      m_cmdOpen(makeDialogButton(this, "cmdOpen", "Open", twipsRect(3960, 2760, 1215, 495))),
-      m_cmdCancel(makeDialogButton(this, "cmdCancel", "Cancel", twipsRect(5280, 2760, 1215, 495))) {
+      m_mainWindow(mainWindow), m_browser(new DirectoryBrowser(this)),
+      m_cmdOpen(makeDialogButton(this, "cmdOpen", "Open")),
+      m_cmdCancel(makeDialogButton(this, "cmdCancel", "Cancel")) {
     setObjectName(QStringLiteral("frmOpen"));
     setWindowTitle(QStringLiteral("Open"));
-    setFixedSize(twipsSize(6600, 3375));
+    layOutFileDialog(this, *m_browser, nullptr, m_cmdOpen, m_cmdCancel);
     setTabOrder(m_browser->drive(), m_browser->directory());
     setTabOrder(m_browser->directory(), m_browser->files());
     setTabOrder(m_browser->files(), m_cmdOpen);
@@ -33,7 +32,7 @@ FrmOpen::FrmOpen(QWidget* mainWindow, const CustomFSO& fso)
 }
 
 void FrmOpen::showOpen() {
-    m_browser->setPath(directory_tree::nearestExistingDirectory(m_initDir, m_fso));
+    m_browser->setPath(directory_tree::nearestExistingDirectory(m_initDir));
     m_mainWindow->setEnabled(false);
     show();
     raise();
@@ -41,12 +40,12 @@ void FrmOpen::showOpen() {
 }
 
 void FrmOpen::cmdOpen_Click() {
-    QListWidgetItem* row = m_browser->files()->currentItem();
+    const QListWidgetItem* row = m_browser->files()->currentItem();
     if (row == nullptr || !row->isSelected()) {
         cmdCancel_Click();
         return;
     }
-    m_fileName = m_browser->path() + QLatin1Char('\\') + row->text();
+    m_fileName = directory_tree::childOf(m_browser->path(), DirectoryBrowser::bytesOf(row));
     finish();
     emit openChosen(m_fileName);
 }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QString>
 #include <QWidget>
+#include <string>
 
 class QPushButton;
 
 namespace wepn {
 
-class CustomFSO;
 class DirectoryBrowser;
 
 // The open dialog: the program's own small window, not the platform's. While
@@ -16,22 +15,24 @@ class DirectoryBrowser;
 class FrmOpen : public QWidget {
     Q_OBJECT
   public:
-    FrmOpen(QWidget* mainWindow, const CustomFSO& fso);
+    explicit FrmOpen(QWidget* mainWindow);
 
-    QString initDir() const { return m_initDir; }
-    void setInitDir(const QString& dir) { m_initDir = dir; }
-    // The full path chosen by Open, or "" after Cancel.
-    QString fileName() const { return m_fileName; }
+    // The native directory shown when the dialog is shown.
+    const std::string& initDir() const { return m_initDir; }
+    void setInitDir(const std::string& dir) { m_initDir = dir; }
+    // The native path chosen by Open, or "" after Cancel.
+    const std::string& fileName() const { return m_fileName; }
 
-    // Shows the dialog at `initDir` (or the nearest directory that exists) and
-    // returns at once; the main window stays disabled until it closes.
+    // Shows the dialog at `initDir` (or the nearest directory that exists),
+    // listed afresh, and returns at once; the main window stays disabled
+    // until it closes.
     void showOpen();
 
     DirectoryBrowser* browser() const { return m_browser; }
 
   signals:
-    // The user pressed Open on a listed name; `windowsPath` equals fileName().
-    void openChosen(const QString& windowsPath);
+    // The user pressed Open on a listed name; `nativePath` equals fileName().
+    void openChosen(const std::string& nativePath);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,12 +43,11 @@ class FrmOpen : public QWidget {
     void finish();
 
     QWidget* m_mainWindow;
-    const CustomFSO& m_fso;
     DirectoryBrowser* m_browser;
     QPushButton* m_cmdOpen;
     QPushButton* m_cmdCancel;
-    QString m_initDir;
-    QString m_fileName;
+    std::string m_initDir;
+    std::string m_fileName;
 };
 
 } // namespace wepn

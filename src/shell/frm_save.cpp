@@ -3,6 +3,8 @@
 #include "shell/dialog_button.h"
 #include "shell/directory_browser.h"
 #include "shell/directory_tree.h"
+#include "shell/file_dialog_layout.h"
+#include "shell/path_text.h"
 #include "shell/twips.h"
 
 #include <QComboBox>
@@ -12,22 +14,18 @@
 
 namespace wepn {
 
-FrmSave::FrmSave(QWidget* mainWindow, const CustomFSO& fso)
+FrmSave::FrmSave(QWidget* mainWindow)
     // No parent: a disabled main window would disable its child windows too.
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_fso(fso),
-      m_browser(new DirectoryBrowser(this, twipsRect(120, 120, 3735, 315),
-                                     twipsRect(120, 480, 3735, 2790),
-                                     twipsRect(3960, 120, 2535, 2205))),
-      m_cmdSave(makeDialogButton(this, "cmdSave", "Save", twipsRect(3960, 2760, 1215, 495))),
-      m_cmdCancel(makeDialogButton(this, "cmdCancel", "Cancel", twipsRect(5280, 2760, 1215, 495))),
+      m_mainWindow(mainWindow), m_browser(new DirectoryBrowser(this)),
+      m_cmdSave(makeDialogButton(this, "cmdSave", "Save")),
+      m_cmdCancel(makeDialogButton(this, "cmdCancel", "Cancel")),
       m_txtFilename(new QLineEdit(this)) {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QStringLiteral("Save"));
-    setFixedSize(twipsSize(6600, 3375));
     m_txtFilename->setObjectName(QStringLiteral("txtFilename"));
-    m_txtFilename->setGeometry(twipsRect(3960, 2400, 2535, 285));
+    layOutFileDialog(this, *m_browser, m_txtFilename, m_cmdSave, m_cmdCancel);
     setTabOrder(m_browser->drive(), m_browser->directory());
     setTabOrder(m_browser->directory(), m_cmdSave);
     setTabOrder(m_cmdSave, m_cmdCancel);
@@ -44,8 +42,8 @@ FrmSave::FrmSave(QWidget* mainWindow, const CustomFSO& fso)
 }
 
 void FrmSave::showSave() {
-    m_browser->setPath(directory_tree::nearestExistingDirectory(m_initDir, m_fso));
-    m_txtFilename->setText(m_fileName);
+    m_browser->setPath(directory_tree::nearestExistingDirectory(m_initDir));
+    offerName(m_fileName);
     m_mainWindow->setEnabled(false);
     show();
     raise();
@@ -54,7 +52,7 @@ void FrmSave::showSave() {
 
 void FrmSave::lstFiles_Click(QListWidgetItem* item) {
     if (item != nullptr) {
-        m_txtFilename->setText(item->text());
+        offerName(DirectoryBrowser::bytesOf(item));
     }
 }
 
@@ -65,13 +63,22 @@ void FrmSave::lstFiles_SelectionChanged() {
     }
 }
 
+void FrmSave::offerName(const std::string& name) {
+    m_offeredName = name;
+    m_offeredText = displayText(name);
+    m_txtFilename->setText(m_offeredText);
+}
+
 void FrmSave::cmdSave_Click() {
-    const QString name = m_txtFilename->text();
-    if (name.isEmpty()) {
+    const QString text = m_txtFilename->text();
+    if (text.isEmpty()) {
         cmdCancel_Click();
         return;
     }
-    const QString path = m_browser->path() + QLatin1Char('\\') + name;
+    // A listed or proposed name, as shown, is that file's own bytes.
+    const std::string path = text == m_offeredText
+                                 ? directory_tree::childOf(m_browser->path(), m_offeredName)
+                                 : typedPathIn(m_browser->path(), text);
     if (m_replaceCheck && !m_replaceCheck(path)) {
         // The question's box belongs to the main window, which the window
         // manager brings forward when it closes: come back in front of it.

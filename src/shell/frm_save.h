@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 class QLineEdit;
 class QListWidgetItem;
@@ -10,7 +11,6 @@ class QPushButton;
 
 namespace wepn {
 
-class CustomFSO;
 class DirectoryBrowser;
 
 // The save dialog: proposes a file name in a directory and hands the chosen
@@ -19,28 +19,30 @@ class DirectoryBrowser;
 class FrmSave : public QWidget {
     Q_OBJECT
   public:
-    FrmSave(QWidget* mainWindow, const CustomFSO& fso);
+    explicit FrmSave(QWidget* mainWindow);
 
-    void setInitDir(const QString& dir) { m_initDir = dir; }
-    QString initDir() const { return m_initDir; }
-    // On entry the proposed name; after Save the full path, after Cancel "".
-    void setFileName(const QString& name) { m_fileName = name; }
-    QString fileName() const { return m_fileName; }
+    // The native directory shown when the dialog is shown.
+    void setInitDir(const std::string& dir) { m_initDir = dir; }
+    const std::string& initDir() const { return m_initDir; }
+    // On entry the proposed name's bytes; after Save the native path chosen,
+    // after Cancel "".
+    void setFileName(const std::string& name) { m_fileName = name; }
+    const std::string& fileName() const { return m_fileName; }
 
-    // Shows the dialog at `initDir` (or the nearest directory that exists) with
-    // the proposed name and returns at once.
+    // Shows the dialog at `initDir` (or the nearest directory that exists),
+    // listed afresh, with the proposed name, and returns at once.
     void showSave();
 
     DirectoryBrowser* browser() const { return m_browser; }
 
     // Asked before Save goes on with a path; false keeps the dialog open.
-    void setReplaceCheck(std::function<bool(const QString& windowsPath)> check) {
+    void setReplaceCheck(std::function<bool(const std::string& nativePath)> check) {
         m_replaceCheck = std::move(check);
     }
 
   signals:
-    // The user pressed Save with a name; `windowsPath` equals fileName().
-    void saveChosen(const QString& windowsPath);
+    // The user pressed Save with a name; `nativePath` equals fileName().
+    void saveChosen(const std::string& nativePath);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,17 +52,21 @@ class FrmSave : public QWidget {
     void cmdCancel_Click();
     void lstFiles_Click(QListWidgetItem* item);
     void lstFiles_SelectionChanged();
+    // Shows a name in `txtFilename`, keeping its bytes for as long as the
+    // text stays as shown.
+    void offerName(const std::string& name);
     void finish();
 
     QWidget* m_mainWindow;
-    const CustomFSO& m_fso;
     DirectoryBrowser* m_browser;
     QPushButton* m_cmdSave;
     QPushButton* m_cmdCancel;
     QLineEdit* m_txtFilename;
-    QString m_initDir;
-    QString m_fileName;
-    std::function<bool(const QString&)> m_replaceCheck;
+    std::string m_initDir;
+    std::string m_fileName;
+    std::string m_offeredName;
+    QString m_offeredText;
+    std::function<bool(const std::string&)> m_replaceCheck;
 };
 
 } // namespace wepn

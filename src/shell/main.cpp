@@ -4,7 +4,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    const QStringList arguments =
+        wepn::EditorApplication::seedDataDirectory(QCoreApplication::arguments().mid(1));
     wepn::EditorApplication editor;
-    editor.start(QCoreApplication::arguments().mid(1));
+    editor.start(arguments);
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 namespace wepn {
 namespace {
@@ -57,6 +58,29 @@ TEST_F(EditorTest, IonLanceShowsEveryValue) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - ion_lance.wepn"));
     EXPECT_TRUE(window.saveAsAction()->isEnabled());
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
+}
+
+// Presenting leaves every field showing the start of its value: the burst
+// shots "0.291666666666667", not "291666666666667".
+TEST_F(EditorTest, LongValuesShowTheirStart) {
+    openSample(QStringLiteral("ion_lance.wepn"));
+    for (const QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+        const QString name =
+            edit->objectName().isEmpty() ? edit->parent()->objectName() : edit->objectName();
+        EXPECT_EQ(edit->cursorPosition(), 0) << name.toStdString();
+    }
+}
+
+// Enter keeps the weapon effect as typed, although a row differs only in case.
+TEST_F(EditorTest, TheWeaponEffectsBoxKeepsTheTypedLetterCase) {
+    openSample(QStringLiteral("ion_lance.wepn"));
+    auto* combo = find<QComboBox>("cboWeaponEffects");
+    ASSERT_GE(combo->findText(QStringLiteral("plasma_burst")), 0);
+    combo->lineEdit()->clear();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("PLASMA_BURST"));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("PLASMA_BURST"));
+    EXPECT_EQ(combo->count(), sampleFireNames().size()) << "nothing is added";
 }
 
 // Every sample, one after another in the same window, shows its own state.

@@ -45,5 +45,38 @@ TEST(DirectoryListing, MissingOrEmptyDirectoryListsNothing) {
     }
 }
 
+TEST(DirectoryListing, WeaponFireNamesHaveNoDot) {
+    test::TempDir dir;
+    for (const char* sub : {"beam_blue", "BEAM_RED", "beam.old", ".hidden"})
+        dir.makeDir(sub);
+    dir.write("plain");
+    dir.write("effect.lua");
+    EXPECT_EQ(weaponFireNames(dir.path() + "\\"), (Names{"beam_blue", "BEAM_RED", "plain"}))
+        << "directory with a trailing backslash";
+}
+
+TEST(DirectoryListing, WeaponFileNamesContainWepnAnywhere) {
+    for (const char* name : {"A.WEPN", "b.wepn.bak", "c.wepn", "mid.WePn.x"})
+        EXPECT_TRUE(isWeaponFileName(name)) << name;
+    for (const char* name : {"x.wep", "notes.txt", "wepn", "a.wep.n"})
+        EXPECT_FALSE(isWeaponFileName(name)) << name;
+}
+
+// One pass gives each entry with its kind, a link as what it points to.
+TEST(DirectoryListing, EntriesSayWhichAreDirectories) {
+    test::TempDir dir;
+    dir.write("gun.wepn");
+    dir.makeDir("Sub");
+    std::filesystem::create_symlink(dir / "Sub", dir / "to_sub");
+    std::filesystem::create_symlink(dir / "gun.wepn", dir / "to_gun");
+    std::vector<std::pair<std::string, bool>> entries;
+    for (const DirectoryEntry& entry :
+         listNativeEntries(dir.path(), EntryKinds::FilesAndDirectories))
+        entries.emplace_back(entry.name, entry.directory);
+    EXPECT_EQ(entries,
+              (std::vector<std::pair<std::string, bool>>{
+                  {"gun.wepn", false}, {"Sub", true}, {"to_gun", false}, {"to_sub", true}}));
+}
+
 } // namespace
 } // namespace wepn

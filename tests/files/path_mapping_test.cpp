@@ -12,6 +12,8 @@ TEST(PathMapping, MapsDrivesSeparatorsAndLetterCase) {
     home.makeDir(".wine/dosdevices/c:/Twins/Foo");
     home.makeDir(".wine/dosdevices/c:/Twins/FOO");
     home.makeDir(".wine/dosdevices/c:/\xC9t\xE9");
+    home.makeDir("my\\repo/Data/sub");
+    home.write("odd\\name.wepn");
     const std::string c = home / ".wine/dosdevices/c:";
 
     struct Case {
@@ -32,6 +34,10 @@ TEST(PathMapping, MapsDrivesSeparatorsAndLetterCase) {
         {"C:\\\xE9T\xC9", c + "/\xC9t\xE9"},
         {home / "DOES-NOT-EXIST\\x", home / "DOES-NOT-EXIST/x"},
         {"no-such-dir-wepn\\Sub\\file", "no-such-dir-wepn/Sub/file"},
+        // Names the file system holds with a backslash stay as they are.
+        {home / "odd\\name.wepn", home / "odd\\name.wepn"},
+        {home / "my\\repo/Data/NEW.wepn", home / "my\\repo/Data/NEW.wepn"},
+        {home / "my\\repo/Data\\SUB\\x", home / "my\\repo/Data/sub/x"},
     };
     for (const Case& k : cases) {
         EXPECT_EQ(toNativePath(k.windowsPath, home.path()), k.expected)

@@ -1,8 +1,8 @@
-#include "editor/wepn_editor_main.h"
 #include "shell/directory_browser.h"
 #include "shell/editor_shell.h"
 #include "shell/frm_open.h"
 #include "shell_fixture.h"
+#include "editor/wepn_editor_main.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -10,21 +10,19 @@
 #include <QTest>
 #include <functional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace wepn {
 namespace {
 
 class OpenFlowTest : public ShellTest {
   protected:
-    void click(const char* name) {
-        QTest::mouseClick(shell().frmOpen()->findChild<QPushButton*>(QString::fromLatin1(name)),
-                          Qt::LeftButton);
+    QPushButton* button(const char* name) {
+        return shell().frmOpen()->findChild<QPushButton*>(QString::fromLatin1(name));
     }
     void openSample(const QString& name) {
         triggerOpen();
         clickRow(openList(), name);
-        click("cmdOpen");
+        QTest::mouseClick(button("cmdOpen"), Qt::LeftButton);
     }
     QStringList fireNames() {
         auto* combo = window().findChild<QComboBox*>(QStringLiteral("cboWeaponEffects"));
@@ -39,22 +37,177 @@ class OpenFlowTest : public ShellTest {
     }
 };
 
-// A missing weapon-fire folder, and a family list that is missing, not a
-// file or unreadable: each is named with its reason, and no dialog shows.
-TEST_F(OpenFlowTest, DataFilesThatCannotBeUsedAreNamedAndNoDialogIsShown) {
+// Messages name the native path, with one separator style; only when the
+// data directory itself is missing do they say where to choose it.
+TEST_F(OpenFlowTest, MissingPathsAreNamedAndNoDialogIsShown) {
+    const QString hint = QStringLiteral(
+        "\nChoose your Data folder with Settings > Manage Directories > Decompiled Data.");
+    struct Case {
+        const char* name;
+        const char* removed;
+        const char* message;
+        const char* missing;
+        bool hint;
+    };
+    const Case cases[] = {
+        {"weapon-fire folder", "Data/Scripts/Weaponfire", "The folder '%1' does not exist.",
+         "Data/Scripts/Weaponfire", false},
+        {"family list", "Data/Scripts/familylist.lua", "The file '%1' does not exist.",
+         "Data/Scripts/familylist.lua", false},
+        {"data directory", "Data", "The folder '%1' does not exist.", "Data/Scripts/Weaponfire",
+         true},
+    };
+    for (const Case& c : cases) {
+        copySampleData();
+        startOnSampleData();
+        restart();
+        const QString removed = native(QString::fromLatin1(c.removed));
+        QDir(removed).removeRecursively();
+        QFile::remove(removed);
+        messages.texts.clear();
+        triggerOpen();
+        const QString expected = QString::fromLatin1(c.message).arg(native(c.missing));
+        EXPECT_EQ(messages.texts, QStringList{c.hint ? expected + hint : expected}) << c.name;
+        EXPECT_FALSE(shell().frmOpen()->isVisible()) << c.name;
+        EXPECT_TRUE(window().isEnabled()) << c.name;
+    }
+}
+
+// A first run names the default directory as mapped through the Wine prefix.
+TEST_F(OpenFlowTest, FirstRunNamesTheMappedDefaultAndWhereToChooseTheData) {
+    triggerOpen();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.texts.front(),
+              QStringLiteral("The folder '%1' does not exist.\nChoose your Data folder with "
+                             "Settings > Manage Directories > Decompiled Data.")
+                  .arg(native("home/.wine/dosdevices/c:/Program Files/Halcyra/Vyrheim 2/Data/"
+                              "Scripts/Weaponfire")));
+}
+
+// A stored directory in Windows form is mapped once, ignoring letter case.
+TEST_F(OpenFlowTest, AWindowsFormDataDirectoryIsMappedThroughTheWinePrefix) {
+    QDir().mkpath(native("home/.wine/dosdevices"));
+    QFile::link(root(), native("home/.wine/dosdevices/c:"));
+    storeDataDirectory(QStringLiteral("c:\\DATA\\"));
+    triggerOpen();
+    EXPECT_EQ(messages.texts, QStringList());
+    EXPECT_EQ(shell().frmOpen()->browser()->path(),
+              nativeBytes("home/.wine/dosdevices/c:/Data/Weapon"));
+    EXPECT_TRUE(rows(openList()).contains(QStringLiteral("ion_lance.wepn")));
+}
+
+TEST_F(OpenFlowTest, ListsNamesContainingWepnIgnoringCase) {
+    QDir(native("Data/Weapon")).removeRecursively();
+    writeFile(QStringLiteral("Data/Weapon/b.wepn.bak"));
+    writeFile(QStringLiteral("Data/Weapon/A.WEPN"));
+    writeFile(QStringLiteral("Data/Weapon/x.wep"));
+    writeFile(QStringLiteral("Data/Weapon/.hidden.wepn"));
+    QDir().mkpath(native("Data/Weapon/c.wepn"));
+    startOnSampleData();
+    triggerOpen();
+    EXPECT_EQ(rows(openList()), (QStringList{QStringLiteral("A.WEPN"), QStringLiteral("b.wepn.bak"),
+                                             QStringLiteral("c.wepn")}));
+    EXPECT_FALSE(window().isEnabled()) << "the main window is disabled while the dialog shows";
+}
+
+TEST_F(OpenFlowTest, OpenLoadsTheChosenFile) {
+    startOnSampleData();
+    openSample(QStringLiteral("ion_lance.wepn"));
+    EXPECT_EQ(messages.texts, QStringList());
+    EXPECT_EQ(shell().frmOpen()->fileName(), nativeBytes("Data/Weapon/ion_lance.wepn"));
+    EXPECT_EQ(window().filePath(), native("Data/Weapon/ion_lance.wepn"));
+    EXPECT_FALSE(shell().frmOpen()->isVisible());
+    EXPECT_TRUE(window().isEnabled());
+    EXPECT_TRUE(window().saveAsAction()->isEnabled());
+}
+
+TEST_F(OpenFlowTest, WeaponFireNamesAreTheDotlessEntriesAndAreNotRepeated) {
+    QDir(native("Data/Scripts/Weaponfire")).removeRecursively();
+    for (const char* dir : {"beam_blue", "BEAM_RED", "beam.old"}) {
+        QDir().mkpath(native(QStringLiteral("Data/Scripts/Weaponfire/") + QLatin1String(dir)));
+    }
+    startOnSampleData();
+    openSample(QStringLiteral("ion_lance.wepn"));
+    openSample(QStringLiteral("ion_lance.wepn"));
+    EXPECT_EQ(fireNames(), (QStringList{QStringLiteral("beam_blue"), QStringLiteral("BEAM_RED")}));
+}
+
+TEST_F(OpenFlowTest, CancelAndCloseOpenNothing) {
+    startOnSampleData();
+    for (const char* how : {"cmdCancel", "cmdOpen without a row", "close"}) {
+        triggerOpen();
+        if (QLatin1String(how) == QLatin1String("close")) {
+            shell().frmOpen()->close();
+        } else {
+            QTest::mouseClick(button(QLatin1String(how).startsWith(QLatin1String("cmdOpen"))
+                                         ? "cmdOpen"
+                                         : "cmdCancel"),
+                              Qt::LeftButton);
+        }
+        EXPECT_TRUE(window().isEnabled()) << how;
+        EXPECT_FALSE(shell().frmOpen()->isVisible()) << how;
+        EXPECT_EQ(window().filePath(), QString()) << how;
+    }
+}
+
+TEST_F(OpenFlowTest, ACancelledOpenLeavesTheShownWeaponIntact) {
+    startOnSampleData();
+    openSample(QStringLiteral("ion_lance.wepn"));
+    const QStringList families = familyRows();
+    const QStringList fires = fireNames();
+    writeFile(QStringLiteral("Data/Scripts/familylist.lua"), "armourfamily\nName = \"Only\"\n");
+    QDir().mkpath(native("Data/Scripts/Weaponfire/added_later"));
+    triggerOpen();
+    QTest::mouseClick(button("cmdCancel"), Qt::LeftButton);
+    EXPECT_EQ(familyRows(), families);
+    EXPECT_EQ(fireNames(), fires);
+}
+
+TEST_F(OpenFlowTest, AFileThatCannotBeReadIsReported) {
+    QDir().mkpath(native("Data/Weapon/folder.wepn"));
+    startOnSampleData();
+    openSample(QStringLiteral("folder.wepn"));
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts.front().startsWith(
+        QStringLiteral("Could not read '%1'.").arg(native("Data/Weapon/folder.wepn"))))
+        << messages.texts.front().toStdString();
+    EXPECT_EQ(window().filePath(), QString());
+}
+
+TEST_F(OpenFlowTest, AMissingWeaponDirectoryShowsItsNearestExistingAncestor) {
+    QDir(native("Data/Weapon")).removeRecursively();
+    startOnSampleData();
+    triggerOpen();
+    EXPECT_EQ(shell().frmOpen()->browser()->path(), nativeBytes("Data"));
+}
+
+TEST_F(OpenFlowTest, AWeaponOnTheCommandLineOpensLikeFileOpen) {
+    startOnSampleData();
+    app().start({native("Data/Weapon/ion_lance.wepn")});
+    EXPECT_EQ(window().filePath(), native("Data/Weapon/ion_lance.wepn"));
+    EXPECT_EQ(messages.texts, QStringList());
+}
+
+TEST_F(OpenFlowTest, ACommandLineWeaponNeedsTheDataFilesToo) {
+    startOnSampleData();
+    QFile::remove(native("Data/Scripts/familylist.lua"));
+    app().start({native("Data/Weapon/ion_lance.wepn")});
+    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("The file '%1' does not exist.")
+                                              .arg(native("Data/Scripts/familylist.lua"))});
+    EXPECT_EQ(window().filePath(), QString());
+}
+
+// A family list that is not a file or unreadable is named with its reason,
+// and no dialog shows.
+TEST_F(OpenFlowTest, FamilyListsThatCannotBeUsedAreNamedAndNoDialogIsShown) {
     startOnSampleData();
     const QString list = native("Data/Scripts/familylist.lua");
-    const QString noList =
-        QStringLiteral("The file '%1' does not exist.").arg(shell().paths().strFLFile);
+    const QString noList = QStringLiteral("The file '%1' does not exist.").arg(list);
     const struct {
         const char* name;
         std::function<void()> arrange;
         QString message;
     } cases[] = {
-        {"missing weapon-fire folder",
-         [&] { QDir(native("Data/Scripts/Weaponfire")).removeRecursively(); },
-         QStringLiteral("The folder '%1' does not exist.").arg(shell().paths().strWFDir)},
-        {"missing family list", [&] { QFile::remove(list); }, noList},
         {"family list is a directory",
          [&] {
              QFile::remove(list);
@@ -93,33 +246,6 @@ TEST_F(OpenFlowTest, DataFilesThatCannotBeUsedAreNamedAndNoDialogIsShown) {
     }
 }
 
-TEST_F(OpenFlowTest, ListsNamesContainingWepnIgnoringCase) {
-    QDir(native("Data/Weapon")).removeRecursively();
-    writeFile(QStringLiteral("Data/Weapon/b.wepn.bak"));
-    writeFile(QStringLiteral("Data/Weapon/A.WEPN"));
-    writeFile(QStringLiteral("Data/Weapon/x.wep"));
-    writeFile(QStringLiteral("Data/Weapon/.hidden.wepn"));
-    QFile::link(native("nowhere"), native("Data/Weapon/dangling.wepn"));
-    QDir().mkpath(native("Data/Weapon/c.wepn"));
-    startOnSampleData();
-    triggerOpen();
-    EXPECT_EQ(rows(openList()), (QStringList{QStringLiteral("A.WEPN"), QStringLiteral("b.wepn.bak"),
-                                             QStringLiteral("c.wepn")}));
-    EXPECT_FALSE(window().isEnabled()) << "the main window is disabled while the dialog shows";
-}
-
-TEST_F(OpenFlowTest, OpenLoadsTheChosenFile) {
-    startOnSampleData();
-    openSample(QStringLiteral("ion_lance.wepn"));
-    EXPECT_EQ(messages.texts, QStringList());
-    EXPECT_EQ(shell().frmOpen()->fileName(),
-              dataDir() + QStringLiteral("\\Weapon\\ion_lance.wepn"));
-    EXPECT_EQ(window().filePath(), native("Data/Weapon/ion_lance.wepn"));
-    EXPECT_FALSE(shell().frmOpen()->isVisible());
-    EXPECT_TRUE(window().isEnabled());
-    EXPECT_TRUE(window().saveAsAction()->isEnabled());
-}
-
 // A directory, a link that breaks between the listing and Open, an unreadable
 // file: each is named with its reason and the window keeps what it showed.
 TEST_F(OpenFlowTest, AWeaponThatCannotBeReadIsNamed) {
@@ -148,95 +274,12 @@ TEST_F(OpenFlowTest, AWeaponThatCannotBeReadIsNamed) {
         clickRow(openList(), name);
         c.beforeOpen();
         messages.texts.clear();
-        click("cmdOpen");
+        QTest::mouseClick(button("cmdOpen"), Qt::LeftButton);
         EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Could not read '%1'.\n%2")
                                                   .arg(native("Data/Weapon/" + name), c.reason)})
             << c.name;
         EXPECT_EQ(window().filePath(), QString()) << c.name;
     }
-}
-
-TEST_F(OpenFlowTest, WeaponFireNamesAreTheDotlessEntriesAndAreNotRepeated) {
-    QDir(native("Data/Scripts/Weaponfire")).removeRecursively();
-    for (const char* dir : {"beam_blue", "BEAM_RED", "beam.old"}) {
-        QDir().mkpath(native(QStringLiteral("Data/Scripts/Weaponfire/") + QLatin1String(dir)));
-    }
-    startOnSampleData();
-    openSample(QStringLiteral("ion_lance.wepn"));
-    openSample(QStringLiteral("ion_lance.wepn"));
-    EXPECT_EQ(fireNames(), (QStringList{QStringLiteral("beam_blue"), QStringLiteral("BEAM_RED")}));
-}
-
-TEST_F(OpenFlowTest, CancelAndCloseOpenNothingAndKeepTheShownWeapon) {
-    startOnSampleData();
-    for (const char* how : {"cmdCancel", "cmdOpen", "close"}) {
-        triggerOpen();
-        if (QLatin1String(how) == QLatin1String("close")) {
-            shell().frmOpen()->close();
-        } else {
-            click(how); // no row is selected: Open cancels
-        }
-        EXPECT_TRUE(window().isEnabled()) << how;
-        EXPECT_FALSE(shell().frmOpen()->isVisible()) << how;
-        EXPECT_EQ(window().filePath(), QString()) << how;
-    }
-    openSample(QStringLiteral("ion_lance.wepn"));
-    const QStringList families = familyRows();
-    const QStringList fires = fireNames();
-    writeFile(QStringLiteral("Data/Scripts/familylist.lua"), "armourfamily\nName = \"Only\"\n");
-    QDir().mkpath(native("Data/Scripts/Weaponfire/added_later"));
-    triggerOpen();
-    click("cmdCancel");
-    EXPECT_EQ(familyRows(), families) << "a cancelled Open changes nothing shown";
-    EXPECT_EQ(fireNames(), fires);
-}
-
-TEST_F(OpenFlowTest, BrowsingDirectoriesAndDrives) {
-    writeFile(QStringLiteral("Data/Weapon/sub/inner.wepn"));
-    QDir().mkpath(native("home/.wine/dosdevices"));
-    QFile::link(native("nowhere"), native("home/.wine/dosdevices/d:"));
-    startOnSampleData();
-    triggerOpen();
-    DirectoryBrowser* browser = shell().frmOpen()->browser();
-    const QList<QListWidgetItem*> found =
-        browser->directory()->findItems(QStringLiteral("sub"), Qt::MatchEndsWith);
-    ASSERT_EQ(found.size(), 1);
-    emit browser->directory()->itemActivated(found.front());
-    EXPECT_EQ(browser->path(), dataDir() + QStringLiteral("\\Weapon\\sub"));
-    EXPECT_EQ(rows(openList()), QStringList{QStringLiteral("inner.wepn")});
-
-    // A drive that is not ready shows an empty list and no message.
-    QComboBox* drive = browser->drive();
-    const int index = drive->findText(QStringLiteral("D:"));
-    ASSERT_GE(index, 0) << "the Wine prefix's drive is offered";
-    drive->setCurrentIndex(index);
-    emit drive->activated(index);
-    EXPECT_EQ(browser->path(), QStringLiteral("D:\\"));
-    EXPECT_EQ(rows(openList()), QStringList());
-    EXPECT_EQ(messages.texts, QStringList());
-}
-
-TEST_F(OpenFlowTest, AMissingWeaponDirectoryShowsItsNearestExistingAncestor) {
-    QDir(native("Data/Weapon")).removeRecursively();
-    startOnSampleData();
-    triggerOpen();
-    EXPECT_EQ(shell().frmOpen()->browser()->path(), dataDir());
-}
-
-TEST_F(OpenFlowTest, AWeaponOnTheCommandLineOpensLikeFileOpen) {
-    startOnSampleData();
-    app().start({native("Data/Weapon/ion_lance.wepn")});
-    EXPECT_EQ(window().filePath(), native("Data/Weapon/ion_lance.wepn"));
-    EXPECT_EQ(messages.texts, QStringList());
-
-    restart();
-    QFile::remove(native("Data/Scripts/familylist.lua"));
-    app().start({native("Data/Weapon/ion_lance.wepn")});
-    EXPECT_EQ(
-        messages.texts,
-        QStringList{QStringLiteral("The file '%1' does not exist.").arg(shell().paths().strFLFile)})
-        << "it needs the data files too";
-    EXPECT_EQ(window().filePath(), QString());
 }
 
 } // namespace

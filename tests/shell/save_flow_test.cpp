@@ -1,7 +1,9 @@
 #include "editor/wepn_editor_main.h"
 #include "shell/directory_browser.h"
 #include "shell/editor_shell.h"
+#include "shell/frm_open.h"
 #include "shell/frm_save.h"
+#include "shell/path_text.h"
 #include "shell_fixture.h"
 
 #include <QApplication>
@@ -10,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 namespace wepn {
 namespace {
@@ -36,7 +39,7 @@ TEST_F(SaveFlowTest, ProposesTheCurrentNameInTheWeaponDirectoryOfTheLastOpen) {
     openElsewhere();
     triggerSaveAs();
     EXPECT_EQ(nameField()->text(), QStringLiteral("gun.wepn"));
-    EXPECT_EQ(save()->browser()->path(), dataDir() + QStringLiteral("\\Weapon"));
+    EXPECT_EQ(save()->browser()->path(), nativeBytes("Data/Weapon"));
     EXPECT_FALSE(window().isEnabled()) << "the main window is disabled while the dialog shows";
 }
 
@@ -49,7 +52,7 @@ TEST_F(SaveFlowTest, SavesANameWithoutExtensionAsTyped) {
     QTest::keyClicks(nameField(), QStringLiteral("newgun"));
     click("cmdSave");
     EXPECT_TRUE(QFileInfo::exists(native("Data/Weapon/newgun"))) << "no extension is added";
-    EXPECT_EQ(save()->fileName(), dataDir() + QStringLiteral("\\Weapon\\newgun"));
+    EXPECT_EQ(save()->fileName(), nativeBytes("Data/Weapon/newgun"));
     EXPECT_EQ(window().filePath(), native("Data/Weapon/newgun"));
     EXPECT_TRUE(window().isEnabled());
     EXPECT_FALSE(save()->isVisible());
@@ -152,6 +155,47 @@ TEST_F(SaveFlowTest, ReplacingAnotherFileAsksFirst) {
     click("cmdSave");
     EXPECT_TRUE(QFileInfo::exists(native("Data/Weapon/RAIL_DRIVER.wepn")));
     EXPECT_EQ(window().filePath(), native("Data/Weapon/RAIL_DRIVER.wepn"));
+}
+
+// A file opened by odd bytes is saved back to those bytes: the proposed name
+// stands for them while it is shown unchanged; a typed name is literal.
+TEST_F(SaveFlowTest, OddNamesAreSavedByTheirOwnBytes) {
+    const std::string odd = nativeBytes("Data/Weapon/canon_") + "\xE9.wepn";
+    std::filesystem::copy_file(nativeBytes("Data/Weapon/ion_lance.wepn"), odd);
+    startOnSampleData();
+    triggerOpen();
+    clickRow(shell().frmOpen()->browser()->files(), QStringLiteral("canon_\u00E9.wepn"));
+    QTest::mouseClick(shell().frmOpen()->findChild<QPushButton*>(QStringLiteral("cmdOpen")),
+                      Qt::LeftButton);
+    ASSERT_EQ(window().filePath(), displayText(odd));
+
+    std::filesystem::resize_file(odd, 0);
+    messages.texts.clear();
+    triggerSaveAs();
+    EXPECT_EQ(nameField()->text(), QStringLiteral("canon_\u00E9.wepn"));
+    click("cmdSave");
+    EXPECT_EQ(messages.texts,
+              QStringList{QStringLiteral("Successfully saved to '%1'").arg(displayText(odd))})
+        << "no question: it is the file being edited";
+    EXPECT_GT(std::filesystem::file_size(odd), 0U);
+    EXPECT_FALSE(QFileInfo::exists(native("Data/Weapon/canon_\u00E9.wepn")));
+
+    // Typed names: letters as typed; a backslash separates folders, which
+    // are found ignoring letter case.
+    std::filesystem::create_directories(nativeBytes("Data/Weapon/Sub"));
+    struct Case {
+        const char* typed;
+        const char* written;
+    };
+    for (const Case& c : {Case{"lance_\xC3\xA9.wepn", "lance_\xC3\xA9.wepn"},
+                          Case{"SUB\\New.WEPN", "Sub/New.WEPN"}}) {
+        triggerSaveAs();
+        nameField()->clear();
+        nameField()->insert(QString::fromUtf8(c.typed)); // keyClicks types ASCII only
+        click("cmdSave");
+        EXPECT_TRUE(std::filesystem::is_regular_file(nativeBytes("Data/Weapon/") + c.written))
+            << c.typed;
+    }
 }
 
 } // namespace

@@ -19,21 +19,49 @@ void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace wepn {
-ShellTest::ShellTest() : m_root(m_temp.path()) {
+namespace {
+
+void copyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QFileInfo& entry :
+         source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString target = to + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir()) {
+            copyTree(entry.filePath(), target);
+        } else {
+            QFile::copy(entry.filePath(), target);
+        }
+    }
+}
+
+} // namespace
+
+ShellTest::ShellTest() : m_root(m_temp.filePath(QStringLiteral("check, out\\here"))) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, native("settings"));
     m_root.mkpath(QStringLiteral("home"));
     setHomeDirectoryOverride(toFileBytes(native("home")));
-    std::filesystem::copy(WEPN_EXAMPLES_DIR, toFileBytes(native("Data")),
-                          std::filesystem::copy_options::recursive);
+    copySampleData();
+}
+
+void ShellTest::copySampleData() const {
+    copyTree(QStringLiteral(WEPN_EXAMPLES_DIR), native("Data"));
 }
 
 ShellTest::~ShellTest() {
     m_app.reset();
     setHomeDirectoryOverride(std::nullopt);
+    // QTemporaryDir cannot remove names that are not valid UTF-8.
+    std::error_code ec;
+    std::filesystem::remove_all(nativeBytes(QString()), ec);
 }
 
 QString ShellTest::dataDir() const {
-    return windowsFormOf(native("Data"));
+    return native("Data");
+}
+
+std::string ShellTest::nativeBytes(const QString& relative) const {
+    return toFileBytes(native(relative));
 }
 
 void ShellTest::writeFile(const QString& relative, const QByteArray& bytes) const {

@@ -28,9 +28,15 @@ class ShellTest : public ::testing::Test {
     ShellTest();
     ~ShellTest() override;
 
-    // The data directory in the program's Windows form.
+    // The sample data directory, a native path under a folder whose name holds
+    // a comma and a backslash.
     QString dataDir() const;
     QString native(const QString& relative) const { return m_root.filePath(relative); }
+    // The file-name bytes of a path below the test's folder.
+    std::string nativeBytes(const QString& relative) const;
+    QString root() const { return m_root.path(); }
+    // Puts the sample data back into the data directory.
+    void copySampleData() const;
     void writeFile(const QString& relative, const QByteArray& bytes = "x") const;
     void storeDataDirectory(const QString& directory) const;
     bool settingsFileExists() const;

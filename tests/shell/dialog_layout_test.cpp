@@ -1,0 +1,98 @@
+// The three dialogs lay out with the font they get: nothing is cut, and the
+// file dialogs grow their lists when resized. CMake runs these again with
+// QT_SCALE_FACTOR=2.
+#include "shell/directory_browser.h"
+#include "shell/editor_shell.h"
+#include "shell/frm_decompiled_data_dir.h"
+#include "shell/frm_open.h"
+#include "shell/frm_save.h"
+#include "shell_fixture.h"
+#include "editor/wepn_editor_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace wepn {
+namespace {
+
+class DialogLayoutTest : public ShellTest, public ::testing::WithParamInterface<int> {
+  protected:
+    DialogLayoutTest() : m_font(QApplication::font()) {
+        QFont font = m_font;
+        font.setPointSize(GetParam());
+        QApplication::setFont(font);
+    }
+    ~DialogLayoutTest() override { QApplication::setFont(m_font); }
+
+    static void expectScale(const QWidget* dialog) {
+        const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                : 1.0;
+        EXPECT_EQ(dialog->devicePixelRatio(), scale) << "the run is at the scale it names";
+    }
+    // Each button is at least as wide and tall as its caption needs.
+    static void expectButtonsWhole(const QWidget* dialog) {
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            EXPECT_GE(button->width(), button->sizeHint().width())
+                << button->objectName().toStdString();
+            EXPECT_GE(button->height(), button->sizeHint().height())
+                << button->objectName().toStdString();
+        }
+    }
+
+  private:
+    QFont m_font;
+};
+
+TEST_P(DialogLayoutTest, TheDataDirectoryInstructionsShowTheirWholeText) {
+    window().decompiledDataAction()->trigger();
+    FrmDecompiledDataDir* dialog = shell().frmDecompiledDataDir();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    expectScale(dialog);
+    const auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblInstructions"));
+    EXPECT_TRUE(label->text().endsWith(QStringLiteral("and then click OK.")));
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+        << "the wrapped text fits in the label's height";
+    EXPECT_TRUE(dialog->rect().contains(label->geometry()));
+    expectButtonsWhole(dialog);
+}
+
+TEST_P(DialogLayoutTest, TheFileDialogsResizeAndTheirListsGrow) {
+    startOnSampleData();
+    triggerOpen();
+    FrmOpen* open = shell().frmOpen();
+    clickRow(openList(), QStringLiteral("ion_lance.wepn"));
+    QTest::mouseClick(open->findChild<QPushButton*>(QStringLiteral("cmdOpen")), Qt::LeftButton);
+    triggerSaveAs();
+    FrmSave* save = shell().frmSave();
+    for (QWidget* dialog : {static_cast<QWidget*>(open), static_cast<QWidget*>(save)}) {
+        const DirectoryBrowser* browser = dialog == open ? open->browser() : save->browser();
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        expectScale(dialog);
+        expectButtonsWhole(dialog);
+        EXPECT_LT(dialog->minimumWidth(), dialog->maximumWidth()) << "resizable";
+        const QSize files = browser->files()->size();
+        const QSize directory = browser->directory()->size();
+        dialog->resize(dialog->size() + QSize(200, 150));
+        QApplication::processEvents();
+        EXPECT_GT(browser->files()->width(), files.width());
+        EXPECT_GT(browser->files()->height(), files.height());
+        EXPECT_GT(browser->directory()->width(), directory.width());
+        EXPECT_GT(browser->directory()->height(), directory.height());
+        expectButtonsWhole(dialog);
+        dialog->close();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FontSizes, DialogLayoutTest, ::testing::Values(9, 16),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Points" + std::to_string(info.param);
+                         });
+
+} // namespace
+} // namespace wepn

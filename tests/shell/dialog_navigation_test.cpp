@@ -1,0 +1,231 @@
+// The open dialog's drive selector, directory list and file list on a Linux
+// machine: real drives only, ancestors to click, a fresh listing every time,
+// and names with any bytes listed, entered and opened.
+#include "shell/directory_browser.h"
+#include "shell/editor_shell.h"
+#include "shell/frm_open.h"
+#include "shell/path_text.h"
+#include "shell_fixture.h"
+#include "editor/wepn_editor_main.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+namespace wepn {
+namespace {
+
+class DialogNavigationTest : public ShellTest {
+  protected:
+    DirectoryBrowser* browser() { return shell().frmOpen()->browser(); }
+    QStringList drives() {
+        QStringList labels;
+        for (int i = 0; i < browser()->drive()->count(); ++i) {
+            labels << browser()->drive()->itemText(i);
+        }
+        return labels;
+    }
+    QStringList directoryNames() {
+        QStringList names;
+        for (const QString& row : rows(browser()->directory())) {
+            names << row.trimmed();
+        }
+        return names;
+    }
+    // Clicks the directory row showing `text` (indentation left out) and lets
+    // the dialog go there.
+    void clickDirectory(const QString& text) {
+        QListWidget* list = browser()->directory();
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->item(i)->text().trimmed() == text) {
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualItemRect(list->item(i)).center());
+                QCoreApplication::processEvents();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no directory row " << text.toStdString();
+    }
+    void pressOpen() {
+        QTest::mouseClick(shell().frmOpen()->findChild<QPushButton*>(QStringLiteral("cmdOpen")),
+                          Qt::LeftButton);
+    }
+    // A copy of a sample weapon at a path given as bytes.
+    void copyWeaponTo(const std::string& path) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::filesystem::copy_file(nativeBytes("Data/Weapon/ion_lance.wepn"), path);
+    }
+};
+
+// "/", the home folder, and each Wine drive with the folder it maps to; the
+// one holding the shown folder is selected, and nothing is ever added.
+TEST_F(DialogNavigationTest, DrivesAreTheRootTheHomeAndTheWineDrives) {
+    QDir().mkpath(native("home/.wine/drive_c/Data"));
+    QDir().mkpath(native("home/.wine/dosdevices"));
+    QFile::link(QStringLiteral("../drive_c"), native("home/.wine/dosdevices/c:"));
+    QFile::link(native("nowhere"), native("home/.wine/dosdevices/d:"));
+    QDir().mkpath(native("home/games"));
+    QFile::link(dataDir(), native("home/games/Data"));
+    QFile::link(dataDir(), native("home/.wine/drive_c/Data/Data"));
+    const QStringList expected{QStringLiteral("/"), native("home"),
+                               QStringLiteral("C: ") + native("home/.wine/drive_c"),
+                               QStringLiteral("D: ") + native("nowhere")};
+    struct Case {
+        QString dataDir;
+        int selected;
+    };
+    const Case cases[] = {
+        {dataDir(), 0},
+        {native("home/games/Data"), 1},
+        {QStringLiteral("C:\\Data\\Data"), 2},
+        {native("home/.wine/drive_c/Data/Data"), 2},
+    };
+    for (const Case& c : cases) {
+        storeDataDirectory(c.dataDir);
+        restart();
+        triggerOpen();
+        EXPECT_EQ(drives(), expected) << c.dataDir.toStdString();
+        EXPECT_EQ(browser()->drive()->currentIndex(), c.selected) << c.dataDir.toStdString();
+        clickDirectory(QStringLiteral("Data"));
+        EXPECT_EQ(drives(), expected) << "after a change, " << c.dataDir.toStdString();
+        shell().frmOpen()->close();
+    }
+}
+
+TEST_F(DialogNavigationTest, ADriveThatIsNotReadyShowsAnEmptyList) {
+    QDir().mkpath(native("home/.wine/dosdevices"));
+    QFile::link(native("nowhere"), native("home/.wine/dosdevices/d:"));
+    startOnSampleData();
+    triggerOpen();
+    QComboBox* drive = browser()->drive();
+    const int index = drive->findText(QStringLiteral("D: ") + native("nowhere"));
+    ASSERT_GE(index, 0) << "the Wine prefix's drive is offered";
+    drive->setCurrentIndex(index);
+    emit drive->activated(index);
+    EXPECT_EQ(browser()->path(), nativeBytes("home/.wine/dosdevices/d:"));
+    EXPECT_EQ(rows(openList()), QStringList());
+    EXPECT_EQ(messages.texts, QStringList());
+}
+
+// The shown folder's ancestors from the drive's root down, one indented row
+// each, then its sub-folders; a click on any of them goes there.
+TEST_F(DialogNavigationTest, TheDirectoryListShowsAncestorsAndSubfolders) {
+    QDir().mkpath(native("home/games"));
+    QDir(native("Data")).rename(native("Data"), native("home/games/Data"));
+    writeFile(QStringLiteral("home/games/Data/Weapon/sub/inner.wepn"));
+    QDir().mkpath(native("home/games/Data/Weapon/Beta"));
+    storeDataDirectory(native("home/games/Data"));
+    triggerOpen();
+    EXPECT_EQ(rows(browser()->directory()),
+              (QStringList{native("home"), QStringLiteral("  games"), QStringLiteral("    Data"),
+                           QStringLiteral("      Weapon"), QStringLiteral("        Beta"),
+                           QStringLiteral("        sub")}));
+    EXPECT_EQ(browser()->directory()->currentRow(), 3) << "the shown folder is the current row";
+
+    clickDirectory(QStringLiteral("sub"));
+    EXPECT_EQ(browser()->path(), nativeBytes("home/games/Data/Weapon/sub"));
+    EXPECT_EQ(rows(openList()), QStringList{QStringLiteral("inner.wepn")});
+
+    clickDirectory(QStringLiteral("games"));
+    EXPECT_EQ(browser()->path(), nativeBytes("home/games"));
+    EXPECT_EQ(rows(browser()->directory()),
+              (QStringList{native("home"), QStringLiteral("  games"), QStringLiteral("    Data")}));
+
+    clickDirectory(native("home"));
+    EXPECT_EQ(browser()->path(), nativeBytes("home"));
+}
+
+// A double click is a click and a second press on the refilled list, where
+// another folder may now lie under the pointer: it goes one level only.
+TEST_F(DialogNavigationTest, ADoubleClickGoesToTheFolderOnce) {
+    std::filesystem::create_directories(nativeBytes("Data/Weapon/deeper"));
+    startOnSampleData();
+    triggerOpen();
+    clickDirectory(QStringLiteral("Data"));
+    QListWidget* list = browser()->directory();
+    const QList<QListWidgetItem*> weapon =
+        list->findItems(QStringLiteral("Weapon"), Qt::MatchEndsWith);
+    ASSERT_EQ(weapon.size(), 1);
+    const QPoint at = list->visualItemRect(weapon.front()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(browser()->path(), nativeBytes("Data/Weapon"));
+    ASSERT_EQ(list->itemAt(at)->text().trimmed(), QStringLiteral("deeper"))
+        << "the second press lands on a sub-folder";
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(browser()->path(), nativeBytes("Data/Weapon"));
+}
+
+// Every showing lists the folder afresh, also when it is the same folder.
+TEST_F(DialogNavigationTest, EveryShowingListsTheFolderAfresh) {
+    startOnSampleData();
+    triggerOpen();
+    ASSERT_TRUE(rows(openList()).contains(QStringLiteral("ion_lance.wepn")));
+    shell().frmOpen()->close();
+    writeFile(QStringLiteral("Data/Weapon/just_saved.wepn"));
+    QFile::remove(native("Data/Weapon/ion_lance.wepn"));
+    QDir().mkpath(native("Data/Weapon/new_folder"));
+    triggerOpen();
+    EXPECT_TRUE(rows(openList()).contains(QStringLiteral("just_saved.wepn")));
+    EXPECT_FALSE(rows(openList()).contains(QStringLiteral("ion_lance.wepn")));
+    EXPECT_TRUE(directoryNames().contains(QStringLiteral("new_folder")));
+}
+
+// Names with any bytes are shown for the eye and opened by their own bytes,
+// in folders whose names are just as odd.
+TEST_F(DialogNavigationTest, OddNamesAreListedEnteredAndOpened) {
+    struct Case {
+        const char* what;
+        std::string folder;
+        std::string name;
+        const char* shownFolder;
+        const char* shownName;
+    };
+    const Case cases[] = {
+        {"Latin-1 byte", "", "canon_\xE9.wepn", "", "canon_\u00E9.wepn"},
+        {"invalid UTF-8", "", "\xFF\xFE.wepn", "", "\u00FF\u00FE.wepn"},
+        {"backslash", "", "back\\slash.wepn", "", "back\\slash.wepn"},
+        {"newline", "", "new\nline.wepn", "", "new\u240Aline.wepn"},
+        {"UTF-8", "", "lance_\xC3\xA9.wepn", "", "lance_\u00E9.wepn"},
+        {"odd folder", "f\xF6lder\\x\n", "inner.wepn", "f\u00F6lder\\x\u240A", "inner.wepn"},
+    };
+    startOnSampleData();
+    for (const Case& c : cases) {
+        const std::string folder =
+            c.folder.empty() ? nativeBytes("Data/Weapon") : nativeBytes("Data/Weapon/") + c.folder;
+        const std::string path = folder + "/" + c.name;
+        copyWeaponTo(path);
+        messages.texts.clear();
+        triggerOpen();
+        if (!c.folder.empty()) {
+            clickDirectory(QString::fromUtf8(c.shownFolder));
+            EXPECT_EQ(browser()->path(), folder) << c.what;
+        }
+        clickRow(openList(), QString::fromUtf8(c.shownName));
+        pressOpen();
+        EXPECT_EQ(messages.texts, QStringList()) << c.what;
+        EXPECT_EQ(shell().frmOpen()->fileName(), path) << c.what;
+        EXPECT_EQ(window().filePath(), displayText(path)) << c.what;
+        std::filesystem::remove(path);
+    }
+}
+
+// A folder chosen as a weapon is named by its native path, as shown.
+TEST_F(DialogNavigationTest, AnOddNameThatCannotBeReadIsNamedAsShown) {
+    std::filesystem::create_directories(nativeBytes("Data/Weapon/") + "dir\xE9\\.wepn");
+    startOnSampleData();
+    triggerOpen();
+    clickRow(openList(), QStringLiteral("dir\u00E9\\.wepn"));
+    pressOpen();
+    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Could not read '%1'.\nis a directory")
+                                              .arg(native("Data/Weapon/dir\u00E9\\.wepn"))});
+}
+
+} // namespace
+} // namespace wepn
