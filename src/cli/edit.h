@@ -37,6 +37,10 @@ struct EditChange {
 // that is not a number.
 Expected<Edit, std::string> parseEdit(std::string_view text);
 
+// The choices an edit of the field accepts, e.g. "0 No, 1 Yes, or -1 or
+// empty for none" (by index, or by text ignoring case).
+std::string listedChoices(const ScalarField& field);
+
 // Applies the edit to a loaded state. The family rows are kept in step with
 // the table arrays. Fails, leaving state and rows untouched, when the value
 // does not convert by the window's rules or the family is not in the table.

@@ -8,14 +8,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json texts(const std::vector<std::string>& values) {
-    Json array = Json::array();
-    for (const std::string& value : values) {
-        array.push_back(latin1ToUtf8(value));
-    }
-    return array;
-}
-
 Json scalarValue(const ScalarField& field, const WeaponState& state) {
     // The accessors only hand out addresses; reading through them does not modify.
     const ValueRef ref = field.at(const_cast<WeaponState&>(state));
@@ -39,8 +31,10 @@ Json resultJson(const WeaponResult& result) {
 
 } // namespace
 
-nlohmann::ordered_json weaponJson(const WeaponState& state) {
+nlohmann::ordered_json weaponJson(std::string_view file, const WeaponState& state) {
     Json json = Json::object();
+    json["format"] = kDumpFormat;
+    json["file"] = std::string(file);
     for (const ScalarField& field : scalarFields()) {
         json[std::string(field.name)] = scalarValue(field, state);
     }
@@ -48,15 +42,18 @@ nlohmann::ordered_json weaponJson(const WeaponState& state) {
     for (const WeaponResult& result : state.Results) {
         results.push_back(resultJson(result));
     }
-    json["Results"] = std::move(results);
-    json["Penetration"] = Json{{"iFieldPenetration", state.Penetration.iFieldPenetration},
-                               {"fDefaultPenetration", state.Penetration.fDefaultPenetration},
-                               {"sFamilies", texts(state.Penetration.sFamilies)},
-                               {"fValues", state.Penetration.fValues}};
-    json["Accuracy"] = Json{{"iLeadingValue", state.Accuracy.iLeadingValue},
-                            {"sFamilies", texts(state.Accuracy.sFamilies)},
-                            {"fValues", state.Accuracy.fValues},
-                            {"iAlwaysDamage", state.Accuracy.iAlwaysDamage}};
+    json["results"] = std::move(results);
+    Json penetration = Json::object();
+    for (std::size_t i = 0; i < state.Penetration.sFamilies.size(); ++i) {
+        penetration[latin1ToUtf8(state.Penetration.sFamilies[i])] = state.Penetration.fValues[i];
+    }
+    json["penetration"] = std::move(penetration);
+    Json accuracy = Json::object();
+    for (std::size_t i = 0; i < state.Accuracy.sFamilies.size(); ++i) {
+        accuracy[latin1ToUtf8(state.Accuracy.sFamilies[i])] = {
+            {"value", state.Accuracy.fValues[i]}, {"damage", state.Accuracy.iAlwaysDamage[i]}};
+    }
+    json["accuracy"] = std::move(accuracy);
     json["bTurretProperties"] = state.bTurretProperties;
     Json lines = Json::array();
     for (std::size_t i = 0; i < state.strLines.size(); ++i) {
@@ -64,7 +61,7 @@ nlohmann::ordered_json weaponJson(const WeaponState& state) {
             lines.push_back(Json{{"line", i + 1}, {"text", latin1ToUtf8(state.strLines[i])}});
         }
     }
-    json["unrecognisedLines"] = std::move(lines);
+    json["unrecognised_lines"] = std::move(lines);
     return json;
 }
 
