@@ -6,8 +6,9 @@
 
 namespace wepn {
 
-// CLI11's help layout, where a verb may add words to its usage line: `set`
-// takes its files after "--", which the parser never sees.
+// CLI11's help layout, where the tool's usage lists every verb's usage and a
+// verb may add words to its usage line: `set` takes its files after "--",
+// which the parser never sees.
 class HelpFormatter : public CLI::Formatter {
   public:
     // Appends `tail` to the usage line of `verb`, e.g. "-- FILE...".

@@ -16,15 +16,16 @@
 namespace wepn {
 namespace {
 
-// Flows into the manual page through help2man, which knows these headings.
+// Flows into the manual page through help2man, which knows the examples'
+// heading and sets lines starting with "$ " as they are.
 constexpr const char* kEpilogue = R"(Exit status:
   0  every file is fine
   1  a file could not be read, loaded or written (the others are still done)
   2  the command line is wrong
 
 Examples:
-  wepn check -q Data/Weapon/*.wepn
-  wepn set --data Data 'fWeaponFireRange*=1.1' -- Data/Weapon/*.wepn)";
+  $ wepn check -q Data/Weapon/*.wepn
+  $ wepn set --data Data 'fWeaponFireRange*=1.1' -- Data/Weapon/*.wepn)";
 
 // `set` takes two lists, EDIT... -- FILE..., which the parser cannot tell
 // apart: the files after the first "--" that follows the verb are split off.

@@ -18,8 +18,9 @@ TEST_F(CliTest, HelpShowsPlaceholdersUsageAndEpilogue) {
     };
     const Case cases[] = {
         {{"--help"},
-         {"Usage: wepn [OPTIONS] SUBCOMMAND", "Exit status:", "  2  the command line is wrong",
-          "Examples:", "wepn check -q "}},
+         {"Usage: wepn [OPTIONS] SUBCOMMAND\n   or: wepn check [OPTIONS] FILE...\n",
+          "or: wepn set [OPTIONS] EDIT... -- FILE...\n",
+          "Exit status:", "  2  the command line is wrong", "Examples:", "$ wepn check -q "}},
         {{"check", "--help"}, {"Usage: wepn check [OPTIONS] FILE...", "-q,--quiet"}},
         {{"dump", "--help"}, {"Usage: wepn dump [OPTIONS] FILE...", "--data DIR", "--lines"}},
         {{"resave", "--help"},
