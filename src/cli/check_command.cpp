@@ -75,7 +75,7 @@ int CheckCommand::execute(std::ostream& out, std::ostream& err) {
         return kExitUsage;
     }
     if (m_game && std::count(m_files.begin(), m_files.end(), kStandardStream) != 0) {
-        printToolError(err, "check: --game reads each file twice and cannot take '-'");
+        printToolError(err, "check: --game cannot read standard input ('-')");
         return kExitUsage;
     }
     const std::vector<CheckResult> results = checkFiles(m_files, m_game);

@@ -32,6 +32,9 @@ struct EditChange {
     std::string after;
 };
 
+// Whether `set` may edit the field: every load resets sWeaponName.
+bool editableField(const ScalarField& field);
+
 // Parses an edit. Fails (with a reason fit for a usage error) on a malformed
 // edit, an unknown name, a field that cannot be edited or scaling a value
 // that is not a number.

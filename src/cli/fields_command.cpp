@@ -33,11 +33,11 @@ FieldLine scalarLine(const ScalarField& field) {
     return {};
 }
 
-// Every line: the scalar fields that loading does not reset, then the tables.
+// Every line: the editable scalar fields, then the tables.
 std::vector<FieldLine> fieldLines() {
     std::vector<FieldLine> lines;
     for (const ScalarField& field : scalarFields()) {
-        if (field.name != "sWeaponName") {
+        if (editableField(field)) {
             lines.push_back(scalarLine(field));
         }
     }

@@ -4,6 +4,7 @@
 #include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 
 namespace wepn {
 
@@ -32,6 +33,10 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
     if (m_files.empty()) {
         printToolError(err, "set: no FILE: the files follow the edits after '--' (wepn set "
                             "EDIT... -- FILE...)");
+        return kExitUsage;
+    }
+    if (std::count(m_files.begin(), m_files.end(), kStandardStream) != 0) {
+        printToolError(err, "set: standard input ('-') cannot be edited in place");
         return kExitUsage;
     }
     std::vector<Edit> edits;
