@@ -20,6 +20,21 @@ Json scalarValue(const ScalarField& field, const WeaponState& state) {
     return std::visit(Visitor{}, ref);
 }
 
+// Adds a family's value to a table; a family the file names more than once
+// holds all its values, in order, in an array, so that nothing is lost.
+void addFamily(Json& table, const std::string& family, Json value) {
+    const std::string key = latin1ToUtf8(family);
+    if (!table.contains(key)) {
+        table[key] = std::move(value);
+        return;
+    }
+    Json& known = table[key];
+    if (!known.is_array()) {
+        known = Json::array({std::move(known)});
+    }
+    known.push_back(std::move(value));
+}
+
 Json resultJson(const WeaponResult& result) {
     return Json{{"sCondition", latin1ToUtf8(result.sCondition)},
                 {"sEffect", latin1ToUtf8(result.sEffect)},
@@ -45,13 +60,14 @@ nlohmann::ordered_json weaponJson(std::string_view file, const WeaponState& stat
     json["results"] = std::move(results);
     Json penetration = Json::object();
     for (std::size_t i = 0; i < state.Penetration.sFamilies.size(); ++i) {
-        penetration[latin1ToUtf8(state.Penetration.sFamilies[i])] = state.Penetration.fValues[i];
+        addFamily(penetration, state.Penetration.sFamilies[i], state.Penetration.fValues[i]);
     }
     json["penetration"] = std::move(penetration);
     Json accuracy = Json::object();
     for (std::size_t i = 0; i < state.Accuracy.sFamilies.size(); ++i) {
-        accuracy[latin1ToUtf8(state.Accuracy.sFamilies[i])] = {
-            {"value", state.Accuracy.fValues[i]}, {"damage", state.Accuracy.iAlwaysDamage[i]}};
+        addFamily(
+            accuracy, state.Accuracy.sFamilies[i],
+            {{"value", state.Accuracy.fValues[i]}, {"damage", state.Accuracy.iAlwaysDamage[i]}});
     }
     json["accuracy"] = std::move(accuracy);
     json["bTurretProperties"] = state.bTurretProperties;

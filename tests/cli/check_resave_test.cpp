@@ -126,22 +126,6 @@ TEST_F(CliTest, UsageErrorsExitTwoWithAMessage) {
     }
 }
 
-TEST_F(CliTest, AnUnreadableFamilyListIsNamedAfterWepn) {
-    const std::string file = write("w.wepn", kWeapon);
-    const std::string missing = path("NoData");
-    const std::vector<std::vector<std::string>> cases = {
-        {"resave", "--data", missing, file},
-        {"dump", "--data", missing, file},
-        {"set", "--data", missing, "fFireTime=1", "--", file},
-    };
-    for (const auto& args : cases) {
-        const ToolRun result = runWepnExecutable(args);
-        EXPECT_EQ(result.code, 1) << args[0];
-        EXPECT_EQ(result.err.rfind("wepn: The file '" + missing, 0), 0u) << args[0] << result.err;
-        EXPECT_EQ(readFile(file), kWeapon) << args[0];
-    }
-}
-
 TEST_F(CheckTest, QuietPrintsOnlyProblems) {
     std::string badNumber = kWeapon;
     badNumber.replace(badNumber.find("2500"), 4, "abc");

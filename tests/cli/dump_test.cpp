@@ -33,6 +33,19 @@ TEST_F(CliTest, DumpWithoutDataConvertsLatin1TextsToUtf8) {
         << "without a family list the tables are as the file names them";
 }
 
+// A family named twice keeps both values, in the file's order.
+TEST_F(CliTest, DumpKeepsEveryValueOfARepeatedFamily) {
+    std::string weapon = kWeapon;
+    weapon.replace(weapon.find("{Capital=1,}"), 12, "{Fighter=1,}");
+    weapon.replace(weapon.find("{BigShips=1, damage=1,}"), 23, "{SmallCraft=1, damage=1,}");
+    const ToolRun result = run({"dump", write("w.wepn", weapon)});
+    ASSERT_EQ(result.code, 0) << result.err;
+    const json dump = json::parse(result.out);
+    EXPECT_EQ(dump.at("penetration"), json::parse(R"({"Fighter": [0.25, 1.0]})"));
+    EXPECT_EQ(dump.at("accuracy"), json::parse(R"({"SmallCraft": [{"value": 0.75, "damage": 0},
+                                                                   {"value": 1.0, "damage": 1}]})"));
+}
+
 // Several files: an array, or one document a line with --lines; a file that
 // fails is named on standard error and the others are still printed.
 TEST_F(CliTest, DumpPrintsADocumentForEachFile) {
