@@ -1,6 +1,7 @@
 # Installation and the Debian package: both programs with their manual pages,
-# the desktop entry, the icons, the AppStream metadata, the MIME type that lets
-# a file manager open *.wepn with the editor, and the package's documents.
+# wepn's bash completion, the desktop entry, the icons, the AppStream metadata,
+# the MIME type that lets a file manager open *.wepn with the editor, and the
+# package's documents.
 include(GNUInstallDirs)
 
 set(WEPN_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
@@ -49,6 +50,10 @@ if(TARGET wepn)
     DEPENDS wepn
     VERBATIM)
   wepn_install_gzipped("${wepn_man}" wepn.1 ${CMAKE_INSTALL_MANDIR}/man1 "${wepn_man}")
+endif()
+if(TARGET wepn)
+  install(FILES "${WEPN_PACKAGING_DIR}/wepn.bash-completion"
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME wepn)
 endif()
 install(FILES "${WEPN_PACKAGING_DIR}/vyr-weapon-editor.xml"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)

@@ -59,7 +59,10 @@ std::vector<CheckResult> checkFiles(const std::vector<std::string>& files, bool 
 
 CLI::App* CheckCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("check", "Check that weapon scripts load");
-    sub->add_option("FILE", m_files, "Weapon scripts (.wepn)")->required();
+    sub->add_option("FILE", m_files, "Weapon scripts (.wepn); '-' reads standard input")
+        ->required()
+        ->type_name("");
+    sub->add_flag("-q,--quiet", m_quiet, "Print only problems, not 'FILE: ok'");
     sub->add_flag("--game", m_game,
                   "Also run each file as the game does, in Lua, and report an error that stops "
                   "the game and every value the game receives otherwise than the editor shows");
@@ -67,13 +70,21 @@ CLI::App* CheckCommand::addTo(CLI::App& app) {
 }
 
 int CheckCommand::execute(std::ostream& out, std::ostream& err) {
+    if (std::optional<std::string> twice = standardInputTwice(m_files)) {
+        printToolError(err, "check: " + *twice);
+        return kExitUsage;
+    }
+    if (m_game && std::count(m_files.begin(), m_files.end(), kStandardStream) != 0) {
+        printToolError(err, "check: --game cannot read standard input ('-')");
+        return kExitUsage;
+    }
     const std::vector<CheckResult> results = checkFiles(m_files, m_game);
     int code = kExitOk;
     for (std::size_t i = 0; i < m_files.size(); ++i) {
         const CheckResult& result = results[i];
         if (result.failure) {
             printFailure(err, m_files[i], *result.failure);
-        } else if (!result.game.error) {
+        } else if (!result.game.error && !m_quiet) {
             out << m_files[i] << ": ok\n";
         }
         printWarnings(err, m_files[i], result.warnings);

@@ -7,8 +7,9 @@
 
 namespace wepn {
 
-// `wepn check [--game] FILE...`: loads each file as the editor does, without a
-// family list; with --game also runs it as the game does and compares.
+// `wepn check [-q] [--game] FILE...`: loads each file ("-": standard input) as
+// the editor does, without a family list; with --game also runs it as the
+// game does and compares. -q leaves out the "FILE: ok" lines.
 class CheckCommand : public Command {
   public:
     CLI::App* addTo(CLI::App& app) override;
@@ -17,6 +18,7 @@ class CheckCommand : public Command {
   private:
     std::vector<std::string> m_files;
     bool m_game = false;
+    bool m_quiet = false;
 };
 
 } // namespace wepn

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 namespace CLI {
 class App;
@@ -16,6 +17,9 @@ class Command {
 
     // Adds the verb's subcommand with its options to the application.
     virtual CLI::App* addTo(CLI::App& app) = 0;
+
+    // Words the usage line shows after what the parser knows of, if any.
+    virtual std::string usageTail() const { return {}; }
 
     // Runs the verb after a successful parse; returns the exit code.
     virtual int execute(std::ostream& out, std::ostream& err) = 0;

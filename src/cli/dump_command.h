@@ -4,12 +4,14 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace wepn {
 
-// `wepn dump [--data DIR] FILE`: the loaded weapon as JSON. With DIR the
-// tables are as the editor presents them (one entry per family row);
-// without it they are as the file names them.
+// `wepn dump [--data DIR] [--lines] FILE...`: each loaded weapon as a JSON
+// document; one FILE gives its document, several an array of them, and
+// --lines one document a line. With DIR the tables are as the editor presents
+// them (one entry per family row); without it they are as the file names them.
 class DumpCommand : public Command {
   public:
     CLI::App* addTo(CLI::App& app) override;
@@ -17,7 +19,8 @@ class DumpCommand : public Command {
 
   private:
     std::optional<std::string> m_dataDir;
-    std::string m_file;
+    bool m_lines = false;
+    std::vector<std::string> m_files;
 };
 
 } // namespace wepn

@@ -32,10 +32,17 @@ struct EditChange {
     std::string after;
 };
 
+// Whether `set` may edit the field: every load resets sWeaponName.
+bool editableField(const ScalarField& field);
+
 // Parses an edit. Fails (with a reason fit for a usage error) on a malformed
 // edit, an unknown name, a field that cannot be edited or scaling a value
 // that is not a number.
 Expected<Edit, std::string> parseEdit(std::string_view text);
+
+// The choices an edit of the field accepts, e.g. "0 No, 1 Yes, or -1 or
+// empty for none" (by index, or by text ignoring case).
+std::string listedChoices(const ScalarField& field);
 
 // Applies the edit to a loaded state. The family rows are kept in step with
 // the table arrays. Fails, leaving state and rows untouched, when the value

@@ -46,14 +46,6 @@ std::optional<int> choiceIndex(const ScalarField& field, std::string_view text) 
     return std::nullopt;
 }
 
-std::string listedChoices(const ScalarField& field) {
-    std::string text;
-    for (std::size_t i = 0; i < field.choices.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + std::to_string(i) + " " + std::string(field.choices[i]);
-    }
-    return text + ", or -1 or empty for none";
-}
-
 template <class Int> std::optional<Int> roundedInto(double value) {
     const double rounded = std::nearbyint(value); // the default mode rounds halves to even
     if (!(rounded >= std::numeric_limits<Int>::min() &&
@@ -217,6 +209,14 @@ Result applyAccuracy(const Edit& edit, WeaponState& state, FamilyRows& rows) {
 }
 
 } // namespace
+
+std::string listedChoices(const ScalarField& field) {
+    std::string text;
+    for (std::size_t i = 0; i < field.choices.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + std::to_string(i) + " " + std::string(field.choices[i]);
+    }
+    return text + ", or -1 or empty for none";
+}
 
 Expected<EditChange, std::string> applyEdit(const Edit& edit, WeaponState& state,
                                             FamilyRows& rows) {

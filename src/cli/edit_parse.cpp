@@ -27,7 +27,7 @@ std::optional<std::string> resolveName(Edit& edit, std::string_view name) {
         if (edit.field == nullptr) {
             return "unknown field '" + std::string(name) + "'";
         }
-        if (edit.field->name == "sWeaponName") {
+        if (!editableField(*edit.field)) {
             return "sWeaponName cannot be edited: every load resets it";
         }
         return std::nullopt;
@@ -53,6 +53,10 @@ std::optional<std::string> checkScaling(const Edit& edit) {
 }
 
 } // namespace
+
+bool editableField(const ScalarField& field) {
+    return field.name != "sWeaponName";
+}
 
 Expected<Edit, std::string> parseEdit(std::string_view text) {
     const std::string given(text);

@@ -10,4 +10,8 @@ void printFailure(std::ostream& err, std::string_view file, const Failure& failu
     err << ": error: " << failure.message << '\n';
 }
 
+void printToolError(std::ostream& err, std::string_view message) {
+    err << "wepn: " << message << '\n';
+}
+
 } // namespace wepn

@@ -17,4 +17,8 @@ struct Failure {
 // Prints "FILE:LINE: error: MESSAGE", or "FILE: error: MESSAGE" without a line.
 void printFailure(std::ostream& err, std::string_view file, const Failure& failure);
 
+// Prints a message that concerns no single file (a usage error, an unreadable
+// family list) as "wepn: MESSAGE".
+void printToolError(std::ostream& err, std::string_view message);
+
 } // namespace wepn

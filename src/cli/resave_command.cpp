@@ -4,20 +4,25 @@
 #include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 
 namespace wepn {
 
 CLI::App* ResaveCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand(
         "resave", "Write weapon scripts as the editor saves them without an edit");
-    sub->add_option("--data", m_dataDir, "Data directory holding Scripts\\familylist.lua")
-        ->required();
+    sub->add_option("--data", m_dataDir, "Data directory holding " + familyListPath())
+        ->required()
+        ->type_name("DIR");
     CLI::Option* output =
         sub->add_option("-o,--output", m_output,
-                        "Write the one FILE's script to OUT ('-': standard output)");
+                        "Write the one FILE's script to this file ('-': standard output)")
+            ->type_name("FILE");
     CLI::Option* inPlace = sub->add_flag("--in-place", m_inPlace, "Rewrite each FILE");
     output->excludes(inPlace);
-    sub->add_option("FILE", m_files, "Weapon scripts (.wepn)")->required();
+    sub->add_option("FILE", m_files, "Weapon scripts (.wepn); '-' reads standard input")
+        ->required()
+        ->type_name("");
     sub->footer("One FILE without -o or --in-place is written to standard output.");
     return sub;
 }
@@ -33,7 +38,7 @@ std::optional<Failure> ResaveCommand::resave(const std::string& file, const Fami
     if (!saved) {
         return saved.error();
     }
-    if (m_inPlace || (!m_output.empty() && m_output != "-")) {
+    if (m_inPlace || (!m_output.empty() && m_output != kStandardStream)) {
         return replaceFile(m_inPlace ? file : m_output, *saved);
     }
     out.write(saved->data(), static_cast<std::streamsize>(saved->size()));
@@ -43,12 +48,17 @@ std::optional<Failure> ResaveCommand::resave(const std::string& file, const Fami
 
 int ResaveCommand::execute(std::ostream& out, std::ostream& err) {
     if (m_files.size() > 1 && !m_inPlace) {
-        err << "resave: several FILEs need --in-place (-o and standard output take one FILE)\n";
+        printToolError(
+            err, "resave: several FILEs need --in-place (-o and standard output take one FILE)");
+        return kExitUsage;
+    }
+    if (m_inPlace && std::count(m_files.begin(), m_files.end(), kStandardStream) != 0) {
+        printToolError(err, "resave: standard input ('-') cannot be rewritten in place");
         return kExitUsage;
     }
     const Expected<FamilyRows, std::string> rows = readFamilyRows(m_dataDir);
     if (!rows) {
-        err << rows.error() << '\n';
+        printToolError(err, rows.error());
         return kExitFileFailed;
     }
     int code = kExitOk;

@@ -4,45 +4,58 @@
 #include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 
 namespace wepn {
 
 CLI::App* SetCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("set", "Edit values of weapon scripts in place");
     sub->add_option("--data", m_dataDir,
-                    "Data directory holding Scripts\\familylist.lua (needed for table edits)");
+                    "Data directory holding " + familyListPath() + " (needed for table edits)")
+        ->type_name("DIR");
     sub->add_flag("--dry-run", m_dryRun, "Print what would change and write nothing");
+    sub->add_flag("-q,--quiet", m_quiet, "Print nothing about the changes made");
     sub->add_option("EDIT", m_edits,
                     "NAME=VALUE or NAME*=FACTOR; NAME is a field, penetration.FAMILY, "
-                    "accuracy.FAMILY or accuracy.FAMILY.damage")
-        ->required();
-    sub->footer("The files follow the edits after '--': wepn set EDIT... -- FILE...");
+                    "accuracy.FAMILY or accuracy.FAMILY.damage ('wepn fields' lists them)")
+        ->required()
+        ->type_name("");
+    sub->footer("The files follow the edits after '--'. A file whose values the edits leave as "
+                "they are is not rewritten.");
     return sub;
+}
+
+std::string SetCommand::usageTail() const {
+    return "-- FILE...";
 }
 
 int SetCommand::execute(std::ostream& out, std::ostream& err) {
     if (m_files.empty()) {
-        err << "set: no FILE: the files follow the edits after '--' (wepn set EDIT... -- "
-               "FILE...)\n";
+        printToolError(err, "set: no FILE: the files follow the edits after '--' (wepn set "
+                            "EDIT... -- FILE...)");
+        return kExitUsage;
+    }
+    if (std::count(m_files.begin(), m_files.end(), kStandardStream) != 0) {
+        printToolError(err, "set: standard input ('-') cannot be edited in place");
         return kExitUsage;
     }
     std::vector<Edit> edits;
     for (const std::string& text : m_edits) {
         Expected<Edit, std::string> parsed = parseEdit(text);
         if (!parsed) {
-            err << "set: " << parsed.error() << '\n';
+            printToolError(err, "set: " + parsed.error());
             return kExitUsage;
         }
         if (parsed->needsFamilyList() && !m_dataDir) {
-            err << "set: '" << text
-                << "' needs --data DIR: the families come from its family list\n";
+            printToolError(err, "set: '" + text +
+                                    "' needs --data DIR: the families come from its family list");
             return kExitUsage;
         }
         edits.push_back(std::move(parsed.value()));
     }
     Expected<std::optional<FamilyRows>, std::string> familyRows = readOptionalFamilyRows(m_dataDir);
     if (!familyRows) {
-        err << familyRows.error() << '\n';
+        printToolError(err, familyRows.error());
         return kExitFileFailed;
     }
     const std::optional<FamilyRows>& rows = familyRows.value();
@@ -75,12 +88,21 @@ std::optional<Failure> SetCommand::edit(const std::string& file, const std::vect
             changes.push_back(std::move(change.value()));
         }
     }
-    const Expected<std::string, Failure> saved = savedBytes(state);
-    if (!saved) {
-        return saved.error();
+    // A file the edits leave as it was keeps its bytes and modification time,
+    // even where the editor would write its statements otherwise.
+    if (!changes.empty()) {
+        const Expected<std::string, Failure> saved = savedBytes(state);
+        if (!saved) {
+            return saved.error();
+        }
+        if (!m_dryRun) {
+            if (std::optional<Failure> failure = replaceFile(file, *saved)) {
+                return failure;
+            }
+        }
     }
-    if (!m_dryRun) {
-        return replaceFile(file, *saved);
+    if (m_quiet) {
+        return std::nullopt;
     }
     for (const EditChange& change : changes) {
         out << file << ": " << change.name << ' ' << change.before << " -> " << change.after

@@ -10,12 +10,14 @@
 
 namespace wepn {
 
-// `wepn set [--data DIR] [--dry-run] EDIT... -- FILE...`: loads each file as
-// `resave` does, applies the edits in order and rewrites the file in place.
-// A file whose edits fail is left untouched; the other files go on.
+// `wepn set [--data DIR] [--dry-run] [-q] EDIT... -- FILE...`: loads each file
+// as `resave` does, applies the edits in order, rewrites the file in place when
+// a value changed and prints each change (-q: nothing). A file whose edits
+// fail is left untouched; the other files go on.
 class SetCommand : public Command {
   public:
     CLI::App* addTo(CLI::App& app) override;
+    std::string usageTail() const override;
     int execute(std::ostream& out, std::ostream& err) override;
 
     // The files come after "--", which the argument parser cannot tell from
@@ -29,6 +31,7 @@ class SetCommand : public Command {
 
     std::optional<std::string> m_dataDir;
     bool m_dryRun = false;
+    bool m_quiet = false;
     std::vector<std::string> m_edits;
     std::vector<std::string> m_files;
 };

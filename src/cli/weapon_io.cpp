@@ -8,8 +8,14 @@
 #include "model/script_lines.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <iostream>
 
 namespace wepn {
+
+std::string familyListPath() {
+    return (std::filesystem::path("Scripts") / "familylist.lua").string();
+}
 
 Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir) {
     const std::string path = std::string(dataDir) + "\\Scripts\\familylist.lua";
@@ -36,9 +42,37 @@ readOptionalFamilyRows(const std::optional<std::string>& dataDir) {
     return std::optional<FamilyRows>(std::move(read.value()));
 }
 
+namespace {
+
+ReadResult readStandardInput(std::size_t maxBytes) {
+    ReadResult result;
+    char buffer[1 << 16];
+    while (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0) {
+        result.bytes.append(buffer, static_cast<std::size_t>(std::cin.gcount()));
+        if (result.bytes.size() > maxBytes) {
+            result.error = "is larger than " + std::to_string(maxBytes) + " bytes";
+            return result;
+        }
+    }
+    if (std::cin.bad()) {
+        result.error = "standard input could not be read";
+    }
+    return result;
+}
+
+} // namespace
+
+std::optional<std::string> standardInputTwice(const std::vector<std::string>& files) {
+    if (std::count(files.begin(), files.end(), kStandardStream) > 1) {
+        return "'-' (standard input) is given more than once";
+    }
+    return std::nullopt;
+}
+
 Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
                                               const std::optional<FamilyRows>& rows) {
-    const ReadResult read = readFileBytes(path, kMaxScriptBytes);
+    const ReadResult read = path == kStandardStream ? readStandardInput(kMaxScriptBytes)
+                                                    : readFileBytes(path, kMaxScriptBytes);
     if (!read.ok()) {
         return Failure{0, *read.error};
     }

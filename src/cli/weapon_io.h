@@ -14,6 +14,10 @@
 
 namespace wepn {
 
+// Where the family list lies under a data directory, with native separators
+// ("Scripts/familylist.lua"), for help texts.
+std::string familyListPath();
+
 // The rows of the family list under a data directory (DIR + "\Scripts\familylist.lua",
 // mapped to the native path). Fails with the message to print as it stands.
 Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir);
@@ -22,7 +26,14 @@ Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir);
 Expected<std::optional<FamilyRows>, std::string>
 readOptionalFamilyRows(const std::optional<std::string>& dataDir);
 
-// Reads a weapon file (refusing files beyond the load's size limit) and loads
+// The file name that stands for standard input (and, for -o, standard output).
+inline constexpr std::string_view kStandardStream = "-";
+
+// Fails, naming the problem, when "-" is given more than once: standard input
+// can be read only once.
+std::optional<std::string> standardInputTwice(const std::vector<std::string>& files);
+
+// Reads a weapon file ("-": standard input) (refusing files beyond the load's size limit) and loads
 // it as the editor does into a freshly started editor's state, with the
 // family rows of a data directory. Without a family list the tables stay as
 // the file names them, in file order, instead of ending up empty.

@@ -8,14 +8,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json texts(const std::vector<std::string>& values) {
-    Json array = Json::array();
-    for (const std::string& value : values) {
-        array.push_back(latin1ToUtf8(value));
-    }
-    return array;
-}
-
 Json scalarValue(const ScalarField& field, const WeaponState& state) {
     // The accessors only hand out addresses; reading through them does not modify.
     const ValueRef ref = field.at(const_cast<WeaponState&>(state));
@@ -26,6 +18,21 @@ Json scalarValue(const ScalarField& field, const WeaponState& state) {
         Json operator()(std::int32_t* v) const { return *v; }
     };
     return std::visit(Visitor{}, ref);
+}
+
+// Adds a family's value to a table; a family the file names more than once
+// holds all its values, in order, in an array, so that nothing is lost.
+void addFamily(Json& table, const std::string& family, Json value) {
+    const std::string key = latin1ToUtf8(family);
+    if (!table.contains(key)) {
+        table[key] = std::move(value);
+        return;
+    }
+    Json& known = table[key];
+    if (!known.is_array()) {
+        known = Json::array({std::move(known)});
+    }
+    known.push_back(std::move(value));
 }
 
 Json resultJson(const WeaponResult& result) {
@@ -39,8 +46,10 @@ Json resultJson(const WeaponResult& result) {
 
 } // namespace
 
-nlohmann::ordered_json weaponJson(const WeaponState& state) {
+nlohmann::ordered_json weaponJson(std::string_view file, const WeaponState& state) {
     Json json = Json::object();
+    json["format"] = kDumpFormat;
+    json["file"] = std::string(file);
     for (const ScalarField& field : scalarFields()) {
         json[std::string(field.name)] = scalarValue(field, state);
     }
@@ -48,15 +57,19 @@ nlohmann::ordered_json weaponJson(const WeaponState& state) {
     for (const WeaponResult& result : state.Results) {
         results.push_back(resultJson(result));
     }
-    json["Results"] = std::move(results);
-    json["Penetration"] = Json{{"iFieldPenetration", state.Penetration.iFieldPenetration},
-                               {"fDefaultPenetration", state.Penetration.fDefaultPenetration},
-                               {"sFamilies", texts(state.Penetration.sFamilies)},
-                               {"fValues", state.Penetration.fValues}};
-    json["Accuracy"] = Json{{"iLeadingValue", state.Accuracy.iLeadingValue},
-                            {"sFamilies", texts(state.Accuracy.sFamilies)},
-                            {"fValues", state.Accuracy.fValues},
-                            {"iAlwaysDamage", state.Accuracy.iAlwaysDamage}};
+    json["results"] = std::move(results);
+    Json penetration = Json::object();
+    for (std::size_t i = 0; i < state.Penetration.sFamilies.size(); ++i) {
+        addFamily(penetration, state.Penetration.sFamilies[i], state.Penetration.fValues[i]);
+    }
+    json["penetration"] = std::move(penetration);
+    Json accuracy = Json::object();
+    for (std::size_t i = 0; i < state.Accuracy.sFamilies.size(); ++i) {
+        addFamily(
+            accuracy, state.Accuracy.sFamilies[i],
+            {{"value", state.Accuracy.fValues[i]}, {"damage", state.Accuracy.iAlwaysDamage[i]}});
+    }
+    json["accuracy"] = std::move(accuracy);
     json["bTurretProperties"] = state.bTurretProperties;
     Json lines = Json::array();
     for (std::size_t i = 0; i < state.strLines.size(); ++i) {
@@ -64,7 +77,7 @@ nlohmann::ordered_json weaponJson(const WeaponState& state) {
             lines.push_back(Json{{"line", i + 1}, {"text", latin1ToUtf8(state.strLines[i])}});
         }
     }
-    json["unrecognisedLines"] = std::move(lines);
+    json["unrecognised_lines"] = std::move(lines);
     return json;
 }
 

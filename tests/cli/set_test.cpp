@@ -1,5 +1,7 @@
 #include "cli_fixture.h"
 
+#include <chrono>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 
 namespace wepn::test {
@@ -29,11 +31,11 @@ TEST_F(CliTest, SetAppliesEachKindOfEdit) {
         {"iWeaponFireAxis=Up", "/iWeaponFireAxis", 2},
         {"iUseVelocityPred=no", "/iUseVelocityPred", 0},
         {"iCheckLineOfFire=-1", "/iCheckLineOfFire", -1},
-        {"penetration.corvette=0.75", "/Penetration/fValues/1", 0.75},
-        {"penetration.FIGHTER*=2", "/Penetration/fValues/0", 0.5},
-        {"accuracy.SmallCraft=0", "/Accuracy/fValues/0", 0.0},
-        {"accuracy.smallcraft.damage=1", "/Accuracy/iAlwaysDamage/0", 1},
-        {"accuracy.BigShips.damage=0", "/Accuracy/iAlwaysDamage/1", 0},
+        {"penetration.corvette=0.75", "/penetration/Corvette", 0.75},
+        {"penetration.FIGHTER*=2", "/penetration/Fighter", 0.5},
+        {"accuracy.SmallCraft=0", "/accuracy/SmallCraft/value", 0.0},
+        {"accuracy.smallcraft.damage=1", "/accuracy/SmallCraft/damage", 1},
+        {"accuracy.BigShips.damage=0", "/accuracy/BigShips/damage", 0},
     };
     for (const Case& c : cases) {
         const std::string file = write("w.wepn", kWeapon);
@@ -105,8 +107,47 @@ TEST_F(CliTest, SetDryRunPrintsTheChangesAndWritesNothing) {
 TEST_F(CliTest, SetWritesWhatResaveWrites) {
     const std::string file = write("w.wepn", kWeapon);
     const ToolRun resaved = run({"resave", "--data", dataDir(), file});
+    ASSERT_EQ(run({"set", "--data", dataDir(), "fWeaponFireRange=1", "--", file}).code, 0);
     ASSERT_EQ(run({"set", "--data", dataDir(), "fWeaponFireRange=3000", "--", file}).code, 0);
     EXPECT_EQ(readFile(file), resaved.out);
+}
+
+// A file whose values stay as they are keeps its bytes and modification time,
+// though the editor would write it otherwise; the others are rewritten. The
+// run prints what it changed, as --dry-run does, and -q silences that.
+TEST_F(CliTest, SetRewritesOnlyFilesWhoseValuesChange) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> options;
+        const char* edit;
+        bool changes;
+        std::string out; // "%" stands for the file's path
+    };
+    const Case cases[] = {
+        {"same value", {}, "fWeaponFireRange=3000", false, "%: no change\n"},
+        {"same choice", {}, "sActivation=normal", false, "%: no change\n"},
+        {"factor 1", {"--data", dataDir()}, "penetration.Fighter*=1", false, "%: no change\n"},
+        {"quiet, same value", {"-q"}, "fFireTime=0.5", false, ""},
+        {"new value", {}, "fWeaponFireRange=3300", true, "%: fWeaponFireRange 3000 -> 3300\n"},
+        {"quiet, new value", {"--quiet"}, "fWeaponFireRange=3300", true, ""},
+    };
+    const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    for (const Case& c : cases) {
+        const std::string file = write("w.wepn", kWeapon);
+        std::filesystem::last_write_time(file, past);
+        std::vector<std::string> args{"set"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.insert(args.end(), {c.edit, "--", file});
+        const ToolRun result = run(args);
+        EXPECT_EQ(result.code, 0) << c.name << ": " << result.err;
+        std::string out = c.out;
+        if (const std::size_t at = out.find('%'); at != std::string::npos) {
+            out.replace(at, 1, file);
+        }
+        EXPECT_EQ(result.out, out) << c.name;
+        EXPECT_EQ(readFile(file) != kWeapon, c.changes) << c.name;
+        EXPECT_EQ(std::filesystem::last_write_time(file) != past, c.changes) << c.name;
+    }
 }
 
 TEST_F(CliTest, SetWithoutDataKeepsTheTablesAsTheFileNamesThem) {

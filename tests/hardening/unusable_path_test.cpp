@@ -82,9 +82,10 @@ TEST(UnusablePath, AsFamilyListItIsNamedAndNoWeaponIsWritten) {
         const std::string weapon = dir.write("w/gun.wepn", kWeapon);
         // A list that is not there is the missing-file message; anything
         // there that cannot be read is named with the reason, as a weapon is.
+        // Either concerns the whole run, so it starts with the tool's name.
         const std::string expected = kind.kind == Unusable::Kind::DanglingLink
-                                         ? "The file '" + list + "' does not exist.\n"
-                                         : list + ": error: " + kind.reason + "\n";
+                                         ? "wepn: The file '" + list + "' does not exist.\n"
+                                         : "wepn: " + list + ": error: " + kind.reason + "\n";
         const std::vector<std::vector<std::string>> runs = {
             {"resave", "--data", dir / "Data", "--in-place", weapon},
             {"set", "--data", dir / "Data", "accuracy.BigShips=0.5", "--", weapon},

@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdexcept>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -124,7 +125,11 @@ void readBoth(int outFd, int errFd, std::string& out, std::string& err) {
 
 } // namespace
 
-ToolRun runWepnExecutable(const std::vector<std::string>& args, std::size_t fileSizeLimit) {
+namespace {
+
+// Runs the built `wepn`; standard input is the test's own without `input`.
+ToolRun runTool(const std::vector<std::string>& args, std::size_t fileSizeLimit,
+                std::optional<std::string_view> input) {
     std::vector<std::string> argStrings{WEPN_EXE};
     argStrings.insert(argStrings.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -141,9 +146,22 @@ ToolRun runWepnExecutable(const std::vector<std::string>& args, std::size_t file
     if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
         throw std::runtime_error("cannot create pipes");
     }
+    // Standard input is an unnamed file holding the input, so that no write
+    // to a pipe can wait for the child.
+    int in = -1;
+    if (input) {
+        in = ::memfd_create("wepn-input", MFD_CLOEXEC);
+        if (in < 0 || ::write(in, input->data(), input->size()) != ssize_t(input->size()) ||
+            ::lseek(in, 0, SEEK_SET) != 0) {
+            throw std::runtime_error("cannot prepare standard input");
+        }
+    }
     const rlimit limit{fileSizeLimit, fileSizeLimit};
     const pid_t pid = ::fork();
     if (pid == 0) {
+        if (in >= 0) {
+            ::dup2(in, STDIN_FILENO);
+        }
         ::dup2(out[1], STDOUT_FILENO);
         ::dup2(err[1], STDERR_FILENO);
         if (fileSizeLimit != 0) {
@@ -155,6 +173,9 @@ ToolRun runWepnExecutable(const std::vector<std::string>& args, std::size_t file
     }
     ::close(out[1]);
     ::close(err[1]);
+    if (in >= 0) {
+        ::close(in);
+    }
     ToolRun run;
     readBoth(out[0], err[0], run.out, run.err);
     int status = 0;
@@ -163,6 +184,16 @@ ToolRun runWepnExecutable(const std::vector<std::string>& args, std::size_t file
     }
     run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+} // namespace
+
+ToolRun runWepnExecutable(const std::vector<std::string>& args, std::size_t fileSizeLimit) {
+    return runTool(args, fileSizeLimit, std::nullopt);
+}
+
+ToolRun runWepnWithInput(const std::vector<std::string>& args, std::string_view input) {
+    return runTool(args, 0, input);
 }
 
 } // namespace wepn::test

@@ -4,6 +4,7 @@
 // tests/data, and runs of the built `wepn`.
 
 #include <cstddef>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -58,5 +59,8 @@ struct ToolRun {
 /// of any file the process writes (RLIMIT_FSIZE, with SIGXFSZ ignored), so a
 /// write beyond it fails part-way with EFBIG, as on a full disk.
 ToolRun runWepnExecutable(const std::vector<std::string>& args, std::size_t fileSizeLimit = 0);
+
+/// Runs the built `wepn` with `args` and `input` as its standard input.
+ToolRun runWepnWithInput(const std::vector<std::string>& args, std::string_view input);
 
 } // namespace wepn::test
