@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "cli/data_check.h"
 #include "cli/exit_code.h"
 #include "cli/game_check.h"
 #include "cli/weapon_io.h"
@@ -63,10 +64,18 @@ CLI::App* CheckCommand::addTo(CLI::App& app) {
     sub->add_flag("--game", m_game,
                   "Also run each file as the game does, in Lua, and report an error that stops "
                   "the game and every value the game receives otherwise than the editor shows");
+    sub->add_option("--data", m_dataDir,
+                    "Data directory: also warn about what its family list and weapon-fire "
+                    "folders lack, and about impact results the window does not offer");
+    sub->add_flag("--strict", m_strict, "With --data: a warning fails the file")
+        ->needs("--data");
     return sub;
 }
 
 int CheckCommand::execute(std::ostream& out, std::ostream& err) {
+    if (m_dataDir) {
+        return checkAgainstData(m_files, *m_dataDir, m_strict, m_game, out, err);
+    }
     const std::vector<CheckResult> results = checkFiles(m_files, m_game);
     int code = kExitOk;
     for (std::size_t i = 0; i < m_files.size(); ++i) {

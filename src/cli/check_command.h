@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ class CheckCommand : public Command {
   private:
     std::vector<std::string> m_files;
     bool m_game = false;
+    std::optional<std::string> m_dataDir;
+    bool m_strict = false;
 };
 
 } // namespace wepn
