@@ -71,30 +71,35 @@ int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
         err << familyRows.error() << '\n';
         return kExitFileFailed;
     }
-    int code = kExitOk;
-    std::vector<std::pair<FileIdentity, std::string>> seen;
+    // Files are told apart by identity before any is written: a replaced file
+    // gets a new inode.
+    std::vector<std::optional<FileIdentity>> identities;
     for (const TableRow& row : table->rows) {
-        const std::string where =
-            (table->json ? "object " : "line ") + std::to_string(row.line) + " of " + m_table;
+        const std::string* path = cellOf(row, kPathColumn);
+        identities.push_back(path == nullptr ? std::nullopt : fileIdentity(*path));
+    }
+    int code = kExitOk;
+    const auto where = [&](std::size_t r) {
+        return (table->json ? "object " : "line ") + std::to_string(table->rows[r].line) + " of " +
+               m_table;
+    };
+    for (std::size_t r = 0; r < table->rows.size(); ++r) {
+        const TableRow& row = table->rows[r];
         const std::string* path = cellOf(row, kPathColumn);
         if (path == nullptr || path->empty()) {
             printFailure(err, m_table, Failure{row.line, "the row names no file"});
             code = kExitFileFailed;
             continue;
         }
-        if (const std::optional<FileIdentity> identity = fileIdentity(*path)) {
-            const auto same = std::find_if(seen.begin(), seen.end(),
-                                           [&](const auto& entry) { return entry.first == *identity; });
-            if (same != seen.end()) {
-                printFailure(err, *path,
-                             Failure{0, where + ": the same file as " + same->second +
-                                            "; the row is left out"});
-                code = kExitFileFailed;
-                continue;
-            }
-            seen.emplace_back(*identity, where);
+        const auto same = std::find(identities.begin(), identities.begin() + r, identities[r]);
+        if (identities[r] && same != identities.begin() + r) {
+            printFailure(err, *path,
+                         Failure{0, where(r) + ": the same file as " +
+                                        where(same - identities.begin()) + "; the row is left out"});
+            code = kExitFileFailed;
+            continue;
         }
-        if (!applyRow(*path, row, where, familyRows.value(), out, err)) {
+        if (!applyRow(*path, row, where(r), familyRows.value(), out, err)) {
             code = kExitFileFailed;
         }
     }
