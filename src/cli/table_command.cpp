@@ -2,6 +2,7 @@
 
 #include "cli/delimited_text.h"
 #include "cli/exit_code.h"
+#include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
 #include "cli/weapon_table.h"
 #include "files/directory_listing.h"
@@ -51,35 +52,49 @@ std::optional<std::string> chosenColumns(const std::string& list,
 
 struct Row {
     std::string path;
-    WeaponState state;
+    std::optional<WeaponState> state; // without the unrecognised lines, which no column shows
+    Failure failure;
+    std::vector<LoadWarning> warnings;
+    std::string text; // the row as written
 };
 
-void writeDelimited(std::ostream& out, const std::vector<std::string>& columns,
-                    const std::vector<Row>& rows, char delimiter) {
-    const auto line = [&](const auto& cellAt) {
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            out << (c == 0 ? "" : std::string(1, delimiter)) << delimitedCell(cellAt(c), delimiter);
-        }
-        out << "\r\n";
-    };
-    line([&](std::size_t c) { return columns[c]; });
-    for (const Row& row : rows) {
-        line([&](std::size_t c) { return c == 0 ? row.path : *tableCell(row.state, columns[c]); });
+void load(Row& row, const std::optional<FamilyRows>& familyRows) {
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(row.path, familyRows);
+    if (!loaded) {
+        row.failure = std::move(loaded.error());
+        return;
     }
+    row.state = std::move(loaded->state);
+    row.state->strLines = {};
+    row.warnings = std::move(loaded->warnings);
 }
 
-void writeJson(std::ostream& out, const std::vector<std::string>& columns,
-               const std::vector<Row>& rows) {
-    nlohmann::ordered_json table = nlohmann::ordered_json::array();
-    for (const Row& row : rows) {
-        nlohmann::ordered_json object;
-        object[columns[0]] = row.path;
-        for (std::size_t c = 1; c < columns.size(); ++c) {
-            object[columns[c]] = *tableCell(row.state, columns[c]);
-        }
-        table.push_back(std::move(object));
+std::vector<TableColumn> resolved(const std::vector<std::string>& columns) {
+    std::vector<TableColumn> resolved;
+    for (std::size_t c = 1; c < columns.size(); ++c) {
+        resolved.push_back(*TableColumn::named(columns[c]));
     }
-    out << table.dump(2) << '\n';
+    return resolved;
+}
+
+std::string delimitedRow(const std::string& path, const std::vector<TableColumn>& columns,
+                         const WeaponState& state, char delimiter) {
+    std::string line = delimitedCell(path, delimiter);
+    for (const TableColumn& column : columns) {
+        line += delimiter;
+        line += delimitedCell(column.cell(state), delimiter);
+    }
+    return line + "\r\n";
+}
+
+std::string jsonRow(const std::string& path, const std::vector<std::string>& names,
+                    const std::vector<TableColumn>& columns, const WeaponState& state) {
+    nlohmann::ordered_json object;
+    object[names[0]] = path;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        object[names[c + 1]] = columns[c].cell(state);
+    }
+    return object.dump(2);
 }
 
 } // namespace
@@ -109,33 +124,60 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
         err << familyRows.error() << '\n';
         return kExitFileFailed;
     }
-    std::vector<std::string> files;
-    for (const std::string& path : m_paths) {
-        addFiles(files, path);
-    }
-    int code = kExitOk;
     std::vector<Row> rows;
-    for (const std::string& file : files) {
-        Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, familyRows.value());
-        if (!loaded) {
-            printFailure(err, file, loaded.error());
-            code = kExitFileFailed;
-            continue;
+    for (const std::string& path : m_paths) {
+        std::vector<std::string> files;
+        addFiles(files, path);
+        for (std::string& file : files) {
+            rows.push_back({std::move(file), std::nullopt, {}, {}, {}});
         }
-        printWarnings(err, file, loaded->warnings);
-        rows.push_back({file, std::move(loaded->state)});
     }
+    // Loading and formatting dominate: both run over the cores, writing stays in order.
+    parallelFor(rows.size(), [&](std::size_t r) { load(rows[r], familyRows.value()); });
     if (m_columns.empty()) {
         std::vector<const WeaponState*> weapons;
         for (const Row& row : rows) {
-            weapons.push_back(&row.state);
+            if (row.state) {
+                weapons.push_back(&*row.state);
+            }
         }
         columns = tableColumns(weapons);
     }
-    if (m_format == "json") {
-        writeJson(out, columns, rows);
+    const std::vector<TableColumn> cells = resolved(columns);
+    const bool json = m_format == "json";
+    const char delimiter = m_format == "tsv" ? '\t' : ',';
+    parallelFor(rows.size(), [&](std::size_t r) {
+        if (const std::optional<WeaponState>& state = rows[r].state) {
+            rows[r].text = json ? jsonRow(rows[r].path, columns, cells, *state)
+                                : delimitedRow(rows[r].path, cells, *state, delimiter);
+        }
+    });
+    int code = kExitOk;
+    if (json) {
+        out << '[';
     } else {
-        writeDelimited(out, columns, rows, m_format == "tsv" ? '\t' : ',');
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            out << (c == 0 ? "" : std::string(1, delimiter)) << delimitedCell(columns[c], delimiter);
+        }
+        out << "\r\n";
+    }
+    bool first = true;
+    for (const Row& row : rows) {
+        if (!row.state) {
+            printFailure(err, row.path, row.failure);
+            code = kExitFileFailed;
+            continue;
+        }
+        printWarnings(err, row.path, row.warnings);
+        if (json) {
+            out << (first ? "\n" : ",\n") << row.text;
+        } else {
+            out << row.text;
+        }
+        first = false;
+    }
+    if (json) {
+        out << (first ? "]\n" : "\n]\n");
     }
     return code;
 }

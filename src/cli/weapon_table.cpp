@@ -59,9 +59,10 @@ std::vector<std::string> tableColumns(const std::vector<const WeaponState*>& wea
     return columns;
 }
 
-std::optional<std::string> tableCell(const WeaponState& state, std::string_view column) {
+std::optional<TableColumn> TableColumn::named(std::string_view column) {
+    TableColumn resolved;
     if (column == kResultsColumn) {
-        return std::to_string(state.Results.size());
+        return resolved;
     }
     const std::optional<std::string> latin1 = utf8ToLatin1(column);
     if (!latin1) {
@@ -69,27 +70,51 @@ std::optional<std::string> tableCell(const WeaponState& state, std::string_view 
     }
     std::string_view name = *latin1;
     if (name.starts_with(kPenetrationPrefix)) {
-        const auto k = familyAt(state.Penetration.sFamilies, name.substr(kPenetrationPrefix.size()));
-        return k ? numberText(state.Penetration.fValues[*k]) : "";
-    }
-    if (name.starts_with(kAccuracyPrefix)) {
+        resolved.m_kind = Kind::Penetration;
+        resolved.m_family = name.substr(kPenetrationPrefix.size());
+    } else if (name.starts_with(kAccuracyPrefix)) {
         name.remove_prefix(kAccuracyPrefix.size());
-        const bool damage = name.size() > kDamageSuffix.size() && name.ends_with(kDamageSuffix);
-        if (damage) {
+        resolved.m_kind = Kind::Accuracy;
+        if (name.size() > kDamageSuffix.size() && name.ends_with(kDamageSuffix)) {
+            resolved.m_kind = Kind::AccuracyDamage;
             name.remove_suffix(kDamageSuffix.size());
         }
-        const auto k = familyAt(state.Accuracy.sFamilies, name);
-        if (!k) {
-            return "";
+        resolved.m_family = name;
+    } else {
+        resolved.m_kind = Kind::Field;
+        resolved.m_field = findScalarField(name);
+        if (resolved.m_field == nullptr) {
+            return std::nullopt;
         }
-        return damage ? integerText(state.Accuracy.iAlwaysDamage[*k])
-                      : numberText(state.Accuracy.fValues[*k]);
     }
-    const ScalarField* field = findScalarField(name);
-    if (field == nullptr) {
-        return std::nullopt;
+    return resolved;
+}
+
+std::string TableColumn::cell(const WeaponState& state) const {
+    switch (m_kind) {
+    case Kind::Results:
+        return std::to_string(state.Results.size());
+    case Kind::Field:
+        return latin1ToUtf8(fieldText(*m_field, state));
+    case Kind::Penetration: {
+        const auto k = familyAt(state.Penetration.sFamilies, m_family);
+        return k ? numberText(state.Penetration.fValues[*k]) : "";
     }
-    return latin1ToUtf8(fieldText(*field, state));
+    case Kind::Accuracy:
+    case Kind::AccuracyDamage:
+        break;
+    }
+    const auto k = familyAt(state.Accuracy.sFamilies, m_family);
+    if (!k) {
+        return "";
+    }
+    return m_kind == Kind::AccuracyDamage ? integerText(state.Accuracy.iAlwaysDamage[*k])
+                                          : numberText(state.Accuracy.fValues[*k]);
+}
+
+std::optional<std::string> tableCell(const WeaponState& state, std::string_view column) {
+    const std::optional<TableColumn> resolved = TableColumn::named(column);
+    return resolved ? std::optional<std::string>(resolved->cell(state)) : std::nullopt;
 }
 
 } // namespace wepn

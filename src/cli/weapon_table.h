@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/fields.h"
 #include "model/weapon.h"
 
 #include <optional>
@@ -19,9 +20,26 @@ inline constexpr std::string_view kResultsColumn = "results";
 // attack family the weapons name (ignoring case, first spelling kept).
 std::vector<std::string> tableColumns(const std::vector<const WeaponState*>& weapons);
 
-// A weapon's cell in a column other than the path, in UTF-8: a field as the
-// window shows it, the number of results, a table value as number text. Empty
-// for a family the weapon's table lacks; nothing for a name that is no column.
+// A column other than the path, its name read once for many rows.
+class TableColumn {
+  public:
+    // Nothing for a name that is no column.
+    static std::optional<TableColumn> named(std::string_view column);
+
+    // The weapon's cell in UTF-8: a field as the window shows it, the number of
+    // results, a table value as number text; empty for a family the weapon's
+    // table lacks.
+    std::string cell(const WeaponState& state) const;
+
+  private:
+    enum class Kind { Field, Results, Penetration, Accuracy, AccuracyDamage };
+
+    Kind m_kind = Kind::Results;
+    const ScalarField* m_field = nullptr;
+    std::string m_family; // Latin-1, as the file names it
+};
+
+// A weapon's cell in the named column; nothing for a name that is no column.
 std::optional<std::string> tableCell(const WeaponState& state, std::string_view column);
 
 } // namespace wepn
