@@ -95,7 +95,8 @@ int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
         if (identities[r] && same != identities.begin() + r) {
             printFailure(err, *path,
                          Failure{0, where(r) + ": the same file as " +
-                                        where(same - identities.begin()) + "; the row is left out"});
+                                        where(same - identities.begin()) +
+                                        "; the row is left out"});
             code = kExitFileFailed;
             continue;
         }

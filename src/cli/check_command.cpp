@@ -67,8 +67,7 @@ CLI::App* CheckCommand::addTo(CLI::App& app) {
     sub->add_option("--data", m_dataDir,
                     "Data directory: also warn about what its family list and weapon-fire "
                     "folders lack, and about impact results the window does not offer");
-    sub->add_flag("--strict", m_strict, "With --data: a warning fails the file")
-        ->needs("--data");
+    sub->add_flag("--strict", m_strict, "With --data: a warning fails the file")->needs("--data");
     return sub;
 }
 

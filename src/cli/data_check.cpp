@@ -66,8 +66,8 @@ std::vector<std::string> dataWarnings(const WeaponState& state,
 
 } // namespace
 
-int checkAgainstData(const std::vector<std::string>& files, const std::string& dataDir,
-                     bool strict, bool game, std::ostream& out, std::ostream& err) {
+int checkAgainstData(const std::vector<std::string>& files, const std::string& dataDir, bool strict,
+                     bool game, std::ostream& out, std::ostream& err) {
     Expected<std::optional<FamilyRows>, std::string> rows =
         readOptionalFamilyRows(std::optional<std::string>(dataDir));
     if (!rows) {

@@ -13,7 +13,7 @@ namespace wepn {
 // lacks, and impact results whose condition or effect the window does not
 // offer. With `strict` a warning fails the file. With `game` each file is
 // also run as the game does. Returns the exit code.
-int checkAgainstData(const std::vector<std::string>& files, const std::string& dataDir,
-                     bool strict, bool game, std::ostream& out, std::ostream& err);
+int checkAgainstData(const std::vector<std::string>& files, const std::string& dataDir, bool strict,
+                     bool game, std::ostream& out, std::ostream& err);
 
 } // namespace wepn

@@ -44,7 +44,8 @@ DelimitedText readDelimited(std::string_view text, char delimiter) {
                 ++i;
                 while (true) {
                     if (i >= text.size()) {
-                        table.error = "line " + std::to_string(opened) + ": a quoted cell is not closed";
+                        table.error =
+                            "line " + std::to_string(opened) + ": a quoted cell is not closed";
                         return table;
                     }
                     if (text[i] == '"') {

@@ -51,10 +51,12 @@ int DiffCommand::execute(std::ostream& out, std::ostream& err) {
     if (m_format == "json") {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const WeaponDifference& d : differences) {
-            list.push_back({{"kind", d.kind}, {"name", d.name}, {"a", jsonValue(d.a)},
-                            {"b", jsonValue(d.b)}});
+            list.push_back(
+                {{"kind", d.kind}, {"name", d.name}, {"a", jsonValue(d.a)}, {"b", jsonValue(d.b)}});
         }
-        out << nlohmann::ordered_json{{"a", m_a}, {"b", m_b}, {"same", differences.empty()},
+        out << nlohmann::ordered_json{{"a", m_a},
+                                      {"b", m_b},
+                                      {"same", differences.empty()},
                                       {"differences", std::move(list)}}
                    .dump(2)
             << '\n';

@@ -157,7 +157,8 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
         out << '[';
     } else {
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            out << (c == 0 ? "" : std::string(1, delimiter)) << delimitedCell(columns[c], delimiter);
+            out << (c == 0 ? "" : std::string(1, delimiter))
+                << delimitedCell(columns[c], delimiter);
         }
         out << "\r\n";
     }

@@ -33,7 +33,8 @@ Expected<TableFile, std::string> readJsonTable(std::string_view text) {
             if (std::find(table.columns.begin(), table.columns.end(), key) == table.columns.end()) {
                 table.columns.push_back(key);
             }
-            row.cells.emplace_back(key, value.is_string() ? value.get<std::string>() : value.dump());
+            row.cells.emplace_back(key,
+                                   value.is_string() ? value.get<std::string>() : value.dump());
         }
         table.rows.push_back(std::move(row));
     }

@@ -20,8 +20,9 @@ void compare(Differences& out, const char* kind, std::string name, std::optional
 }
 
 std::vector<std::string> resultValues(const WeaponResult& r) {
-    return {latin1ToUtf8(r.sCondition), latin1ToUtf8(r.sEffect),      latin1ToUtf8(r.sTarget),
-            numberText(r.fMinEffect),    numberText(r.fMaxEffect), latin1ToUtf8(r.sSpawnedWeaponEffect)};
+    return {latin1ToUtf8(r.sCondition), latin1ToUtf8(r.sEffect),
+            latin1ToUtf8(r.sTarget),    numberText(r.fMinEffect),
+            numberText(r.fMaxEffect),   latin1ToUtf8(r.sSpawnedWeaponEffect)};
 }
 
 void compareResults(Differences& out, const WeaponState& a, const WeaponState& b) {
@@ -70,8 +71,8 @@ void unmatchedLines(Differences& out, const WeaponState& from, const WeaponState
         if (!found) {
             const std::string name = "line " + std::to_string(i + 1);
             std::optional<std::string> value = latin1ToUtf8(text);
-            out.push_back({"line", name, fromIsA ? value : std::nullopt,
-                           fromIsA ? std::nullopt : value});
+            out.push_back(
+                {"line", name, fromIsA ? value : std::nullopt, fromIsA ? std::nullopt : value});
         }
     }
 }

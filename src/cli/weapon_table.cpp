@@ -25,7 +25,7 @@ void addFamilies(std::vector<std::string>& families, const std::vector<std::stri
 }
 
 std::optional<std::size_t> familyAt(const std::vector<std::string>& families,
-                                     std::string_view family) {
+                                    std::string_view family) {
     for (std::size_t i = 0; i < families.size(); ++i) {
         if (equalsIgnoringCase(families[i], family)) {
             return i;

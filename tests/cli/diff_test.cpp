@@ -23,8 +23,8 @@ TEST_F(CliTest, DiffNamesEachKindOfDifference) {
         {"2500,3000", "2500,3300", "fWeaponFireRange: 3000 -> 3300\n"},
         {"setAngles(NewWeaponType,10", "setAngles(NewWeaponType,12", "fFiringArc: 10 -> 12\n"},
         {"\"Target\",10,20", "\"Target\",10,25", "result 1 fMaxEffect: 20 -> 25\n"},
-        {"AddWeaponResult(NewWeaponType,\"Miss\",\"SpawnWeaponFire\",\"Target\",0,0,\"flak\")\r\n", "",
-         "result 2: Miss, SpawnWeaponFire, Target, 0, 0, flak -> (none)\n"},
+        {"AddWeaponResult(NewWeaponType,\"Miss\",\"SpawnWeaponFire\",\"Target\",0,0,\"flak\")\r\n",
+         "", "result 2: Miss, SpawnWeaponFire, Target, 0, 0, flak -> (none)\n"},
         {"Fighter=0.25", "Fighter=0.3", "penetration.Fighter: 0.25 -> 0.3\n"},
         {"{BigShips=1, damage=1,}", "{BigShips=1,}", "accuracy.BigShips.damage: 1 -> 0\n"},
         {"{SmallCraft=0.75,}", "{SmallCraft=0.75,}, {Frigate=0.5,}",
@@ -50,8 +50,8 @@ TEST_F(CliTest, DiffNamesEachKindOfDifference) {
 TEST_F(CliTest, DiffOfTheSameWeaponAndOfAFileThatFails) {
     const std::string a = write("a.wepn", kWeapon);
     // Other number text and line ends, the same weapon.
-    const std::string b = write("b.wepn", replaced(replaced(kWeapon, "2500,3000", "2500.0,3e3"),
-                                                   "\r\n", "\n"));
+    const std::string b =
+        write("b.wepn", replaced(replaced(kWeapon, "2500,3000", "2500.0,3e3"), "\r\n", "\n"));
     EXPECT_EQ(run({"diff", "--data", dataDir(), a, b}).code, 0);
     EXPECT_EQ(json::parse(run({"diff", "--format", "json", a, b}).out).at("same"), true);
     const ToolRun missing = run({"diff", a, path("none.wepn")});

@@ -39,13 +39,14 @@ std::string withCell(const std::string& csv, const std::string& file, const std:
 }
 
 TEST(DelimitedTextTest, CellsRoundTripThroughQuoting) {
-    const std::vector<std::string> cells{"plain", "a,b", "say \"hi\"", "two\r\nlines",
-                                         "lf\nonly", "", "tab\there", "é"};
+    const std::vector<std::string> cells{"plain",    "a,b", "say \"hi\"", "two\r\nlines",
+                                         "lf\nonly", "",    "tab\there",  "é"};
     for (const char delimiter : {',', '\t'}) {
         std::string text;
         for (int row = 0; row < 2; ++row) {
             for (std::size_t c = 0; c < cells.size(); ++c) {
-                text += (c == 0 ? "" : std::string(1, delimiter)) + delimitedCell(cells[c], delimiter);
+                text +=
+                    (c == 0 ? "" : std::string(1, delimiter)) + delimitedCell(cells[c], delimiter);
             }
             text += "\r\n";
         }
@@ -73,7 +74,8 @@ TEST_F(CliTest, TableThenApplyUnchangedTouchesNothing) {
         for (const std::string format : {"csv", "tsv", "json"}) {
             for (const bool data : {true, false}) {
                 std::vector<std::string> args{"table", "--format", format, path(folder)};
-                const std::string dataDir = folder == "Generated" ? this->dataDir() : path("Examples");
+                const std::string dataDir =
+                    folder == "Generated" ? this->dataDir() : path("Examples");
                 if (data) {
                     args.insert(args.begin() + 1, {"--data", dataDir});
                 }
@@ -166,8 +168,8 @@ TEST_F(CliTest, ApplyLeavesRowsWithBadCellsUntouched) {
          "'results=5': the number of impact results cannot be set", true},
         {"text the writer refuses", "path,sWeaponFireName\n" + bad + ",\"say \"\"hi\"\"\"\n", 1,
          "a double quote cannot be saved", false},
-        {"weapon name", "path,sWeaponName\n" + bad + ",Laser\n", 1,
-         "sWeaponName cannot be edited", false},
+        {"weapon name", "path,sWeaponName\n" + bad + ",Laser\n", 1, "sWeaponName cannot be edited",
+         false},
         {"family without --data", "path,penetration.Fighter\n" + bad + ",0.1\n", 1,
          "needs --data DIR", false},
         {"unknown column", "path,fWeaponFireRange,fRange\n" + goodRow, 1, "unknown column 'fRange'",
