@@ -5,7 +5,6 @@
 #include "cli/weapon_table.h"
 #include "files/file_identity.h"
 #include "files/file_io.h"
-#include "model/script_lines.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
