@@ -200,5 +200,15 @@ TEST_F(CliTest, TableReportsFilesThatFailAndKeepsTheOthers) {
     EXPECT_EQ(run({"table", "--columns", "fRange", file}).code, 2);
 }
 
+TEST_F(CliTest, TableListsAFolderAsTheOpenDialogDoes) {
+    for (const char* name : {"b.wepn", "A.wepn", "c.WEPN.bak", ".hidden.wepn", "notes.txt"}) {
+        write(std::string("Mod/") + name, kWeapon);
+    }
+    const ToolRun table = run({"table", "--columns", "results", path("Mod") + "/"});
+    EXPECT_EQ(table.code, 0) << table.err;
+    EXPECT_EQ(table.out, "path,results\r\n" + path("Mod/A.wepn") + ",2\r\n" + path("Mod/b.wepn") +
+                             ",2\r\n" + path("Mod/c.WEPN.bak") + ",2\r\n");
+}
+
 } // namespace
 } // namespace wepn::test
