@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include "cli/data_check.h"
 #include "cli/exit_code.h"
 #include "cli/game_check.h"
 #include "cli/weapon_io.h"
@@ -66,6 +67,11 @@ CLI::App* CheckCommand::addTo(CLI::App& app) {
     sub->add_flag("--game", m_game,
                   "Also run each file as the game does, in Lua, and report an error that stops "
                   "the game and every value the game receives otherwise than the editor shows");
+    sub->add_option("--data", m_dataDir,
+                    "Data directory: also warn about what its family list and weapon-fire "
+                    "folders lack, and about impact results the window does not offer")
+        ->type_name("DIR");
+    sub->add_flag("--strict", m_strict, "With --data: a warning fails the file")->needs("--data");
     return sub;
 }
 
@@ -77,6 +83,9 @@ int CheckCommand::execute(std::ostream& out, std::ostream& err) {
     if (m_game && std::count(m_files.begin(), m_files.end(), kStandardStream) != 0) {
         printToolError(err, "check: --game cannot read standard input ('-')");
         return kExitUsage;
+    }
+    if (m_dataDir) {
+        return checkAgainstData(m_files, *m_dataDir, {m_strict, m_game, m_quiet}, out, err);
     }
     const std::vector<CheckResult> results = checkFiles(m_files, m_game);
     int code = kExitOk;

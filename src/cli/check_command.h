@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ class CheckCommand : public Command {
     std::vector<std::string> m_files;
     bool m_game = false;
     bool m_quiet = false;
+    std::optional<std::string> m_dataDir;
+    bool m_strict = false;
 };
 
 } // namespace wepn

@@ -1,6 +1,8 @@
 #include "cli/wepn_cli.h"
 
+#include "cli/apply_command.h"
 #include "cli/check_command.h"
+#include "cli/diff_command.h"
 #include "cli/dump_command.h"
 #include "cli/exit_code.h"
 #include "cli/failure.h"
@@ -8,6 +10,7 @@
 #include "cli/help_formatter.h"
 #include "cli/resave_command.h"
 #include "cli/set_command.h"
+#include "cli/table_command.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -81,6 +84,9 @@ int runWepn(std::vector<std::string> args, std::ostream& out, std::ostream& err)
     commands.push_back(std::make_unique<DumpCommand>());
     commands.push_back(std::move(set));
     commands.push_back(std::make_unique<FieldsCommand>());
+    commands.push_back(std::make_unique<TableCommand>());
+    commands.push_back(std::make_unique<ApplyCommand>());
+    commands.push_back(std::make_unique<DiffCommand>());
     std::vector<CLI::App*> verbs;
     for (const auto& command : commands) {
         verbs.push_back(command->addTo(app));

@@ -93,7 +93,7 @@ TEST_F(CliTest, UsageErrorsExitTwoWithAMessage) {
     };
     const Case cases[] = {
         {{}, "A subcommand is required"},
-        {{"frob"}, "unknown command 'frob' (commands: check, resave, dump, set, fields)"},
+        {{"frob"}, "unknown command 'frob' (commands: check, resave, dump, set, fields, table, apply, diff)"},
         {{"check"}, "FILE is required (see 'wepn check --help')"},
         {{"check", "--bogus", file}, "--bogus"},
         {{"check", "-", "-"}, "'-' (standard input) is given more than once"},

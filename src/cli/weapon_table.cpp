@@ -1,0 +1,120 @@
+#include "cli/weapon_table.h"
+
+#include "cli/latin1.h"
+#include "model/fields.h"
+#include "model/number_text.h"
+#include "model/text_tokens.h"
+
+namespace wepn {
+namespace {
+
+constexpr std::string_view kPenetrationPrefix = "penetration.";
+constexpr std::string_view kAccuracyPrefix = "accuracy.";
+constexpr std::string_view kDamageSuffix = ".damage";
+
+void addFamilies(std::vector<std::string>& families, const std::vector<std::string>& named) {
+    for (const std::string& family : named) {
+        bool known = false;
+        for (const std::string& seen : families) {
+            known = known || equalsIgnoringCase(seen, family);
+        }
+        if (!known) {
+            families.push_back(family);
+        }
+    }
+}
+
+std::optional<std::size_t> familyAt(const std::vector<std::string>& families,
+                                    std::string_view family) {
+    for (std::size_t i = 0; i < families.size(); ++i) {
+        if (equalsIgnoringCase(families[i], family)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<std::string> tableColumns(const std::vector<const WeaponState*>& weapons) {
+    std::vector<std::string> columns{std::string(kPathColumn)};
+    for (const ScalarField& field : startWeaponConfigFields()) {
+        columns.emplace_back(field.name);
+    }
+    columns.emplace_back(kResultsColumn);
+    std::vector<std::string> armour;
+    std::vector<std::string> attack;
+    for (const WeaponState* weapon : weapons) {
+        addFamilies(armour, weapon->Penetration.sFamilies);
+        addFamilies(attack, weapon->Accuracy.sFamilies);
+    }
+    for (const std::string& family : armour) {
+        columns.push_back(std::string(kPenetrationPrefix) + latin1ToUtf8(family));
+    }
+    for (const std::string& family : attack) {
+        columns.push_back(std::string(kAccuracyPrefix) + latin1ToUtf8(family));
+        columns.push_back(std::string(kAccuracyPrefix) + latin1ToUtf8(family) +
+                          std::string(kDamageSuffix));
+    }
+    return columns;
+}
+
+std::optional<TableColumn> TableColumn::named(std::string_view column) {
+    TableColumn resolved;
+    if (column == kResultsColumn) {
+        return resolved;
+    }
+    const std::optional<std::string> latin1 = utf8ToLatin1(column);
+    if (!latin1) {
+        return std::nullopt;
+    }
+    std::string_view name = *latin1;
+    if (name.starts_with(kPenetrationPrefix)) {
+        resolved.m_kind = Kind::Penetration;
+        resolved.m_family = name.substr(kPenetrationPrefix.size());
+    } else if (name.starts_with(kAccuracyPrefix)) {
+        name.remove_prefix(kAccuracyPrefix.size());
+        resolved.m_kind = Kind::Accuracy;
+        if (name.size() > kDamageSuffix.size() && name.ends_with(kDamageSuffix)) {
+            resolved.m_kind = Kind::AccuracyDamage;
+            name.remove_suffix(kDamageSuffix.size());
+        }
+        resolved.m_family = name;
+    } else {
+        resolved.m_kind = Kind::Field;
+        resolved.m_field = findScalarField(name);
+        if (resolved.m_field == nullptr) {
+            return std::nullopt;
+        }
+    }
+    return resolved;
+}
+
+std::string TableColumn::cell(const WeaponState& state) const {
+    switch (m_kind) {
+    case Kind::Results:
+        return std::to_string(state.Results.size());
+    case Kind::Field:
+        return latin1ToUtf8(fieldText(*m_field, state));
+    case Kind::Penetration: {
+        const auto k = familyAt(state.Penetration.sFamilies, m_family);
+        return k ? numberText(state.Penetration.fValues[*k]) : "";
+    }
+    case Kind::Accuracy:
+    case Kind::AccuracyDamage:
+        break;
+    }
+    const auto k = familyAt(state.Accuracy.sFamilies, m_family);
+    if (!k) {
+        return "";
+    }
+    return m_kind == Kind::AccuracyDamage ? integerText(state.Accuracy.iAlwaysDamage[*k])
+                                          : numberText(state.Accuracy.fValues[*k]);
+}
+
+std::optional<std::string> tableCell(const WeaponState& state, std::string_view column) {
+    const std::optional<TableColumn> resolved = TableColumn::named(column);
+    return resolved ? std::optional<std::string>(resolved->cell(state)) : std::nullopt;
+}
+
+} // namespace wepn

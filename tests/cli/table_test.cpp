@@ -1,0 +1,214 @@
+#include "cli/delimited_text.h"
+#include "cli_fixture.h"
+#include "weapon_generator.h"
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+namespace wepn::test {
+namespace {
+
+using nlohmann::json;
+
+// Every file of a folder by name with its bytes.
+std::map<std::string, std::string> folderBytes(const std::string& dir) {
+    std::map<std::string, std::string> bytes;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        bytes[entry.path().filename().string()] = readFile(entry.path().string());
+    }
+    return bytes;
+}
+
+// The table's text with one cell of the row for `file` replaced.
+std::string withCell(const std::string& csv, const std::string& file, const std::string& column,
+                     const std::string& value) {
+    DelimitedText table = readDelimited(csv, ',');
+    const std::vector<std::string>& header = table.records.at(0).cells;
+    const auto at = std::find(header.begin(), header.end(), column) - header.begin();
+    std::string text;
+    for (DelimitedRecord& record : table.records) {
+        if (record.cells.at(0) == file) {
+            record.cells.at(at) = value;
+        }
+        for (std::size_t c = 0; c < record.cells.size(); ++c) {
+            text += (c == 0 ? "" : ",") + delimitedCell(record.cells[c], ',');
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+TEST(DelimitedTextTest, CellsRoundTripThroughQuoting) {
+    const std::vector<std::string> cells{"plain",    "a,b", "say \"hi\"", "two\r\nlines",
+                                         "lf\nonly", "",    "tab\there",  "é"};
+    for (const char delimiter : {',', '\t'}) {
+        std::string text;
+        for (int row = 0; row < 2; ++row) {
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                text +=
+                    (c == 0 ? "" : std::string(1, delimiter)) + delimitedCell(cells[c], delimiter);
+            }
+            text += "\r\n";
+        }
+        const DelimitedText read = readDelimited(text, delimiter);
+        ASSERT_EQ(read.error, "") << text;
+        ASSERT_EQ(read.records.size(), 2u) << text;
+        EXPECT_EQ(read.records[1].cells, cells) << text;
+        EXPECT_EQ(read.records[1].line, 4u) << "the first row spans three lines";
+    }
+    EXPECT_EQ(delimitedCell("a,b", '\t'), "a,b");
+    EXPECT_EQ(delimitedCell("say \"hi\"", ','), "\"say \"\"hi\"\"\"");
+    EXPECT_NE(readDelimited("a,\"b\nc", ',').error.find("line 1"), std::string::npos);
+    EXPECT_NE(readDelimited("a\n\"b\"c", ',').error.find("line 2"), std::string::npos);
+}
+
+TEST_F(CliTest, TableThenApplyUnchangedTouchesNothing) {
+    std::filesystem::copy(WEPN_EXAMPLES_DIR, path("Examples"),
+                          std::filesystem::copy_options::recursive);
+    WeaponGenerator generator(14);
+    for (int i = 0; i < 40; ++i) {
+        write("Generated/w" + std::to_string(i) + ".wepn", generator.script("Bullet"));
+    }
+    for (const std::string folder : {"Examples/Weapon", "Generated"}) {
+        const std::map<std::string, std::string> before = folderBytes(path(folder));
+        for (const std::string format : {"csv", "tsv", "json"}) {
+            for (const bool data : {true, false}) {
+                std::vector<std::string> args{"table", "--format", format, path(folder)};
+                const std::string dataDir =
+                    folder == "Generated" ? this->dataDir() : path("Examples");
+                if (data) {
+                    args.insert(args.begin() + 1, {"--data", dataDir});
+                }
+                const ToolRun table = run(args);
+                const std::string tablePath = write("table." + format, table.out);
+                std::vector<std::string> apply{"apply", tablePath};
+                if (data) {
+                    apply.insert(apply.begin() + 1, {"--data", dataDir});
+                }
+                const ToolRun applied = run(apply);
+                const std::string where = folder + " " + format + (data ? " --data" : "");
+                EXPECT_EQ(applied.code, 0) << where << ": " << applied.err;
+                EXPECT_EQ(applied.out, "") << where;
+                EXPECT_GE(std::count(table.out.begin(), table.out.end(), '\n'), 9) << where;
+                EXPECT_EQ(folderBytes(path(folder)), before) << where;
+            }
+        }
+    }
+}
+
+TEST_F(CliTest, ApplyChangesExactlyTheChangedCell) {
+    struct Case {
+        const char* column;
+        const char* value;
+        const char* pointer;
+        json expected;
+    };
+    const Case cases[] = {
+        {"sWeaponFireName", "big é", "/sWeaponFireName", "big é"},
+        {"sActivation", "Special Attack", "/sActivation", "Special Attack"},
+        {"fWeaponFireRange", "3300.5", "/fWeaponFireRange", 3300.5},
+        {"iMaxEffectsSpawned", "7", "/iMaxEffectsSpawned", 7},
+        {"iWeaponFireAxis", "Up", "/iWeaponFireAxis", 2},
+        {"iInstantHitThreshold", "100000", "/iInstantHitThreshold", 100000},
+        {"penetration.Corvette", "0.75", "/penetration/Corvette", 0.75},
+        {"accuracy.SmallCraft", "0.5", "/accuracy/SmallCraft/value", 0.5},
+        {"accuracy.SmallCraft.damage", "1", "/accuracy/SmallCraft/damage", 1},
+    };
+    // A save writes the unrecognised lines after the statements, so only their texts compare.
+    const auto dumped = [&](const std::string& file) {
+        json dump = json::parse(run({"dump", "--data", dataDir(), file}).out);
+        for (json& line : dump["unrecognised_lines"]) {
+            line.erase("line");
+        }
+        return dump;
+    };
+    for (const Case& c : cases) {
+        const std::string file = write("w.wepn", kWeapon);
+        const std::string other = write("other.wepn", kWeapon);
+        const ToolRun table = run({"table", "--data", dataDir(), file, other});
+        ASSERT_EQ(table.code, 0) << table.err;
+        const json before = dumped(file);
+        const std::string tablePath = write("t.csv", withCell(table.out, file, c.column, c.value));
+
+        const ToolRun dry = run({"apply", "--data", dataDir(), "--dry-run", tablePath});
+        EXPECT_EQ(dry.code, 0) << c.column << ": " << dry.err;
+        EXPECT_EQ(readFile(file), kWeapon) << c.column << ": --dry-run wrote";
+        const ToolRun applied = run({"apply", "--data", dataDir(), tablePath});
+        EXPECT_EQ(applied.code, 0) << c.column << ": " << applied.err;
+        EXPECT_EQ(applied.out, dry.out) << c.column;
+        EXPECT_EQ(applied.out.rfind(file + ": ", 0), 0u) << c.column << ": " << applied.out;
+        EXPECT_EQ(std::count(applied.out.begin(), applied.out.end(), '\n'), 1) << c.column;
+
+        json expected = before;
+        expected[json::json_pointer(c.pointer)] = c.expected;
+        EXPECT_EQ(dumped(file), expected) << c.column;
+        EXPECT_EQ(readFile(other), kWeapon) << c.column << ": the unchanged row was written";
+    }
+}
+
+TEST_F(CliTest, ApplyLeavesRowsWithBadCellsUntouched) {
+    struct Case {
+        const char* name;
+        std::string table;
+        int code;
+        const char* message;
+        bool goodRowApplied;
+    };
+    const std::string good = write("good.wepn", kWeapon);
+    const std::string bad = write("bad.wepn", kWeapon);
+    const std::string goodRow = good + ",3300\n";
+    const Case cases[] = {
+        {"bad number", "path,fWeaponFireRange\n" + goodRow + bad + ",abc\n", 1,
+         "'fWeaponFireRange=abc': 'abc' is not a number", true},
+        {"missing file", "path,fWeaponFireRange\n" + goodRow + path("none.wepn") + ",1\n", 1,
+         "none.wepn: error:", true},
+        {"duplicated path", "path,fWeaponFireRange\n" + goodRow + good + ",10\n", 1,
+         "the same file as line 2 of", true},
+        {"results", "path,fWeaponFireRange,results\n" + bad + ",1,5\n" + goodRow, 1,
+         "'results=5': the number of impact results cannot be set", true},
+        {"text the writer refuses", "path,sWeaponFireName\n" + bad + ",\"say \"\"hi\"\"\"\n", 1,
+         "a double quote cannot be saved", false},
+        {"weapon name", "path,sWeaponName\n" + bad + ",Laser\n", 1, "sWeaponName cannot be edited",
+         false},
+        {"family without --data", "path,penetration.Fighter\n" + bad + ",0.1\n", 1,
+         "needs --data DIR", false},
+        {"unknown column", "path,fWeaponFireRange,fRange\n" + goodRow, 1, "unknown column 'fRange'",
+         false},
+        {"no path column", "fWeaponFireRange\n3300\n", 1, "no 'path' column", false},
+        {"column twice", "path,fFireTime,fFireTime\n" + goodRow, 1, "named twice", false},
+        {"too many cells", "path,fWeaponFireRange\n" + bad + ",1,2\n", 1, "3 cells", false},
+        {"open quote", "path,sWeaponType\n" + bad + ",\"Turret\n", 1, "not closed", false},
+    };
+    for (const Case& c : cases) {
+        write("good.wepn", kWeapon);
+        const std::string tablePath = write("t.csv", c.table);
+        const ToolRun applied = run({"apply", tablePath});
+        EXPECT_EQ(applied.code, c.code) << c.name << ": " << applied.err;
+        EXPECT_NE(applied.err.find(c.message), std::string::npos) << c.name << ": " << applied.err;
+        EXPECT_EQ(readFile(bad), kWeapon) << c.name;
+        EXPECT_EQ(readFile(good) != kWeapon, c.goodRowApplied) << c.name;
+    }
+}
+
+TEST_F(CliTest, TableReportsFilesThatFailAndKeepsTheOthers) {
+    const std::string file = write("a.wepn", kWeapon);
+    const std::string broken = write("b.wepn", "StartWeaponConfig(NewWeaponType,\"x\"\n");
+    const ToolRun table = run({"table", "--columns", "fWeaponFireRange,results", file, broken});
+    EXPECT_EQ(table.code, 1);
+    EXPECT_EQ(table.out, "path,fWeaponFireRange,results\r\n" + file + ",3000,2\r\n");
+    EXPECT_EQ(table.err, run({"check", broken}).err);
+    EXPECT_EQ(run({"table", "--columns", "fRange", file}).code, 2);
+}
+
+TEST_F(CliTest, TableListsAFolderAsTheOpenDialogDoes) {
+    for (const char* name : {"b.wepn", "A.wepn", "c.WEPN.bak", ".hidden.wepn", "notes.txt"}) {
+        write(std::string("Mod/") + name, kWeapon);
+    }
+    const ToolRun table = run({"table", "--columns", "results", path("Mod") + "/"});
+    EXPECT_EQ(table.code, 0) << table.err;
+    EXPECT_EQ(table.out, "path,results\r\n" + path("Mod/A.wepn") + ",2\r\n" + path("Mod/b.wepn") +
+                             ",2\r\n" + path("Mod/c.WEPN.bak") + ",2\r\n");
+}
+
+} // namespace
+} // namespace wepn::test
