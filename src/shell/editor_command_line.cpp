@@ -33,7 +33,9 @@ EditorCommandLine::EditorCommandLine(const QStringList& arguments, Pass pass) {
 
     const bool parsed = parser.parse(arguments);
     if (parser.isSet(help)) {
-        print(stdout, parser.helpText().replace(arguments.value(0), QStringLiteral("vyr-weapon-editor")));
+        // Without an application the parser cannot name the program itself.
+        print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                QStringLiteral("vyr-weapon-editor")));
         m_exitCode = 0;
         return;
     }

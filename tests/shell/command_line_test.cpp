@@ -4,13 +4,13 @@
 
 namespace {
 
-struct Run {
+struct EditorRun {
     int exitCode;
     QString out;
     QString err;
 };
 
-Run runEditor(const QStringList& arguments) {
+EditorRun runEditor(const QStringList& arguments) {
     QProcess editor;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -22,11 +22,11 @@ Run runEditor(const QStringList& arguments) {
 }
 
 TEST(EditorCommandLine, VersionHelpAndUnknownOptions) {
-    const Run version = runEditor({QStringLiteral("--version")});
+    const EditorRun version = runEditor({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, QStringLiteral("vyr-weapon-editor 1.4.4\n"));
 
-    const Run help = runEditor({QStringLiteral("--help")});
+    const EditorRun help = runEditor({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* part : {"Usage: vyr-weapon-editor", "--version", "--seed-data-dir <DIR>",
                              "[file]"}) {
@@ -34,7 +34,7 @@ TEST(EditorCommandLine, VersionHelpAndUnknownOptions) {
                                                                    << help.out.toStdString();
     }
 
-    const Run unknown = runEditor({QStringLiteral("--frobnicate")});
+    const EditorRun unknown = runEditor({QStringLiteral("--frobnicate")});
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.out.isEmpty());
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("frobnicate"))) << unknown.err.toStdString();

@@ -8,6 +8,7 @@
 #include "shell_fixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -79,7 +80,7 @@ TEST_F(DialogKeysTest, DataDirectoryDialogEnterConfirmsEscapeAndCancelChangeNoth
         window().decompiledDataAction()->trigger();
         FrmDecompiledDataDir* dialog = shell().frmDecompiledDataDir();
         auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("txtDataDir"));
-        field->setText(root());
+        field->setText(QDir::tempPath());
         if (QLatin1String(how) == QLatin1String("Escape")) {
             QTest::keyClick(field, Qt::Key_Escape);
         } else {
@@ -92,10 +93,10 @@ TEST_F(DialogKeysTest, DataDirectoryDialogEnterConfirmsEscapeAndCancelChangeNoth
     }
     window().decompiledDataAction()->trigger();
     auto* field = shell().frmDecompiledDataDir()->findChild<QLineEdit*>(QStringLiteral("txtDataDir"));
-    field->setText(root());
+    field->setText(QDir::tempPath());
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_FALSE(shell().frmDecompiledDataDir()->isVisible());
-    EXPECT_EQ(DecompiledDataSetting().read(), root());
+    EXPECT_EQ(DecompiledDataSetting().read(), QDir::tempPath());
 }
 
 } // namespace

@@ -45,8 +45,10 @@ class UnsavedChangesTest : public ShellTest {
     }
     QString weapon(const char* name) { return native(QStringLiteral("Data/Weapon/") + name); }
     QLineEdit* range() { return window().findChild<QLineEdit*>(QStringLiteral("Value(4)")); }
+    // A fresh run on the sample data with ion_lance.wepn open and edited.
     void openAndEdit() {
-        startOnSampleData();
+        storeDataDirectory(dataDir());
+        restart();
         app().start({weapon("ion_lance.wepn")});
         ASSERT_EQ(window().filePath(), weapon("ion_lance.wepn"));
         range()->setFocus();
@@ -88,7 +90,6 @@ TEST_F(UnsavedChangesTest, CancelKeepsWindowFileAndCaption) {
 
 TEST_F(UnsavedChangesTest, DiscardLosesOnlyTheEdit) {
     for (const Trigger& trigger : triggers()) {
-        restart();
         openAndEdit();
         const QByteArray onDisk = contents(weapon("ion_lance.wepn"));
         messages.choice = 1;
@@ -104,7 +105,6 @@ TEST_F(UnsavedChangesTest, DiscardLosesOnlyTheEdit) {
 
 TEST_F(UnsavedChangesTest, SaveAsGoesThroughTheSaveDialogThenContinues) {
     for (const Trigger& trigger : triggers()) {
-        restart();
         openAndEdit();
         const QString edited = range()->text();
         messages.choice = 0;
