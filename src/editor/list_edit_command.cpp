@@ -4,8 +4,8 @@
 
 namespace wepn {
 
-ListEditCommand::ListEditCommand(WindowHistory& history, const QString& label,
-                                 ListSnapshot before, ListSnapshot after)
+ListEditCommand::ListEditCommand(WindowHistory& history, const QString& label, ListSnapshot before,
+                                 ListSnapshot after)
     : QUndoCommand(label), m_history(history), m_before(std::move(before)),
       m_after(std::move(after)) {}
 

@@ -38,8 +38,7 @@ constexpr int kClientHeight = 599;
 
 } // namespace
 
-WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent)
-    : QMainWindow(parent) {
+WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("WepnEditor_Main"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -61,9 +61,8 @@ void WindowHistory::watchField(const FieldBinding& binding) {
         });
     }
     if (binding.combo != nullptr) {
-        connect(binding.combo, &QComboBox::activated, this, [this, binding] {
-            fieldChanged(binding.combo, shownValue(binding), false);
-        });
+        connect(binding.combo, &QComboBox::activated, this,
+                [this, binding] { fieldChanged(binding.combo, shownValue(binding), false); });
     }
 }
 

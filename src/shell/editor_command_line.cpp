@@ -16,8 +16,8 @@ void print(std::FILE* stream, const QString& text) {
 
 EditorCommandLine::EditorCommandLine(const QStringList& arguments, Pass pass) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Vyr Weapon Editor: edits the weapon scripts (.wepn) of Vyrheim 2."));
+    parser.setApplicationDescription(
+        QStringLiteral("Vyr Weapon Editor: edits the weapon scripts (.wepn) of Vyrheim 2."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -40,7 +40,8 @@ EditorCommandLine::EditorCommandLine(const QStringList& arguments, Pass pass) {
         return;
     }
     if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("vyr-weapon-editor %1\n").arg(QStringLiteral(WEPN_VERSION_STRING)));
+        print(stdout,
+              QStringLiteral("vyr-weapon-editor %1\n").arg(QStringLiteral(WEPN_VERSION_STRING)));
         m_exitCode = 0;
         return;
     }

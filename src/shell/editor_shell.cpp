@@ -226,8 +226,7 @@ void EditorShell::About_Click() {
 }
 
 void EditorShell::openChosen(const std::string& nativePath) {
-    if (!m_preparation ||
-        !settleChanges([this, nativePath] { openChosen(nativePath); })) {
+    if (!m_preparation || !settleChanges([this, nativePath] { openChosen(nativePath); })) {
         return;
     }
     openPath(nativePath);

@@ -24,8 +24,9 @@ class HistoryTest : public EditorTest {
     // Every field, drop-down and list row as shown. The controls below the
     // lists are the list editors' scratch, not the weapon, and are left ou
     QStringList form() {
-        const QStringList scratch{"txtMinEffect", "txtMaxEffect", "txtSpawnedWeaponEffect",
-                                  "txtPenetration", "txtAccuracy", "cboCondition", "cboEffect"};
+        const QStringList scratch{"txtMinEffect",   "txtMaxEffect", "txtSpawnedWeaponEffect",
+                                  "txtPenetration", "txtAccuracy",  "cboCondition",
+                                  "cboEffect"};
         QStringList shown;
         for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
             if (!scratch.contains(edit->objectName())) {
@@ -144,7 +145,8 @@ TEST_F(HistoryTest, TypingIsOneStepUntilFocusLeaves) {
     window.undoAction()->trigger();
     EXPECT_FALSE(window.isModified());
     EXPECT_EQ(text("Value(4)"), range);
-    EXPECT_EQ(window.redoAction()->text().remove(QLatin1Char('&')), QStringLiteral("Redo Firing Range"));
+    EXPECT_EQ(window.redoAction()->text().remove(QLatin1Char('&')),
+              QStringLiteral("Redo Firing Range"));
 }
 
 TEST_F(HistoryTest, LoadAndSaveStartANewHistoryAndClearTheMarker) {

@@ -28,10 +28,10 @@ TEST(EditorCommandLine, VersionHelpAndUnknownOptions) {
 
     const EditorRun help = runEditor({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* part : {"Usage: vyr-weapon-editor", "--version", "--seed-data-dir <DIR>",
-                             "[file]"}) {
+    for (const char* part :
+         {"Usage: vyr-weapon-editor", "--version", "--seed-data-dir <DIR>", "[file]"}) {
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(part))) << part << "\n"
-                                                                   << help.out.toStdString();
+                                                                  << help.out.toStdString();
     }
 
     const EditorRun unknown = runEditor({QStringLiteral("--frobnicate")});

@@ -92,7 +92,8 @@ TEST_F(DialogKeysTest, DataDirectoryDialogEnterConfirmsEscapeAndCancelChangeNoth
         EXPECT_EQ(DecompiledDataSetting().read(), stored) << how;
     }
     window().decompiledDataAction()->trigger();
-    auto* field = shell().frmDecompiledDataDir()->findChild<QLineEdit*>(QStringLiteral("txtDataDir"));
+    auto* field =
+        shell().frmDecompiledDataDir()->findChild<QLineEdit*>(QStringLiteral("txtDataDir"));
     field->setText(QDir::tempPath());
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_FALSE(shell().frmDecompiledDataDir()->isVisible());

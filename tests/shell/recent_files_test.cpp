@@ -27,9 +27,8 @@ TEST_F(RecentFilesTest, KeepsTheNewestEightFirstWithoutRepeats) {
         recent.add(QStringLiteral("/w/%1.wepn").arg(k));
     }
     recent.add(QStringLiteral("/w/5.wepn"));
-    EXPECT_EQ(recent.read(),
-              (QStringList{"/w/5.wepn", "/w/10.wepn", "/w/9.wepn", "/w/8.wepn", "/w/7.wepn",
-                           "/w/6.wepn", "/w/4.wepn", "/w/3.wepn"}));
+    EXPECT_EQ(recent.read(), (QStringList{"/w/5.wepn", "/w/10.wepn", "/w/9.wepn", "/w/8.wepn",
+                                          "/w/7.wepn", "/w/6.wepn", "/w/4.wepn", "/w/3.wepn"}));
 }
 
 TEST_F(RecentFilesTest, OpeningAddsToTheMenuAndAMissingFileIsRemovedWithAMessage) {

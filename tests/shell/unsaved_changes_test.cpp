@@ -116,8 +116,7 @@ TEST_F(UnsavedChangesTest, SaveAsGoesThroughTheSaveDialogThenContinues) {
         EXPECT_TRUE(window().isVisible()) << trigger.name << ": nothing goes on before the save";
         QTest::mouseClick(shell().frmSave()->findChild<QPushButton*>(QStringLiteral("cmdSave")),
                           Qt::LeftButton);
-        EXPECT_TRUE(contents(weapon("ion_lance.wepn")).contains(edited.toLatin1()))
-            << trigger.name;
+        EXPECT_TRUE(contents(weapon("ion_lance.wepn")).contains(edited.toLatin1())) << trigger.name;
         EXPECT_EQ(window().isVisible(), !trigger.closes) << trigger.name;
         if (!trigger.closes) {
             EXPECT_EQ(window().filePath(), weapon("rail_driver.wepn")) << trigger.name;
