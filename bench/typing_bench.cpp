@@ -2,6 +2,7 @@
 // 1000 key presses into Firing Range, each recorded (and merged into one step)
 // on the window's undo stack.
 
+#include "editor/message_sink.h"
 #include "editor/wepn_editor_main.h"
 #include "model/family_list.h"
 
@@ -54,6 +55,22 @@ void BM_Type1000CharactersWithUndo(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * keys.size());
 }
 BENCHMARK(BM_Type1000CharactersWithUndo)->Unit(benchmark::kMillisecond);
+
+// The same keys in a text box on its own, for comparison.
+void BM_Type1000CharactersInABareTextBox(benchmark::State& state) {
+    QLineEdit field;
+    field.show();
+    field.setFocus();
+    const QString keys = QString(1000, QLatin1Char('7'));
+    for (auto _ : state) {
+        state.PauseTiming();
+        field.setText(QStringLiteral("1"));
+        state.ResumeTiming();
+        QTest::keyClicks(&field, keys);
+    }
+    state.SetItemsProcessed(state.iterations() * keys.size());
+}
+BENCHMARK(BM_Type1000CharactersInABareTextBox)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
