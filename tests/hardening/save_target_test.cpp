@@ -90,12 +90,12 @@ TEST(SaveTarget, ADeviceIsRefusedAndKept) {
     const std::string weapon = dir.write("gun.wepn", kWeapon);
     const std::string devices = dir / "dev";
     fs::create_directory(devices);
-    const std::string script = "mount --make-rprivate / && mount -t tmpfs tmpfs " +
-                               quoted(devices) + " && mknod " + quoted(devices + "/null.wepn") +
-                               " c 1 3 && " + quoted(WEPN_EXE) + " resave --data " + quoted(data) +
-                               " -o " + quoted(devices + "/null.wepn") + " " + quoted(weapon) +
-                               " 2>" + quoted(dir / "err") + "; echo $? >" + quoted(dir / "code") +
-                               "; test -c " + quoted(devices + "/null.wepn");
+    const std::string script =
+        "mount --make-rprivate / && mount -t tmpfs tmpfs " + quoted(devices) + " && mknod " +
+        quoted(devices + "/null.wepn") + " c 1 3 && " + quoted(WEPN_EXE) + " resave --data " +
+        quoted(data) + " -o " + quoted(devices + "/null.wepn") + " " + quoted(weapon) + " 2>" +
+        quoted(dir / "err") + "; echo $? >" + quoted(dir / "code") + "; test -c " +
+        quoted(devices + "/null.wepn");
     EXPECT_EQ(shell("unshare -m sh -c " + quoted(script)), 0) << "the device is still a device";
     EXPECT_EQ(readFile(dir / "code"), "1\n");
     EXPECT_EQ(readFile(dir / "err"),
@@ -108,8 +108,8 @@ TEST(SaveTarget, AFileNamedTwiceIsEditedOnce) {
     const std::string weapon = dir.write("w/n.wepn", kWeapon);
     fs::create_symlink("n.wepn", dir / "w/link.wepn");
     const std::string again = dir / "w/../w/n.wepn";
-    const ToolRun set =
-        runWepnExecutable({"set", "fWeaponFireRange*=2", "--", weapon, again, dir / "w/link.wepn"});
+    const ToolRun set = runWepnExecutable(
+        {"set", "fWeaponFireRange*=2", "--", weapon, again, dir / "w/link.wepn"});
     EXPECT_EQ(set.code, 0);
     EXPECT_EQ(set.err, again + ": note: the same file as '" + weapon + "'; it is edited once\n" +
                            dir / "w/link.wepn" + ": note: the same file as '" + weapon +
