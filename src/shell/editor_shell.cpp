@@ -19,12 +19,10 @@
 #include "shell/window_geometry_setting.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QMenu>
-#include <QUndoStack>
 #include <QtGlobal>
 
 namespace wepn {
