@@ -79,9 +79,6 @@ bool WindowHistory::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowHistory::fieldChanged(QWidget* control, QVariant value, bool typed) {
-    if (m_restoring) {
-        return;
-    }
     QVariant before = m_shown.value(control);
     if (before == value) {
         return;
@@ -146,8 +143,9 @@ void WindowHistory::reset() {
     }
 }
 
+// Restoring sets texts and rows as the program does, which the signals
+// watched above do not report as the user's changes.
 void WindowHistory::restoreField(QWidget* control, const QVariant& value) {
-    m_restoring = true;
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->setText(value.toString());
         edit->setCursorPosition(0);
@@ -159,12 +157,10 @@ void WindowHistory::restoreField(QWidget* control, const QVariant& value) {
         }
     }
     m_shown.insert(control, value);
-    m_restoring = false;
     control->setFocus();
 }
 
 void WindowHistory::restoreLists(const ListSnapshot& snapshot) {
-    m_restoring = true;
     m_state = snapshot.state;
     const std::array<QListWidget*, 3> widgets = lists();
     for (std::size_t k = 0; k < widgets.size(); ++k) {
@@ -184,7 +180,6 @@ void WindowHistory::restoreLists(const ListSnapshot& snapshot) {
         list->setCurrentRow(-1);
         list->clearSelection();
     }
-    m_restoring = false;
 }
 
 } // namespace wepn

@@ -54,7 +54,6 @@ class WindowHistory : public QObject {
     QHash<QWidget*, QVariant> m_shown;
     QHash<QWidget*, QString> m_labels;
     ListSnapshot m_beforeButton;
-    bool m_restoring = false;
     bool m_stepOpen = false;
 };
 
