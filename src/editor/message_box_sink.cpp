@@ -3,6 +3,7 @@
 #include "editor/window_caption.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace wepn {
 
@@ -20,6 +21,21 @@ bool MessageBoxSink::confirm(const QString& question) {
     box.setEscapeButton(QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes;
+}
+
+qsizetype MessageBoxSink::ask(const QString& question, const QStringList& answers) {
+    QMessageBox box(QMessageBox::NoIcon, WindowCaption::applicationTitle(), question,
+                    QMessageBox::NoButton, m_parent);
+    QList<QPushButton*> buttons;
+    for (const QString& answer : answers) {
+        buttons << box.addButton(answer, QMessageBox::ActionRole);
+    }
+    box.setDefaultButton(buttons.back());
+    box.setEscapeButton(buttons.back());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen < 0 ? answers.size() - 1 : chosen;
 }
 
 } // namespace wepn

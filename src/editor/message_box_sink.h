@@ -13,6 +13,7 @@ class MessageBoxSink : public MessageSink {
     explicit MessageBoxSink(QWidget* parent) : m_parent(parent) {}
     void show(const QString& text) override;
     bool confirm(const QString& question) override;
+    qsizetype ask(const QString& question, const QStringList& answers) override;
 
   private:
     QWidget* m_parent;

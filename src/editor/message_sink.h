@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace wepn {
 
@@ -13,6 +14,13 @@ class MessageSink {
     virtual void show(const QString& text) = 0;
     /// Asks a yes-or-no question whose safe answer is No, the default.
     virtual bool confirm(const QString& question) = 0;
+    /// Asks a question with several answers; the last is the safe one, the
+    /// default and what Escape gives. Returns the index of the answer given.
+    /// A sink that cannot ask gives the safe answer.
+    virtual qsizetype ask(const QString& question, const QStringList& answers) {
+        (void)question;
+        return answers.size() - 1;
+    }
 };
 
 } // namespace wepn

@@ -10,6 +10,7 @@
 #include "editor/weapon_collector.h"
 #include "editor/weapon_presenter.h"
 #include "editor/window_caption.h"
+#include "editor/window_history.h"
 #include "editor/window_menus.h"
 #include "model/burst_shots.h"
 #include "model/load.h"
@@ -17,8 +18,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUndoStack>
+#include <QUrl>
 
 namespace wepn {
 namespace {
@@ -32,8 +38,7 @@ constexpr int kClientHeight = 599;
 
 } // namespace
 
-WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent)
-    : QMainWindow(parent) {
+WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("WepnEditor_Main"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -48,11 +53,27 @@ WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent)
     auto* central = new QWidget(this);
     m_controls = MainWindowLayout::build(central);
     setCentralWidget(central);
-    m_menus = std::make_unique<WindowMenus>(menuBar());
+    m_history = new WindowHistory(m_controls, m_state, this);
+    m_menus = std::make_unique<WindowMenus>(menuBar(), m_history->stack());
     setWindowTitle(WindowCaption::startup());
 
     m_results = new ResultsEditor(m_controls.results, m_state, *m_messages, this);
     m_families = new FamilyEditor(m_controls.families, m_state, *m_messages, this);
+    m_history->watchListButtons();
+    connect(&m_history->stack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+        // The caption has its marker only while a file is open.
+        if (!m_filePath.isEmpty()) {
+            setWindowModified(!clean);
+        }
+        revertAction()->setEnabled(isModified());
+    });
+
+    // A weapon script dropped anywhere on the window, text boxes included,
+    // opens it; other drops on text boxes stay theirs.
+    setAcceptDrops(true);
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        edit->installEventFilter(this);
+    }
     for (QLineEdit* field : {m_controls.burst.fireDelay, m_controls.burst.burstLength}) {
         connect(field, &QLineEdit::textChanged, this, &WepnEditor_Main::updateBurstShots);
     }
@@ -79,6 +100,76 @@ QAction* WepnEditor_Main::exitAction() const {
 QAction* WepnEditor_Main::decompiledDataAction() const {
     return m_menus->decompiledData();
 }
+QMenu* WepnEditor_Main::openRecentMenu() const {
+    return m_menus->openRecent();
+}
+QAction* WepnEditor_Main::undoAction() const {
+    return m_menus->undo();
+}
+QAction* WepnEditor_Main::redoAction() const {
+    return m_menus->redo();
+}
+QAction* WepnEditor_Main::revertAction() const {
+    return m_menus->revert();
+}
+QAction* WepnEditor_Main::aboutAction() const {
+    return m_menus->about();
+}
+
+bool WepnEditor_Main::isModified() const {
+    return !m_filePath.isEmpty() && !m_history->stack().isClean();
+}
+
+QUndoStack& WepnEditor_Main::history() const {
+    return m_history->stack();
+}
+
+QString WepnEditor_Main::droppedWeapon(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = data->urls().front();
+    const QString path = url.toLocalFile();
+    return url.isLocalFile() && path.endsWith(QStringLiteral(".wepn"), Qt::CaseInsensitive)
+               ? path
+               : QString();
+}
+
+void WepnEditor_Main::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedWeapon(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void WepnEditor_Main::dropEvent(QDropEvent* event) {
+    const QString path = droppedWeapon(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        emit weaponDropped(path);
+    }
+}
+
+bool WepnEditor_Main::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (droppedWeapon(drop->mimeData()).isEmpty()) {
+            break;
+        }
+        if (event->type() == QEvent::Drop) {
+            dropEvent(drop);
+        } else {
+            drop->acceptProposedAction();
+        }
+        return true;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 void WepnEditor_Main::setFileWriter(FileWriter writer) {
     m_writer = std::move(writer);
@@ -98,6 +189,9 @@ bool WepnEditor_Main::openFile(const QString& nativePath, std::string_view bytes
     m_filePath = nativePath;
     setWindowTitle(WindowCaption::forFile(nativePath));
     present(*outcome, weaponFireNames);
+    // Presenting is no change of the user's: the history starts here.
+    m_history->reset();
+    setWindowModified(false);
     return true;
 }
 
@@ -148,6 +242,8 @@ bool WepnEditor_Main::saveFile(const QString& nativePath) {
         return false;
     }
     m_state = std::move(*collected);
+    m_history->reset();
+    setWindowModified(false);
     m_messages->show(QStringLiteral("Successfully saved to '%1'").arg(nativePath));
     return true;
 }

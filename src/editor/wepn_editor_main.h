@@ -11,12 +11,18 @@
 #include <string_view>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
+class QMenu;
+class QUndoStack;
 
 namespace wepn {
 
 class FamilyEditor;
 class MessageSink;
 class ResultsEditor;
+class WindowHistory;
 class WindowMenus;
 struct LoadOutcome;
 
@@ -35,6 +41,16 @@ class WepnEditor_Main : public QMainWindow {
     QAction* saveAsAction() const;
     QAction* exitAction() const;
     QAction* decompiledDataAction() const;
+    QMenu* openRecentMenu() const;
+    QAction* undoAction() const;
+    QAction* redoAction() const;
+    QAction* revertAction() const;
+    QAction* aboutAction() const;
+
+    /// True when the user has changed the open weapon since it was loaded or
+    /// last saved (and has not undone the changes).
+    bool isModified() const;
+    QUndoStack& history() const;
 
     /// Loads a weapon script over the current state and shows it, with the
     /// family rows and weapon-fire names read for this Open. On failure shows
@@ -55,6 +71,18 @@ class WepnEditor_Main : public QMainWindow {
     QString filePath() const { return m_filePath; }
     const WeaponState& state() const { return m_state; }
 
+    /// The native path of a single weapon script in a drop's data, or "".
+    static QString droppedWeapon(const QMimeData* data);
+
+  signals:
+    /// One weapon script was dropped on the window.
+    void weaponDropped(const QString& nativePath);
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void present(const LoadOutcome& outcome, const QStringList& weaponFireNames);
     void updateBurstShots();
@@ -63,6 +91,7 @@ class WepnEditor_Main : public QMainWindow {
     std::unique_ptr<MessageSink> m_ownMessages;
     MessageSink* m_messages;
     WindowControls m_controls;
+    WindowHistory* m_history = nullptr;
     std::unique_ptr<WindowMenus> m_menus;
     WeaponState m_state;
     QString m_filePath;

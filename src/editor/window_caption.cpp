@@ -17,7 +17,8 @@ QString WindowCaption::startup() {
 }
 
 QString WindowCaption::forFile(const QString& nativePath) {
-    return QStringLiteral("%1 v%2.%3 - %4")
+    // "[*]" shows "*" while the weapon has unsaved changes.
+    return QStringLiteral("%1 v%2.%3 - %4[*]")
         .arg(applicationTitle())
         .arg(WEPN_VERSION_MAJOR)
         .arg(WEPN_VERSION_MINOR)

@@ -11,7 +11,8 @@ class WindowCaption {
     static QString applicationTitle();
     /// The caption from start-up until a file is opened: title and full version.
     static QString startup();
-    /// The caption while a file is open: title, " v", major.minor, " - ", file name.
+    /// The caption while a file is open: title, " v", major.minor, " - ", file
+    /// name and the modified marker "[*]".
     static QString forFile(const QString& nativePath);
     /// The path's part after its last "\" (or "/" where that separates too);
     /// empty when it has none.

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUndoStack>
 
 namespace wepn {
 namespace {
@@ -24,7 +25,7 @@ QAction* addAction(QMenu* menu, const char* name, const char* caption,
 
 } // namespace
 
-WindowMenus::WindowMenus(QMenuBar* menuBar) {
+WindowMenus::WindowMenus(QMenuBar* menuBar, QUndoStack& history) {
     QMenu* file = addMenu(menuBar, "File", "&File");
     menuBar->addMenu(file);
     m_open = addAction(file, "Open", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -32,12 +33,35 @@ WindowMenus::WindowMenus(QMenuBar* menuBar) {
     m_saveAs->setEnabled(false);
     file->addSeparator()->setObjectName(QStringLiteral("sep01"));
     m_exit = addAction(file, "Exit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Added below the original items, which keep their places.
+    file->addSeparator();
+    m_openRecent = addMenu(file, "OpenRecent", "Open &Recent");
+    file->addMenu(m_openRecent);
+
+    QMenu* edit = addMenu(menuBar, "Edit", "&Edit");
+    menuBar->addMenu(edit);
+    m_undo = history.createUndoAction(edit, QStringLiteral("&Undo"));
+    m_undo->setObjectName(QStringLiteral("Undo"));
+    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    edit->addAction(m_undo);
+    m_redo = history.createRedoAction(edit, QStringLiteral("&Redo"));
+    m_redo->setObjectName(QStringLiteral("Redo"));
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(m_redo);
+    edit->addSeparator();
+    m_revert = addAction(edit, "RevertToSaved", "Re&vert to Saved");
+    m_revert->setEnabled(false);
 
     QMenu* settings = addMenu(menuBar, "Settings", "&Settings");
     menuBar->addMenu(settings);
     QMenu* directories = addMenu(settings, "ManageDirectories", "&Manage Directories");
     settings->addMenu(directories);
     m_decompiledData = addAction(directories, "DecompiledData", "&Decompiled Data");
+
+    QMenu* help = addMenu(menuBar, "Help", "&Help");
+    menuBar->addMenu(help);
+    m_about = addAction(help, "About", "&About");
 }
 
 } // namespace wepn

@@ -36,6 +36,7 @@ QStringList EditorApplication::seedDataDirectory(QStringList arguments) {
 }
 
 void EditorApplication::start(const QStringList& arguments) {
+    m_shell->restoreWindowGeometry();
     m_window->show();
     const QString weapon = weaponArgument(arguments);
     if (!weapon.isEmpty()) {

@@ -3,6 +3,7 @@
 #include "editor/latin1_text.h"
 #include "editor/message_box_sink.h"
 #include "editor/wepn_editor_main.h"
+#include "editor/window_caption.h"
 #include "files/directory_listing.h"
 #include "files/file_identity.h"
 #include "files/file_io.h"
@@ -14,10 +15,15 @@
 #include "shell/frm_open.h"
 #include "shell/frm_save.h"
 #include "shell/path_text.h"
+#include "shell/recent_files.h"
+#include "shell/window_geometry_setting.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QtGlobal>
 
 namespace wepn {
 namespace {
@@ -50,8 +56,12 @@ EditorShell::EditorShell(WepnEditor_Main& window, MessageSink* messages)
     connect(m_window.exitAction(), &QAction::triggered, &m_window, &QWidget::close);
     connect(m_window.decompiledDataAction(), &QAction::triggered, this,
             &EditorShell::DecompiledData_Click);
+    connect(m_window.revertAction(), &QAction::triggered, this, &EditorShell::Revert_Click);
+    connect(m_window.aboutAction(), &QAction::triggered, this, &EditorShell::About_Click);
+    connect(&m_window, &WepnEditor_Main::weaponDropped, this, &EditorShell::openOutside);
     connect(m_frmOpen.get(), &FrmOpen::openChosen, this, &EditorShell::openChosen);
     m_window.installEventFilter(this);
+    refreshRecentMenu();
 }
 
 EditorShell::~EditorShell() {
@@ -62,6 +72,11 @@ EditorShell::~EditorShell() {
 bool EditorShell::eventFilter(QObject* watched, QEvent* event) {
     // Closing the main window ends the program at once, dialogs and all.
     if (watched == &m_window && event->type() == QEvent::Close) {
+        if (!closeRequested()) {
+            event->ignore();
+            return true;
+        }
+        WindowGeometrySetting().save(m_window);
         for (QWidget* dialog :
              {static_cast<QWidget*>(m_frmOpen.get()), static_cast<QWidget*>(m_frmSave.get()),
               static_cast<QWidget*>(m_frmDataDir.get())}) {
@@ -122,10 +137,100 @@ void EditorShell::openFromCommandLine(const QString& path) {
     }
 }
 
-void EditorShell::openChosen(const std::string& nativePath) {
-    if (!m_preparation) {
+bool EditorShell::closeRequested() {
+    return settleChanges([this] { m_window.close(); });
+}
+
+bool EditorShell::settleChanges(std::function<void()> next) {
+    if (!m_window.isModified()) {
+        return true;
+    }
+    const QString question =
+        quoted("Save changes to '%1'?", directory_tree::lastNameOf(m_currentFile));
+    switch (m_messages->ask(question, {QStringLiteral("Save As..."), QStringLiteral("Discard"),
+                                       QStringLiteral("Cancel")})) {
+    case 0:
+        Save_Click();
+        m_afterSave = std::move(next);
+        return false;
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void EditorShell::restoreWindowGeometry() {
+    WindowGeometrySetting().restore(m_window);
+}
+
+void EditorShell::openOutside(const QString& path) {
+    m_preparation = prepareOpen();
+    if (m_preparation) {
+        openChosen(toFileBytes(path));
+    }
+}
+
+void EditorShell::openRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        RecentFiles().remove(path);
+        refreshRecentMenu();
+        m_messages->show(QStringLiteral("The file '%1' no longer exists. It has been removed "
+                                        "from the recent files.")
+                             .arg(path));
         return;
     }
+    openOutside(path);
+}
+
+void EditorShell::refreshRecentMenu() {
+    QMenu* menu = m_window.openRecentMenu();
+    menu->clear();
+    const QStringList paths = RecentFiles().read();
+    for (qsizetype k = 0; k < paths.size(); ++k) {
+        const QString path = paths[k];
+        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(path));
+        connect(action, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    menu->addSeparator();
+    QAction* clear = menu->addAction(QStringLiteral("Clear Menu"));
+    clear->setObjectName(QStringLiteral("ClearRecent"));
+    clear->setEnabled(!paths.isEmpty());
+    connect(clear, &QAction::triggered, this, [this] {
+        RecentFiles().clear();
+        refreshRecentMenu();
+    });
+}
+
+void EditorShell::rememberFile(const std::string& nativePath) {
+    RecentFiles().add(displayText(nativePath));
+    refreshRecentMenu();
+}
+
+void EditorShell::Revert_Click() {
+    if (!m_window.isModified() ||
+        !m_messages->confirm(quoted("Discard the changes and reload '%1' from disk?",
+                                    directory_tree::lastNameOf(m_currentFile)))) {
+        return;
+    }
+    openPath(m_currentFile);
+}
+
+void EditorShell::About_Click() {
+    m_messages->show(QStringLiteral("%1\nEdits the weapon scripts (.wepn) of "
+                                    "Vyrheim 2: their fields, impact results, penetration and "
+                                    "accuracy.\nBuilt with Qt %2.")
+                         .arg(WindowCaption::startup(), QString::fromLatin1(qVersion())));
+}
+
+void EditorShell::openChosen(const std::string& nativePath) {
+    if (!m_preparation || !settleChanges([this, nativePath] { openChosen(nativePath); })) {
+        return;
+    }
+    openPath(nativePath);
+}
+
+void EditorShell::openPath(const std::string& nativePath) {
     const ReadResult read = readFileBytes(nativePath, kMaxScriptBytes);
     if (!read.ok()) {
         m_messages->show(withReason(quoted("Could not read '%1'.", nativePath), *read.error));
@@ -134,10 +239,12 @@ void EditorShell::openChosen(const std::string& nativePath) {
     if (m_window.openFile(displayText(nativePath), read.bytes, m_preparation->familyRows,
                           m_preparation->weaponFireNames)) {
         m_currentFile = nativePath;
+        rememberFile(nativePath);
     }
 }
 
 void EditorShell::Save_Click() {
+    m_afterSave = {};
     if (!m_frmSave) {
         m_frmSave = std::make_unique<FrmSave>(&m_window);
         connect(m_frmSave.get(), &FrmSave::saveChosen, this, &EditorShell::saveChosen);
@@ -161,7 +268,13 @@ void EditorShell::saveChosen(const std::string& nativePath) {
     // The window takes the chosen path as its file even when the save fails,
     // and so does the shell.
     m_currentFile = nativePath;
-    m_window.saveFile(displayText(nativePath));
+    if (!m_window.saveFile(displayText(nativePath))) {
+        return;
+    }
+    rememberFile(nativePath);
+    if (std::function<void()> next = std::exchange(m_afterSave, {})) {
+        next();
+    }
 }
 
 std::optional<QString> EditorShell::writeThroughFileLayer(const QString& shownPath,

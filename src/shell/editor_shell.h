@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,6 +36,9 @@ class EditorShell : public QObject {
     // File > Open would, with the same checks, family list and messages.
     void openFromCommandLine(const QString& path);
 
+    // The main window's size and place from the last run, when kept.
+    void restoreWindowGeometry();
+
     const DataPaths& paths() const { return m_paths; }
     FrmOpen* frmOpen() const { return m_frmOpen.get(); }
     // Null until Save As is first chosen.
@@ -56,8 +60,22 @@ class EditorShell : public QObject {
     void Open_Click();
     void Save_Click();
     void DecompiledData_Click();
+    void Revert_Click();
+    void About_Click();
     std::optional<OpenPreparation> prepareOpen();
+    // Opens `nativePath` once unsaved changes are saved or let go.
     void openChosen(const std::string& nativePath);
+    void openPath(const std::string& nativePath);
+    // Opens a dropped or recent file as File > Open would.
+    void openOutside(const QString& path);
+    void openRecent(const QString& path);
+    void rememberFile(const std::string& nativePath);
+    void refreshRecentMenu();
+    // True when nothing unsaved stands in the way of `next`. Otherwise asks:
+    // Discard gives true, Cancel false, and Save As false after showing the
+    // save dialog, whose successful save runs `next`.
+    bool settleChanges(std::function<void()> next);
+    bool closeRequested();
     // False when the user declines to replace an existing file other than the
     // one being edited.
     bool mayReplace(const std::string& nativePath);
@@ -78,6 +96,8 @@ class EditorShell : public QObject {
     std::unique_ptr<FrmOpen> m_frmOpen;
     std::unique_ptr<FrmSave> m_frmSave;
     std::unique_ptr<FrmDecompiledDataDir> m_frmDataDir;
+    // What follows a save chosen in answer to the unsaved-changes question.
+    std::function<void()> m_afterSave;
 };
 
 } // namespace wepn

@@ -7,6 +7,7 @@
 #include "shell/twips.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +22,8 @@ FrmDecompiledDataDir::FrmDecompiledDataDir(QWidget* mainWindow, const CustomFSO&
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
       m_mainWindow(mainWindow), m_fso(fso), m_txtDataDir(new QLineEdit(this)),
-      m_lblInstructions(new QLabel(this)), m_cmdOK(new QPushButton(QStringLiteral("&OK"), this)) {
+      m_lblInstructions(new QLabel(this)), m_cmdOK(new QPushButton(QStringLiteral("&OK"), this)),
+      m_cmdCancel(new QPushButton(QStringLiteral("Cancel"), this)) {
     if (messages == nullptr) {
         m_ownMessages = std::make_unique<MessageBoxSink>(this);
         messages = m_ownMessages.get();
@@ -38,7 +40,10 @@ FrmDecompiledDataDir::FrmDecompiledDataDir(QWidget* mainWindow, const CustomFSO&
                        "C:\\Program Files\\Halcyra\\Vyrheim 2\\Data, and then click OK."));
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setAutoDefault(false);
+    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cmdCancel->setAutoDefault(false);
     setTabOrder(m_txtDataDir, m_cmdOK);
+    setTabOrder(m_cmdOK, m_cmdCancel);
 
     // The instructions above the field, OK below it on the right.
     const int gap = twipsToPixels(120);
@@ -50,6 +55,7 @@ FrmDecompiledDataDir::FrmDecompiledDataDir(QWidget* mainWindow, const CustomFSO&
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_cmdOK);
+    buttons->addWidget(m_cmdCancel);
     layout->addLayout(buttons);
     layout->addStretch(1);
     // At its designed width or more, and as tall as the wrapped instructions
@@ -62,6 +68,7 @@ FrmDecompiledDataDir::FrmDecompiledDataDir(QWidget* mainWindow, const CustomFSO&
                               ? dataDir
                               : DecompiledDataSetting::defaultDirectory());
     connect(m_cmdOK, &QPushButton::clicked, this, &FrmDecompiledDataDir::cmdOK_Click);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &FrmDecompiledDataDir::cmdCancel_Click);
 }
 
 FrmDecompiledDataDir::~FrmDecompiledDataDir() = default;
@@ -83,9 +90,28 @@ void FrmDecompiledDataDir::cmdOK_Click() {
     close();
 }
 
+void FrmDecompiledDataDir::cmdCancel_Click() {
+    close();
+}
+
 void FrmDecompiledDataDir::closeEvent(QCloseEvent* event) {
     m_mainWindow->setEnabled(true);
     QWidget::closeEvent(event);
+}
+
+void FrmDecompiledDataDir::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control leaves alone: Enter confirms, Escape cancels.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        cmdOK_Click();
+        return;
+    case Qt::Key_Escape:
+        cmdCancel_Click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 } // namespace wepn

@@ -12,9 +12,9 @@ namespace wepn {
 class CustomFSO;
 class MessageSink;
 
-// The data-directory dialog. It accepts only a directory that exists; closing
-// it by its close control is the only way to cancel. The main window is
-// disabled while it is shown.
+// The data-directory dialog. It accepts only a directory that exists; Cancel,
+// Escape and its close control leave the setting as it was. The main window
+// is disabled while it is shown.
 class FrmDecompiledDataDir : public QWidget {
     Q_OBJECT
   public:
@@ -34,9 +34,11 @@ class FrmDecompiledDataDir : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void cmdOK_Click();
+    void cmdCancel_Click();
 
     QWidget* m_mainWindow;
     const CustomFSO& m_fso;
@@ -45,6 +47,7 @@ class FrmDecompiledDataDir : public QWidget {
     QLineEdit* m_txtDataDir;
     QLabel* m_lblInstructions;
     QPushButton* m_cmdOK;
+    QPushButton* m_cmdCancel;
 };
 
 } // namespace wepn

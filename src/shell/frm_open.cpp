@@ -7,6 +7,7 @@
 #include "shell/twips.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -29,6 +30,8 @@ FrmOpen::FrmOpen(QWidget* mainWindow)
 
     connect(m_cmdOpen, &QPushButton::clicked, this, &FrmOpen::cmdOpen_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &FrmOpen::cmdCancel_Click);
+    // A double-click on a file opens it.
+    connect(m_browser->files(), &QListWidget::itemDoubleClicked, this, &FrmOpen::cmdOpen_Click);
 }
 
 void FrmOpen::showOpen() {
@@ -63,6 +66,21 @@ void FrmOpen::finish() {
 void FrmOpen::closeEvent(QCloseEvent* event) {
     m_mainWindow->setEnabled(true);
     QWidget::closeEvent(event);
+}
+
+void FrmOpen::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control leaves alone: Enter confirms, Escape cancels.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        cmdOpen_Click();
+        return;
+    case Qt::Key_Escape:
+        cmdCancel_Click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 } // namespace wepn

@@ -36,6 +36,7 @@ class FrmOpen : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void cmdOpen_Click();

@@ -8,6 +8,7 @@
 #include "shell/twips.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -39,6 +40,12 @@ FrmSave::FrmSave(QWidget* mainWindow)
     // it; only a click or the user moving the selection takes a listed name.
     connect(m_browser->files(), &QListWidget::itemSelectionChanged, this,
             &FrmSave::lstFiles_SelectionChanged);
+    // A double-click on a file takes its name and saves.
+    connect(m_browser->files(), &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) {
+                lstFiles_Click(item);
+                cmdSave_Click();
+            });
 }
 
 void FrmSave::showSave() {
@@ -105,6 +112,21 @@ void FrmSave::finish() {
 void FrmSave::closeEvent(QCloseEvent* event) {
     m_mainWindow->setEnabled(true);
     QWidget::closeEvent(event);
+}
+
+void FrmSave::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control leaves alone: Enter confirms, Escape cancels.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        cmdSave_Click();
+        return;
+    case Qt::Key_Escape:
+        cmdCancel_Click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 } // namespace wepn

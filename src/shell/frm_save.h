@@ -46,6 +46,7 @@ class FrmSave : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void cmdSave_Click();

@@ -211,7 +211,7 @@ TEST_F(EditorTest, MenusCarryAccessKeysAndShortcuts) {
     for (QAction* menu : window.menuBar()->actions()) {
         menus << menu->text();
     }
-    EXPECT_EQ(menus, (QStringList{"&File", "&Settings"}));
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Settings", "&Help"}));
 }
 
 TEST_F(EditorTest, WindowOpensWithVersionCaptionAndDefaultSize) {

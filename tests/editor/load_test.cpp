@@ -55,7 +55,7 @@ TEST_F(EditorTest, IonLanceShowsEveryValue) {
               (QStringList{"SmallCraft - 0.05 - 0", "Corvette - 0.2 - 0", "Frigate - 0.7 - 0",
                            "BigShips - 1 - 1", "Resource - 1 - 0", "Structure - 1 - 0"}));
     EXPECT_EQ(find<QComboBox>("cboWeaponEffects")->count(), sampleFireNames().size());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - ion_lance.wepn"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - ion_lance.wepn[*]"));
     EXPECT_TRUE(window.saveAsAction()->isEnabled());
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
 }

@@ -47,7 +47,7 @@ TEST_F(SaveTest, SavedScriptReadsBackAsTheEditedWeapon) {
     EXPECT_EQ(writes[0].second, *expected);
     EXPECT_EQ(messages.texts.last(),
               QStringLiteral("Successfully saved to 'C:\\Data\\Weapon\\b.wepn'"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - b.wepn"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - b.wepn[*]"));
 
     // A second window opening what was written shows the same weapon.
     RecordingSink otherMessages;
@@ -90,7 +90,7 @@ TEST_F(SaveTest, WriteFailureIsReported) {
     failure = QStringLiteral("No space left on device");
     EXPECT_FALSE(window.saveFile(QStringLiteral("/full/disk/c.wepn")));
     EXPECT_EQ(messages.texts, QStringList{kSaveFailed + "\nNo space left on device"});
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - c.wepn"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - c.wepn[*]"));
 }
 
 // A value the writer refuses is named by its label, or as the writer names it

@@ -15,7 +15,13 @@ class RecordingSink : public MessageSink {
         texts << question;
         return answer;
     }
+    // Records the question and answers with `choice`; -1 is the safe answer.
+    qsizetype ask(const QString& question, const QStringList& answers) override {
+        texts << question;
+        return choice < 0 ? answers.size() - 1 : choice;
+    }
     bool answer = false;
+    qsizetype choice = -1;
     QStringList texts;
 };
 

@@ -1,0 +1,15 @@
+#pragma once
+
+class QWidget;
+
+namespace wepn {
+
+// Where and how large the main window was when it last closed, kept by
+// QSettings in a group of its own.
+class WindowGeometrySetting {
+  public:
+    void restore(QWidget& window) const;
+    void save(const QWidget& window);
+};
+
+} // namespace wepn

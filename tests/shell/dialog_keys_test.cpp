@@ -1,0 +1,104 @@
+#include "editor/wepn_editor_main.h"
+#include "shell/decompiled_data_setting.h"
+#include "shell/directory_browser.h"
+#include "shell/editor_shell.h"
+#include "shell/frm_decompiled_data_dir.h"
+#include "shell/frm_open.h"
+#include "shell/frm_save.h"
+#include "shell_fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace wepn {
+namespace {
+
+class DialogKeysTest : public ShellTest {
+  protected:
+    QString weapon(const char* name) { return native(QStringLiteral("Data/Weapon/") + name); }
+    void doubleClickRow(QListWidget* list, const QString& text) {
+        clickRow(list, text);
+        const QRect rect = list->visualItemRect(list->findItems(text, Qt::MatchExactly).front());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+};
+
+TEST_F(DialogKeysTest, OpenDialogEnterOpensEscapeCancelsDoubleClickOpens) {
+    startOnSampleData();
+    triggerOpen();
+    QTest::keyClick(openList(), Qt::Key_Escape);
+    EXPECT_FALSE(shell().frmOpen()->isVisible());
+    EXPECT_TRUE(window().isEnabled());
+    EXPECT_TRUE(window().filePath().isEmpty());
+
+    triggerOpen();
+    clickRow(openList(), QStringLiteral("ion_lance.wepn"));
+    QTest::keyClick(openList(), Qt::Key_Return);
+    EXPECT_FALSE(shell().frmOpen()->isVisible());
+    EXPECT_EQ(window().filePath(), weapon("ion_lance.wepn"));
+
+    triggerOpen();
+    doubleClickRow(openList(), QStringLiteral("rail_driver.wepn"));
+    EXPECT_FALSE(shell().frmOpen()->isVisible());
+    EXPECT_EQ(window().filePath(), weapon("rail_driver.wepn"));
+}
+
+TEST_F(DialogKeysTest, SaveDialogEnterSavesEscapeCancelsDoubleClickSavesThatName) {
+    startOnSampleData();
+    app().start({weapon("ion_lance.wepn")});
+    auto* name = [&] {
+        triggerSaveAs();
+        return shell().frmSave()->findChild<QLineEdit*>(QStringLiteral("txtFilename"));
+    }();
+    QTest::keyClick(name, Qt::Key_Escape);
+    EXPECT_FALSE(shell().frmSave()->isVisible());
+    EXPECT_FALSE(QFile::exists(weapon("copy.wepn")));
+
+    triggerSaveAs();
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("copy.wepn"));
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_FALSE(shell().frmSave()->isVisible());
+    EXPECT_TRUE(QFile::exists(weapon("copy.wepn")));
+
+    triggerSaveAs();
+    messages.answer = true; // replace rail_driver.wepn
+    doubleClickRow(shell().frmSave()->browser()->files(), QStringLiteral("rail_driver.wepn"));
+    EXPECT_FALSE(shell().frmSave()->isVisible());
+    EXPECT_EQ(window().filePath(), weapon("rail_driver.wepn"));
+}
+
+TEST_F(DialogKeysTest, DataDirectoryDialogEnterConfirmsEscapeAndCancelChangeNothing) {
+    startOnSampleData();
+    const QString stored = DecompiledDataSetting().read();
+    for (const char* how : {"Escape", "Cancel"}) {
+        window().decompiledDataAction()->trigger();
+        FrmDecompiledDataDir* dialog = shell().frmDecompiledDataDir();
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("txtDataDir"));
+        field->setText(QDir::tempPath());
+        if (QLatin1String(how) == QLatin1String("Escape")) {
+            QTest::keyClick(field, Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel")),
+                              Qt::LeftButton);
+        }
+        EXPECT_FALSE(dialog->isVisible()) << how;
+        EXPECT_TRUE(window().isEnabled()) << how;
+        EXPECT_EQ(DecompiledDataSetting().read(), stored) << how;
+    }
+    window().decompiledDataAction()->trigger();
+    auto* field =
+        shell().frmDecompiledDataDir()->findChild<QLineEdit*>(QStringLiteral("txtDataDir"));
+    field->setText(QDir::tempPath());
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_FALSE(shell().frmDecompiledDataDir()->isVisible());
+    EXPECT_EQ(DecompiledDataSetting().read(), QDir::tempPath());
+}
+
+} // namespace
+} // namespace wepn
