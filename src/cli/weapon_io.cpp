@@ -38,12 +38,18 @@ readOptionalFamilyRows(const std::optional<std::string>& dataDir) {
 
 Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
                                               const std::optional<FamilyRows>& rows) {
-    const ReadResult read = readFileBytes(path, kMaxScriptBytes);
-    if (!read.ok()) {
-        return Failure{0, *read.error};
+    std::string buffer;
+    return loadWeaponFile(path, rows, buffer);
+}
+
+Expected<LoadOutcome, Failure>
+loadWeaponFile(std::string_view path, const std::optional<FamilyRows>& rows, std::string& buffer) {
+    if (std::optional<std::string> error =
+            readNativeFileInto(toNativePath(path), kMaxScriptBytes, buffer)) {
+        return Failure{0, std::move(*error)};
     }
     Expected<LoadOutcome, LoadError> loaded = loadWeapon(
-        WeaponState{}, rows, read.bytes, rows ? LoadedTables::FromRows : LoadedTables::AsNamed);
+        WeaponState{}, rows, buffer, rows ? LoadedTables::FromRows : LoadedTables::AsNamed);
     if (!loaded) {
         return Failure{loaded.error().line, latin1ToUtf8(loaded.error().reason)};
     }

@@ -65,7 +65,11 @@ class FamilyIndex {
 
 // Writes the file's values into the rows of the families it names.
 void matchRows(const WeaponState& state, FamilyRows& rows) {
+    // Without rows (as `wepn check` loads) there is nothing to match.
     const PenetrationSet& penetration = state.Penetration;
+    if (rows.armour.empty() && rows.attack.empty()) {
+        return;
+    }
     const FamilyIndex armour(penetration.sFamilies);
     for (std::string& row : rows.armour) {
         if (const auto k = armour.find(rowFamily(row))) {
@@ -206,8 +210,8 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
         presentFamilies(state, outcome.rows);
     } else {
         // The rows are presented all the same; the tables keep the file's entries.
-        PenetrationSet penetration = state.Penetration;
-        AccuracySet accuracy = state.Accuracy;
+        PenetrationSet penetration = std::move(state.Penetration);
+        AccuracySet accuracy = std::move(state.Accuracy);
         presentFamilies(state, outcome.rows);
         state.Penetration = std::move(penetration);
         state.Accuracy = std::move(accuracy);
