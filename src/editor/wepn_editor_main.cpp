@@ -32,8 +32,7 @@ constexpr int kClientHeight = 599;
 
 } // namespace
 
-WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent)
-    : QMainWindow(parent) {
+WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("WepnEditor_Main"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -116,10 +115,18 @@ void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& wea
     }
 
     // Each warning of the load in a box of its own, as a sentence.
+    // A long warning is shown in brief, with the whole text as its details.
     for (const LoadWarning& warning : outcome.warnings) {
-        QString text = fromLatin1(warning.text);
-        text[0] = text[0].toUpper();
-        m_messages->show(text);
+        const auto sentence = [](const std::string& bytes) {
+            QString text = fromLatin1(bytes);
+            text[0] = text[0].toUpper();
+            return text;
+        };
+        if (warning.brief.empty()) {
+            m_messages->show(sentence(warning.text));
+        } else {
+            m_messages->showWithDetails(sentence(warning.brief), sentence(warning.text));
+        }
     }
 }
 
