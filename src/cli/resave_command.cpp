@@ -2,6 +2,7 @@
 
 #include "cli/exit_code.h"
 #include "cli/weapon_io.h"
+#include "files/directory_sync_batch.h"
 
 #include <CLI/CLI.hpp>
 
@@ -12,9 +13,8 @@ CLI::App* ResaveCommand::addTo(CLI::App& app) {
         "resave", "Write weapon scripts as the editor saves them without an edit");
     sub->add_option("--data", m_dataDir, "Data directory holding Scripts\\familylist.lua")
         ->required();
-    CLI::Option* output =
-        sub->add_option("-o,--output", m_output,
-                        "Write the one FILE's script to OUT ('-': standard output)");
+    CLI::Option* output = sub->add_option(
+        "-o,--output", m_output, "Write the one FILE's script to OUT ('-': standard output)");
     CLI::Option* inPlace = sub->add_flag("--in-place", m_inPlace, "Rewrite each FILE");
     output->excludes(inPlace);
     sub->add_option("FILE", m_files, "Weapon scripts (.wepn)")->required();
@@ -52,6 +52,7 @@ int ResaveCommand::execute(std::ostream& out, std::ostream& err) {
         return kExitFileFailed;
     }
     int code = kExitOk;
+    const DirectorySyncBatch folderSyncs; // each folder synced once, after its files
     for (const std::string& file : m_inPlace ? distinctFiles(m_files, err) : m_files) {
         std::optional<Failure> failure = resave(file, *rows, out, err);
         if (failure) {

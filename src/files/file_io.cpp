@@ -1,5 +1,6 @@
 #include "files/file_io.h"
 
+#include "files/directory_sync_batch.h"
 #include "files/path_mapping.h"
 #include "files/save_interruption.h"
 
@@ -50,15 +51,6 @@ ReadResult failedRead(std::string reason) {
 std::string temporaryName(const std::string& dir) {
     static std::atomic<unsigned> counter{0};
     return dir + ".wepn-save-" + std::to_string(::getpid()) + '-' + std::to_string(counter++);
-}
-
-void syncDirectory(const std::string& dir) {
-    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return;
-    }
-    ::fsync(fd); // best effort: the data itself is already on disk
-    ::close(fd);
 }
 
 std::string directoryOf(const std::string& path) {
@@ -328,7 +320,7 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given, std::
         if (ops.rename(temp, target.path) != 0) {
             return fail(errno, false);
         }
-        syncDirectory(dir);
+        DirectorySyncBatch::syncOrDefer(dir);
         return std::nullopt;
     } catch (const std::bad_alloc&) {
         return cannotWrite(given, systemError(ENOMEM));
