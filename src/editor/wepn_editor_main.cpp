@@ -32,7 +32,8 @@ constexpr int kClientHeight = 599;
 
 } // namespace
 
-WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent) : QMainWindow(parent) {
+WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent)
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("WepnEditor_Main"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -114,8 +115,8 @@ void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& wea
         edit->setCursorPosition(0);
     }
 
-    // Each warning of the load in a box of its own, as a sentence.
-    // A long warning is shown in brief, with the whole text as its details.
+    // Each warning of the load in a box of its own, as a sentence; a long one
+    // in brief, with the whole text as the box's details.
     for (const LoadWarning& warning : outcome.warnings) {
         const auto sentence = [](const std::string& bytes) {
             QString text = fromLatin1(bytes);
