@@ -64,6 +64,50 @@ void BM_OpenPresentAndPaintWeapon(benchmark::State& state) {
 BENCHMARK(BM_OpenAndPresentWeapon)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenPresentAndPaintWeapon)->Unit(benchmark::kMicrosecond);
 
+// Opening a weapon whose penetration table nearly fills the line limit with
+// families the (empty) family list lacks, presenting and drawing it.
+void BM_OpenLargeFileOfUnknownFamilies(benchmark::State& state) {
+    const QString data = QStringLiteral(WEPN_EXAMPLES_DIR);
+    const std::string sample = readAll(data + QStringLiteral("/Weapon/ion_lance.wepn"));
+    std::string script = sample.substr(0, sample.find("setPenetration"));
+    script += "setPenetration(NewWeaponType,5,1,\r\n";
+    constexpr int kFamilies = 32000;
+    for (int k = 0; k < kFamilies; ++k) {
+        script += "{Family" + std::to_string(k) + "=1,}" + (k + 1 < kFamilies ? ",\r\n" : ")\r\n");
+    }
+    const wepn::FamilyRows families;
+    DiscardingSink messages;
+    wepn::WepnEditor_Main window(&messages);
+    window.show();
+    for (auto _ : state) {
+        if (!window.openFile(QStringLiteral("large.wepn"), script, families, {})) {
+            state.SkipWithError("the large weapon did not load");
+            break;
+        }
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(BM_OpenLargeFileOfUnknownFamilies)->Unit(benchmark::kMillisecond);
+
+// Drawing the window again with a 5000-row family list shown.
+void BM_RepaintWith5000Families(benchmark::State& state) {
+    const QString data = QStringLiteral(WEPN_EXAMPLES_DIR);
+    const QString path = data + QStringLiteral("/Weapon/ion_lance.wepn");
+    wepn::FamilyRows families;
+    for (int k = 0; k < 5000; ++k) {
+        families.armour.push_back("Family" + std::to_string(k) + " - N");
+    }
+    DiscardingSink messages;
+    wepn::WepnEditor_Main window(&messages);
+    window.show();
+    window.openFile(path, readAll(path), families, {});
+    for (auto _ : state) {
+        window.repaint();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(BM_RepaintWith5000Families)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

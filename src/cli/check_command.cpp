@@ -8,6 +8,10 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
 #include <thread>
 
 namespace wepn {
@@ -21,9 +25,9 @@ struct CheckResult {
     GameCheck game;
 };
 
-CheckResult checkFile(const std::string& file, bool game) {
+CheckResult checkFile(const std::string& file, bool game, std::string& buffer) {
     CheckResult result;
-    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, std::nullopt);
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, std::nullopt, buffer);
     if (loaded) {
         result.warnings = std::move(loaded->warnings);
     } else {
@@ -35,14 +39,17 @@ CheckResult checkFile(const std::string& file, bool game) {
     return result;
 }
 
-// Checks every file, spreading them over the processor's cores: files are
-// independent, and a batch of thousands is mostly reading and parsing.
-std::vector<CheckResult> checkFiles(const std::vector<std::string>& files, bool game) {
-    std::vector<CheckResult> results(files.size());
+// Checks a batch of files, spreading them over the processor's cores: files
+// are independent, and a batch is mostly reading and parsing. Each thread
+// reads into one buffer of its own.
+void checkFiles(const std::vector<std::string>& files, bool game,
+                std::vector<CheckResult>& results) {
+    results.assign(files.size(), CheckResult{});
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
+        std::string buffer;
         for (std::size_t i = next++; i < files.size(); i = next++) {
-            results[i] = checkFile(files[i], game);
+            results[i] = checkFile(files[i], game, buffer);
         }
     };
     constexpr std::size_t kFilesPerThread = 64;
@@ -53,7 +60,18 @@ std::vector<CheckResult> checkFiles(const std::vector<std::string>& files, bool 
         helpers.emplace_back(work);
     }
     work();
-    return results;
+}
+
+// Reads up to `count` paths, one a line, from `list` into `paths`; blank
+// lines name nothing. False once the list is exhausted and nothing was read.
+bool readPaths(std::istream& list, std::size_t count, std::vector<std::string>& paths) {
+    paths.clear();
+    for (std::string line; paths.size() < count && std::getline(list, line);) {
+        if (!line.empty()) {
+            paths.push_back(std::move(line));
+        }
+    }
+    return !paths.empty();
 }
 
 } // namespace
@@ -61,9 +79,16 @@ std::vector<CheckResult> checkFiles(const std::vector<std::string>& files, bool 
 CLI::App* CheckCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("check", "Check that weapon scripts load");
     sub->add_option("FILE", m_files, "Weapon scripts (.wepn); '-' reads standard input")
-        ->required()
         ->type_name("");
     sub->add_flag("-q,--quiet", m_quiet, "Print only problems, not 'FILE: ok'");
+    sub->add_option("--files-from", m_filesFrom,
+                    "Also check the files named in LIST, one a line ('-' for standard input)")
+        ->type_name("LIST");
+    sub->callback([this] {
+        if (m_files.empty() && !m_filesFrom) {
+            throw CLI::RequiredError("FILE or --files-from");
+        }
+    });
     sub->add_flag("--game", m_game,
                   "Also run each file as the game does, in Lua, and report an error that stops "
                   "the game and every value the game receives otherwise than the editor shows");
@@ -80,26 +105,62 @@ int CheckCommand::execute(std::ostream& out, std::ostream& err) {
         printToolError(err, "check: " + *twice);
         return kExitUsage;
     }
-    if (m_game && std::count(m_files.begin(), m_files.end(), kStandardStream) != 0) {
+    const bool fileFromInput = std::count(m_files.begin(), m_files.end(), kStandardStream) != 0;
+    if (m_game && fileFromInput) {
         printToolError(err, "check: --game cannot read standard input ('-')");
+        return kExitUsage;
+    }
+    if (m_filesFrom && *m_filesFrom == kStandardStream && fileFromInput) {
+        printToolError(err, "check: standard input ('-') given both as a file and as the list");
+        return kExitUsage;
+    }
+    if (m_dataDir && m_filesFrom) {
+        printToolError(err, "check: --files-from does not combine with --data");
         return kExitUsage;
     }
     if (m_dataDir) {
         return checkAgainstData(m_files, *m_dataDir, {m_strict, m_game, m_quiet}, out, err);
     }
-    const std::vector<CheckResult> results = checkFiles(m_files, m_game);
     int code = kExitOk;
-    for (std::size_t i = 0; i < m_files.size(); ++i) {
-        const CheckResult& result = results[i];
-        if (result.failure) {
-            printFailure(err, m_files[i], *result.failure);
-        } else if (!result.game.error && !m_quiet) {
-            out << m_files[i] << ": ok\n";
+    std::vector<CheckResult> results;
+    // Prints a batch's results in the batch's order.
+    const auto report = [&](const std::vector<std::string>& files) {
+        checkFiles(files, m_game, results);
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const CheckResult& result = results[i];
+            if (result.failure) {
+                printFailure(err, files[i], *result.failure);
+            } else if (!result.game.error && !m_quiet) {
+                out << files[i] << ": ok\n";
+            }
+            printWarnings(err, files[i], result.warnings);
+            printGameCheck(err, files[i], result.game);
+            if (result.failure || result.game.error) {
+                code = kExitFileFailed;
+            }
         }
-        printWarnings(err, m_files[i], result.warnings);
-        printGameCheck(err, m_files[i], result.game);
-        if (result.failure || result.game.error) {
-            code = kExitFileFailed;
+    };
+    report(m_files);
+    if (m_filesFrom) {
+        std::ifstream file;
+        if (*m_filesFrom != "-") {
+            file.open(*m_filesFrom);
+            if (!file) {
+                err << *m_filesFrom
+                    << ": error: cannot read the list of files: " << std::strerror(errno) << '\n';
+                return kExitFileFailed;
+            }
+        }
+        std::istream& list = *m_filesFrom == "-" ? std::cin : file;
+        // A batch at a time, so memory stays the same however long the list.
+        constexpr std::size_t kBatch = 1024;
+        std::vector<std::string> batch;
+        while (readPaths(list, kBatch, batch)) {
+            report(batch);
+        }
+        if (list.bad()) {
+            err << *m_filesFrom << ": error: the list of files could not be read to its end\n";
+            return kExitFileFailed;
         }
     }
     return code;

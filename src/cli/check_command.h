@@ -8,9 +8,11 @@
 
 namespace wepn {
 
-// `wepn check [-q] [--game] FILE...`: loads each file ("-": standard input) as
-// the editor does, without a family list; with --game also runs it as the
-// game does and compares. -q leaves out the "FILE: ok" lines.
+// `wepn check [-q] [--game] [--data DIR [--strict]] [--files-from LIST] FILE...`:
+// loads each file ("-": standard input) as the editor does; with --game also
+// runs it as the game does and compares; with --data also checks it against
+// the game data. -q leaves out the "FILE: ok" lines. Results come in the
+// order the files are named.
 class CheckCommand : public Command {
   public:
     CLI::App* addTo(CLI::App& app) override;
@@ -18,6 +20,7 @@ class CheckCommand : public Command {
 
   private:
     std::vector<std::string> m_files;
+    std::optional<std::string> m_filesFrom;
     bool m_game = false;
     bool m_quiet = false;
     std::optional<std::string> m_dataDir;

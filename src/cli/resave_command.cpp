@@ -2,6 +2,7 @@
 
 #include "cli/exit_code.h"
 #include "cli/weapon_io.h"
+#include "files/directory_sync_batch.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -62,6 +63,7 @@ int ResaveCommand::execute(std::ostream& out, std::ostream& err) {
         return kExitFileFailed;
     }
     int code = kExitOk;
+    const DirectorySyncBatch folderSyncs; // each folder synced once, after its files
     for (const std::string& file : m_inPlace ? distinctFiles(m_files, err) : m_files) {
         std::optional<Failure> failure = resave(file, *rows, out, err);
         if (failure) {

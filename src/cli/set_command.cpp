@@ -2,6 +2,7 @@
 
 #include "cli/exit_code.h"
 #include "cli/weapon_io.h"
+#include "files/directory_sync_batch.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -60,6 +61,7 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
     }
     const std::optional<FamilyRows>& rows = familyRows.value();
     int code = kExitOk;
+    const DirectorySyncBatch folderSyncs; // each folder synced once, after its files
     for (const std::string& file : distinctFiles(m_files, err)) {
         if (std::optional<Failure> failure = edit(file, edits, rows, out, err)) {
             printFailure(err, file, *failure);

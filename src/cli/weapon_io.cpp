@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <map>
+#include <utility>
 
 namespace wepn {
 
@@ -71,13 +73,24 @@ std::optional<std::string> standardInputTwice(const std::vector<std::string>& fi
 
 Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
                                               const std::optional<FamilyRows>& rows) {
-    const ReadResult read = path == kStandardStream ? readStandardInput(kMaxScriptBytes)
-                                                    : readFileBytes(path, kMaxScriptBytes);
-    if (!read.ok()) {
-        return Failure{0, *read.error};
+    std::string buffer;
+    return loadWeaponFile(path, rows, buffer);
+}
+
+Expected<LoadOutcome, Failure>
+loadWeaponFile(std::string_view path, const std::optional<FamilyRows>& rows, std::string& buffer) {
+    if (path == kStandardStream) {
+        ReadResult read = readStandardInput(kMaxScriptBytes);
+        if (!read.ok()) {
+            return Failure{0, *read.error};
+        }
+        buffer = std::move(read.bytes);
+    } else if (std::optional<std::string> error =
+                   readNativeFileInto(toNativePath(path), kMaxScriptBytes, buffer)) {
+        return Failure{0, std::move(*error)};
     }
     Expected<LoadOutcome, LoadError> loaded = loadWeapon(
-        WeaponState{}, rows, read.bytes, rows ? LoadedTables::FromRows : LoadedTables::AsNamed);
+        WeaponState{}, rows, buffer, rows ? LoadedTables::FromRows : LoadedTables::AsNamed);
     if (!loaded) {
         return Failure{loaded.error().line, latin1ToUtf8(loaded.error().reason)};
     }
@@ -103,18 +116,18 @@ std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes
 
 std::vector<std::string> distinctFiles(const std::vector<std::string>& files, std::ostream& err) {
     std::vector<std::string> distinct;
-    std::vector<std::pair<FileIdentity, std::size_t>> seen;
+    // Where each file was first named, by device and inode: a map keeps this
+    // fast for thousands of files.
+    std::map<std::pair<dev_t, ino_t>, std::size_t> seen;
     for (const std::string& file : files) {
-        const std::optional<FileIdentity> identity = fileIdentity(file);
-        const auto same = std::find_if(seen.begin(), seen.end(),
-                                       [&](const auto& entry) { return entry.first == identity; });
-        if (identity && same != seen.end()) {
-            err << file << ": note: the same file as '" << distinct[same->second]
-                << "'; it is edited once\n";
-            continue;
-        }
-        if (identity) {
-            seen.emplace_back(*identity, distinct.size());
+        if (const std::optional<FileIdentity> identity = fileIdentity(file)) {
+            const auto [at, first] =
+                seen.emplace(std::pair(identity->device, identity->inode), distinct.size());
+            if (!first) {
+                err << file << ": note: the same file as '" << distinct[at->second]
+                    << "'; it is edited once\n";
+                continue;
+            }
         }
         distinct.push_back(file);
     }

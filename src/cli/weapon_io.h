@@ -39,6 +39,9 @@ std::optional<std::string> standardInputTwice(const std::vector<std::string>& fi
 // the file names them, in file order, instead of ending up empty.
 Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
                                               const std::optional<FamilyRows>& rows);
+// The same, reading into `buffer`, which a caller loading many files reuses.
+Expected<LoadOutcome, Failure>
+loadWeaponFile(std::string_view path, const std::optional<FamilyRows>& rows, std::string& buffer);
 
 // The bytes the editor's Save As writes for the state, or the field the
 // writer refuses.

@@ -85,6 +85,8 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
         auto* list = new QListWidget(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setSortingEnabled(false);
+        // Rows are one line of text each: a repaint need not measure every row.
+        list->setUniformItemSizes(true);
         list->setMinimumHeight(60);
         control = list;
         break;

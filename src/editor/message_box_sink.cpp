@@ -8,8 +8,15 @@
 namespace wepn {
 
 void MessageBoxSink::show(const QString& text) {
+    showWithDetails(text, QString());
+}
+
+void MessageBoxSink::showWithDetails(const QString& text, const QString& details) {
     QMessageBox box(QMessageBox::NoIcon, WindowCaption::applicationTitle(), text, QMessageBox::Ok,
                     m_parent);
+    // The long form in the box's "Details" part, which scrolls, so the box
+    // itself stays the size of a short text.
+    box.setDetailedText(details);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -12,6 +12,7 @@ class MessageBoxSink : public MessageSink {
   public:
     explicit MessageBoxSink(QWidget* parent) : m_parent(parent) {}
     void show(const QString& text) override;
+    void showWithDetails(const QString& text, const QString& details) override;
     bool confirm(const QString& question) override;
     qsizetype ask(const QString& question, const QStringList& answers) override;
 

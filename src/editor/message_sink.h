@@ -12,6 +12,11 @@ class MessageSink {
     virtual ~MessageSink() = default;
     /// Shows `text` and returns when the user has acknowledged it.
     virtual void show(const QString& text) = 0;
+    /// Shows `text` with `details`, the longer form, on demand.
+    virtual void showWithDetails(const QString& text, const QString& details) {
+        (void)details;
+        show(text);
+    }
     /// Asks a yes-or-no question whose safe answer is No, the default.
     virtual bool confirm(const QString& question) = 0;
     /// Asks a question with several answers; the last is the safe one, the

@@ -209,11 +209,19 @@ void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& wea
         edit->setCursorPosition(0);
     }
 
-    // Each warning of the load in a box of its own, as a sentence.
+    // Each warning of the load in a box of its own, as a sentence; a long one
+    // in brief, with the whole text as the box's details.
     for (const LoadWarning& warning : outcome.warnings) {
-        QString text = fromLatin1(warning.text);
-        text[0] = text[0].toUpper();
-        m_messages->show(text);
+        const auto sentence = [](const std::string& bytes) {
+            QString text = fromLatin1(bytes);
+            text[0] = text[0].toUpper();
+            return text;
+        };
+        if (warning.brief.empty()) {
+            m_messages->show(sentence(warning.text));
+        } else {
+            m_messages->showWithDetails(sentence(warning.brief), sentence(warning.text));
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "files/file_io.h"
 
+#include "files/directory_sync_batch.h"
 #include "files/path_mapping.h"
 #include "files/save_interruption.h"
 
@@ -50,15 +51,6 @@ ReadResult failedRead(std::string reason) {
 std::string temporaryName(const std::string& dir) {
     static std::atomic<unsigned> counter{0};
     return dir + ".wepn-save-" + std::to_string(::getpid()) + '-' + std::to_string(counter++);
-}
-
-void syncDirectory(const std::string& dir) {
-    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return;
-    }
-    ::fsync(fd); // best effort: the data itself is already on disk
-    ::close(fd);
 }
 
 std::string directoryOf(const std::string& path) {
@@ -188,36 +180,44 @@ ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
 }
 
 ReadResult readNativeFileBytes(const std::string& native, std::size_t maxBytes) {
+    ReadResult result;
+    result.error = readNativeFileInto(native, maxBytes, result.bytes);
+    return result;
+}
+
+std::optional<std::string> readNativeFileInto(const std::string& native, std::size_t maxBytes,
+                                              std::string& bytes) {
+    bytes.clear();
     try {
         // Non-blocking, so opening a pipe cannot hang; what was opened is
         // checked before anything is read.
         const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) {
-            return failedRead(systemError(errno));
+            return systemError(errno);
         }
-        ReadResult result;
+        std::optional<std::string> error;
         struct stat st {};
         if (::fstat(fd, &st) != 0) {
-            result.error = systemError(errno);
+            error = systemError(errno);
         } else {
-            result.error = checkReadable(st, maxBytes);
+            error = checkReadable(st, maxBytes);
         }
-        if (!result.error) {
-            // Read straight into the result; one byte more than the size shows
-            // a file that grew meanwhile, which is read on up to the limit.
-            std::size_t filled = 0;
-            result.bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+        std::size_t filled = 0;
+        if (!error) {
+            // Read straight into the buffer, which keeps its capacity from one
+            // file to the next; one byte more than the size shows a file that
+            // grew meanwhile, which is read on up to the limit.
+            bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
             for (;;) {
-                if (filled == result.bytes.size()) {
-                    result.bytes.resize(std::min(maxBytes + 1, result.bytes.size() * 2));
+                if (filled == bytes.size()) {
+                    bytes.resize(std::min(maxBytes + 1, bytes.size() * 2));
                 }
-                const ssize_t n =
-                    ::read(fd, result.bytes.data() + filled, result.bytes.size() - filled);
+                const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
                 if (n < 0 && errno == EINTR) {
                     continue;
                 }
                 if (n < 0) {
-                    result.error = systemError(errno);
+                    error = systemError(errno);
                     break;
                 }
                 if (n == 0) {
@@ -225,19 +225,16 @@ ReadResult readNativeFileBytes(const std::string& native, std::size_t maxBytes) 
                 }
                 filled += static_cast<std::size_t>(n);
                 if (filled > maxBytes) {
-                    result.error = tooLarge(maxBytes);
+                    error = tooLarge(maxBytes);
                     break;
                 }
             }
-            result.bytes.resize(filled);
         }
+        bytes.resize(error ? 0 : filled);
         ::close(fd);
-        if (result.error) {
-            result.bytes.clear();
-        }
-        return result;
+        return error;
     } catch (const std::bad_alloc&) {
-        return failedRead(systemError(ENOMEM));
+        return systemError(ENOMEM);
     }
 }
 
@@ -250,8 +247,8 @@ std::optional<std::string> writeFileSafely(std::string_view path, std::string_vi
     }
 }
 
-std::optional<std::string> writeNativeFileSafely(const std::string& given,
-                                                 std::string_view bytes, LowLevelFileOps& ops) {
+std::optional<std::string> writeNativeFileSafely(const std::string& given, std::string_view bytes,
+                                                 LowLevelFileOps& ops) {
     try {
         SaveTarget target;
         if (std::optional<std::string> error = resolveSaveTarget(given, target)) {
@@ -323,7 +320,7 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given,
         if (ops.rename(temp, target.path) != 0) {
             return fail(errno, false);
         }
-        syncDirectory(dir);
+        DirectorySyncBatch::syncOrDefer(dir);
         return std::nullopt;
     } catch (const std::bad_alloc&) {
         return cannotWrite(given, systemError(ENOMEM));

@@ -23,6 +23,11 @@ struct ReadResult {
 ReadResult readFileBytes(std::string_view path, std::size_t maxBytes);
 /// readFileBytes of a path already in the native form, used as it is.
 ReadResult readNativeFileBytes(const std::string& nativePath, std::size_t maxBytes);
+/// readNativeFileBytes into `bytes`, whose capacity is reused (a caller
+/// reading many files keeps one buffer); the reason it failed, or nothing.
+/// On failure `bytes` holds no part of the file.
+std::optional<std::string> readNativeFileInto(const std::string& nativePath, std::size_t maxBytes,
+                                              std::string& bytes);
 
 /// Saves `bytes` as the file at `path` (Windows form or native), never
 /// leaving it half written:

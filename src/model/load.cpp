@@ -9,17 +9,36 @@
 #include "model/text_tokens.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_map>
 #include <unordered_set>
 
 namespace wepn {
 namespace {
 
-std::string joined(const std::vector<std::string>& names) {
+// The names separated by ", "; past `limit` names, "and N more" instead of the rest.
+std::string joined(const std::vector<std::string>& names,
+                   std::size_t limit = std::numeric_limits<std::size_t>::max()) {
     std::string text;
-    for (const std::string& name : names) {
-        text += text.empty() ? "" : ", ";
-        text += name;
+    for (std::size_t k = 0; k < names.size() && k < limit; ++k) {
+        text += k == 0 ? "" : ", ";
+        text += names[k];
+    }
+    if (names.size() > limit) {
+        text += " and " + std::to_string(names.size() - limit) + " more";
+    }
+    return text;
+}
+
+// The warning about families without a row, naming at most `limit` of each table.
+std::string familiesWarning(const std::vector<std::string>& armour,
+                            const std::vector<std::string>& attack, std::size_t limit) {
+    std::string text = "the family list lacks families that the file names; a save drops them:";
+    if (!armour.empty()) {
+        text += " penetration " + joined(armour, limit) + (attack.empty() ? "" : ";");
+    }
+    if (!attack.empty()) {
+        text += " accuracy " + joined(attack, limit);
     }
     return text;
 }
@@ -65,7 +84,11 @@ class FamilyIndex {
 
 // Writes the file's values into the rows of the families it names.
 void matchRows(const WeaponState& state, FamilyRows& rows) {
+    // Without rows (as `wepn check` loads) there is nothing to match.
     const PenetrationSet& penetration = state.Penetration;
+    if (rows.armour.empty() && rows.attack.empty()) {
+        return;
+    }
     const FamilyIndex armour(penetration.sFamilies);
     for (std::string& row : rows.armour) {
         if (const auto k = armour.find(rowFamily(row))) {
@@ -183,22 +206,23 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
         const auto armour = familiesWithoutRow(state.Penetration.sFamilies, outcome.rows.armour);
         const auto attack = familiesWithoutRow(state.Accuracy.sFamilies, outcome.rows.attack);
         if (!armour.empty() || !attack.empty()) {
-            std::string text =
-                "the family list lacks families that the file names; a save drops them:";
-            if (!armour.empty()) {
-                text += " penetration " + joined(armour) + (attack.empty() ? "" : ";");
+            constexpr std::size_t kNamesInBrief = 20;
+            LoadWarning warning{
+                LoadWarning::Kind::FamiliesNotInList,
+                familiesWarning(armour, attack, std::numeric_limits<std::size_t>::max()),
+                familiesWarning(armour, attack, kNamesInBrief)};
+            if (warning.brief == warning.text) {
+                warning.brief.clear();
             }
-            if (!attack.empty()) {
-                text += " accuracy " + joined(attack);
-            }
-            outcome.warnings.push_back({LoadWarning::Kind::FamiliesNotInList, text});
+            outcome.warnings.push_back(std::move(warning));
         }
     }
     matchRows(state, outcome.rows);
     if (!isKnownFireType(state.CurrentWeapon.sWeaponFireType)) {
         outcome.warnings.push_back(
             {LoadWarning::Kind::UnknownFireType,
-             unrecognizedFireTypeMessage(state.CurrentWeapon.sWeaponFireType)});
+             unrecognizedFireTypeMessage(state.CurrentWeapon.sWeaponFireType),
+             {}});
     }
     state.CurrentWeapon.sWeaponName = "NewWeaponType";
     checkDropDowns(state, read.configLine);
@@ -206,8 +230,8 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
         presentFamilies(state, outcome.rows);
     } else {
         // The rows are presented all the same; the tables keep the file's entries.
-        PenetrationSet penetration = state.Penetration;
-        AccuracySet accuracy = state.Accuracy;
+        PenetrationSet penetration = std::move(state.Penetration);
+        AccuracySet accuracy = std::move(state.Accuracy);
         presentFamilies(state, outcome.rows);
         state.Penetration = std::move(penetration);
         state.Accuracy = std::move(accuracy);

@@ -15,7 +15,9 @@ namespace wepn {
 struct LoadWarning {
     enum class Kind { UnknownFireType, FamiliesNotInList };
     Kind kind;
-    std::string text;
+    std::string text;  ///< the whole warning, every name it concerns included
+    std::string brief; ///< a box's form: at most 20 names a list, then "and N more";
+                       ///< empty when it is `text` itself
 };
 
 /// What the editor shows after a load, and the state it would save.

@@ -54,6 +54,21 @@ TEST_F(CheckTest, ReportsEachFileAndExitCode) {
                  });
 }
 
+TEST_F(CheckTest, FilesFromAListAreCheckedInOrderAfterTheNamedOnes) {
+    const std::string first = write("a.wepn", kWeapon);
+    const std::string second = write("b.wepn", kWeapon);
+    const std::string missing = path("missing.wepn");
+    const std::string list = write("list.txt", second + "\n\n" + missing + "\n" + first + "\n");
+    const ToolRun result = runWepnExecutable({"check", "--files-from", list, first});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.out, first + ": ok\n" + second + ": ok\n" + first + ": ok\n");
+    EXPECT_EQ(result.err, missing + ": error: No such file or directory\n");
+    const ToolRun noList = runWepnExecutable({"check", "--files-from", missing});
+    EXPECT_EQ(noList.code, 1);
+    EXPECT_EQ(noList.err,
+              missing + ": error: cannot read the list of files: No such file or directory\n");
+}
+
 TEST_F(CheckTest, GameReportsWhatTheGameCannotRunOrReceivesOtherwise) {
     const std::string weapon = kWeapon;
     const std::string runs = weapon.substr(0, weapon.find("setWeaponSound"));
@@ -94,7 +109,7 @@ TEST_F(CliTest, UsageErrorsExitTwoWithAMessage) {
     const Case cases[] = {
         {{}, "A subcommand is required"},
         {{"frob"}, "unknown command 'frob' (commands: check, resave, dump, set, fields, table, apply, diff)"},
-        {{"check"}, "FILE is required (see 'wepn check --help')"},
+        {{"check"}, "FILE or --files-from is required (see 'wepn check --help')"},
         {{"check", "--bogus", file}, "--bogus"},
         {{"check", "-", "-"}, "'-' (standard input) is given more than once"},
         {{"check", "--game", "-"}, "--game cannot read standard input"},

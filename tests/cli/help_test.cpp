@@ -18,10 +18,10 @@ TEST_F(CliTest, HelpShowsPlaceholdersUsageAndEpilogue) {
     };
     const Case cases[] = {
         {{"--help"},
-         {"Usage: wepn [OPTIONS] SUBCOMMAND\n   or: wepn check [OPTIONS] FILE...\n",
+         {"Usage: wepn [OPTIONS] SUBCOMMAND\n   or: wepn check [OPTIONS] [FILE...]\n",
           "or: wepn set [OPTIONS] EDIT... -- FILE...\n",
           "Exit status:", "  2  the command line is wrong", "Examples:", "$ wepn check -q "}},
-        {{"check", "--help"}, {"Usage: wepn check [OPTIONS] FILE...", "-q,--quiet"}},
+        {{"check", "--help"}, {"Usage: wepn check [OPTIONS] [FILE...]", "-q,--quiet", "--files-from"}},
         {{"dump", "--help"}, {"Usage: wepn dump [OPTIONS] FILE...", "--data DIR", "--lines"}},
         {{"resave", "--help"},
          {"--data DIR REQUIRED", "Scripts/familylist.lua", "-o,--output FILE"}},

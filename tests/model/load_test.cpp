@@ -72,8 +72,25 @@ TEST(Load, WarnsOfFamiliesTheListLacks) {
     EXPECT_EQ(outcome.warnings[0].text,
               "the family list lacks families that the file names; a save drops "
               "them: penetration Nobody; accuracy Ghost");
+    EXPECT_TRUE(outcome.warnings[0].brief.empty()) << "a short list is its own brief";
     EXPECT_TRUE(load(withTables("{Nobody=3,})", "{})"), std::nullopt).warnings.empty())
         << "no family list, no family warning";
+}
+
+TEST(Load, BriefWarningNamesTwentyFamiliesOfEachTable) {
+    std::string armour;
+    std::string names;
+    for (int k = 1; k <= 23; ++k) {
+        armour += "{X" + std::to_string(k) + "=1,},";
+        names += (k == 1 ? "X" : ", X") + std::to_string(k);
+    }
+    const LoadOutcome outcome = load(withTables(armour + ")", "{Ghost=1,})"));
+    ASSERT_EQ(outcome.warnings.size(), 1u);
+    const std::string head =
+        "the family list lacks families that the file names; a save drops them: penetration ";
+    EXPECT_EQ(outcome.warnings[0].text, head + names + "; accuracy Ghost");
+    EXPECT_EQ(outcome.warnings[0].brief,
+              head + names.substr(0, names.find(", X21")) + " and 3 more; accuracy Ghost");
 }
 
 TEST(Load, WarnsOfAnUnknownFireType) {
