@@ -3,6 +3,7 @@
 #include "editor/message_box_sink.h"
 #include "files/custom_fso.h"
 #include "shell/decompiled_data_setting.h"
+#include "shell/dialog_keys.h"
 #include "shell/path_text.h"
 #include "shell/twips.h"
 
@@ -100,16 +101,8 @@ void FrmDecompiledDataDir::closeEvent(QCloseEvent* event) {
 }
 
 void FrmDecompiledDataDir::keyPressEvent(QKeyEvent* event) {
-    // Keys the focused control leaves alone: Enter confirms, Escape cancels.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        cmdOK_Click();
-        return;
-    case Qt::Key_Escape:
-        cmdCancel_Click();
-        return;
-    default:
+    if (!handleDialogKey(
+            event, [this] { cmdOK_Click(); }, [this] { cmdCancel_Click(); })) {
         QWidget::keyPressEvent(event);
     }
 }

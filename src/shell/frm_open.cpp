@@ -1,6 +1,7 @@
 #include "shell/frm_open.h"
 
 #include "shell/dialog_button.h"
+#include "shell/dialog_keys.h"
 #include "shell/directory_browser.h"
 #include "shell/directory_tree.h"
 #include "shell/file_dialog_layout.h"
@@ -69,16 +70,8 @@ void FrmOpen::closeEvent(QCloseEvent* event) {
 }
 
 void FrmOpen::keyPressEvent(QKeyEvent* event) {
-    // Keys the focused control leaves alone: Enter confirms, Escape cancels.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        cmdOpen_Click();
-        return;
-    case Qt::Key_Escape:
-        cmdCancel_Click();
-        return;
-    default:
+    if (!handleDialogKey(
+            event, [this] { cmdOpen_Click(); }, [this] { cmdCancel_Click(); })) {
         QWidget::keyPressEvent(event);
     }
 }

@@ -1,6 +1,7 @@
 #include "shell/frm_save.h"
 
 #include "shell/dialog_button.h"
+#include "shell/dialog_keys.h"
 #include "shell/directory_browser.h"
 #include "shell/directory_tree.h"
 #include "shell/file_dialog_layout.h"
@@ -115,16 +116,8 @@ void FrmSave::closeEvent(QCloseEvent* event) {
 }
 
 void FrmSave::keyPressEvent(QKeyEvent* event) {
-    // Keys the focused control leaves alone: Enter confirms, Escape cancels.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        cmdSave_Click();
-        return;
-    case Qt::Key_Escape:
-        cmdCancel_Click();
-        return;
-    default:
+    if (!handleDialogKey(
+            event, [this] { cmdSave_Click(); }, [this] { cmdCancel_Click(); })) {
         QWidget::keyPressEvent(event);
     }
 }
