@@ -86,7 +86,12 @@ WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent) : QMain
                .expandedTo(minimumSizeHint()));
 }
 
-WepnEditor_Main::~WepnEditor_Main() = default;
+WepnEditor_Main::~WepnEditor_Main() {
+    // The history outlives this part of the window and its stack signals that
+    // it is clean as it goes: nothing of it may reach the window any more.
+    m_history->stack().disconnect(this);
+    m_history->disconnect(this);
+}
 
 QAction* WepnEditor_Main::openAction() const {
     return m_menus->open();

@@ -90,12 +90,12 @@ TEST(SaveTarget, ADeviceIsRefusedAndKept) {
     const std::string weapon = dir.write("gun.wepn", kWeapon);
     const std::string devices = dir / "dev";
     fs::create_directory(devices);
-    const std::string script =
-        "mount --make-rprivate / && mount -t tmpfs tmpfs " + quoted(devices) + " && mknod " +
-        quoted(devices + "/null.wepn") + " c 1 3 && " + quoted(WEPN_EXE) + " resave --data " +
-        quoted(data) + " -o " + quoted(devices + "/null.wepn") + " " + quoted(weapon) + " 2>" +
-        quoted(dir / "err") + "; echo $? >" + quoted(dir / "code") + "; test -c " +
-        quoted(devices + "/null.wepn");
+    const std::string script = "mount --make-rprivate / && mount -t tmpfs tmpfs " +
+                               quoted(devices) + " && mknod " + quoted(devices + "/null.wepn") +
+                               " c 1 3 && " + quoted(WEPN_EXE) + " resave --data " + quoted(data) +
+                               " -o " + quoted(devices + "/null.wepn") + " " + quoted(weapon) +
+                               " 2>" + quoted(dir / "err") + "; echo $? >" + quoted(dir / "code") +
+                               "; test -c " + quoted(devices + "/null.wepn");
     EXPECT_EQ(shell("unshare -m sh -c " + quoted(script)), 0) << "the device is still a device";
     EXPECT_EQ(readFile(dir / "code"), "1\n");
     EXPECT_EQ(readFile(dir / "err"),
@@ -108,8 +108,8 @@ TEST(SaveTarget, AFileNamedTwiceIsEditedOnce) {
     const std::string weapon = dir.write("w/n.wepn", kWeapon);
     fs::create_symlink("n.wepn", dir / "w/link.wepn");
     const std::string again = dir / "w/../w/n.wepn";
-    const ToolRun set = runWepnExecutable(
-        {"set", "fWeaponFireRange*=2", "--", weapon, again, dir / "w/link.wepn"});
+    const ToolRun set =
+        runWepnExecutable({"set", "fWeaponFireRange*=2", "--", weapon, again, dir / "w/link.wepn"});
     EXPECT_EQ(set.code, 0);
     EXPECT_EQ(set.err, again + ": note: the same file as '" + weapon + "'; it is edited once\n" +
                            dir / "w/link.wepn" + ": note: the same file as '" + weapon +
@@ -130,44 +130,46 @@ TEST(Interruption, ASignalDuringASaveLeavesTheTargetWholeAndNoTemporary) {
         big += "-- padding line " + std::string(600, 'x') + "\r\n";
     }
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        const TempDir dir;
-        const std::string weapon = dir.write("w/gun.wepn", big);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::execl(WEPN_EXE, WEPN_EXE, "set", "fWeaponFireRange=1234", "--", weapon.c_str(),
-                    static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        // Watch until the temporary file appears or the run ends, however
-        // slowly a loaded machine starts it.
-        bool sent = false;
-        int status = 0;
-        bool exited = false;
-        while (!sent && !exited) {
-            for (const std::string& name : entryNames(dir / "w")) {
-                if (name.starts_with(".wepn-save-")) {
-                    ::kill(pid, signal);
-                    sent = true;
-                }
+        // A loaded machine may let a whole save slip between two looks at the
+        // folder; such a run proves nothing, so it is tried again.
+        bool interrupted = false;
+        for (int attempt = 0; attempt < 10 && !interrupted; ++attempt) {
+            const TempDir dir;
+            const std::string weapon = dir.write("w/gun.wepn", big);
+            const pid_t pid = ::fork();
+            if (pid == 0) {
+                ::execl(WEPN_EXE, WEPN_EXE, "set", "fWeaponFireRange=1234", "--", weapon.c_str(),
+                        static_cast<char*>(nullptr));
+                ::_exit(127);
             }
-            exited = !sent && ::waitpid(pid, &status, WNOHANG) == pid;
+            int status = 0;
+            bool exited = false;
+            while (!interrupted && !exited) {
+                for (const std::string& name : entryNames(dir / "w")) {
+                    if (name.starts_with(".wepn-save-")) {
+                        ::kill(pid, signal);
+                        interrupted = true;
+                    }
+                }
+                exited = !interrupted && ::waitpid(pid, &status, WNOHANG) == pid;
+            }
+            if (!exited) {
+                ::waitpid(pid, &status, 0);
+            }
+            if (!interrupted) {
+                continue;
+            }
+            EXPECT_TRUE(WIFEXITED(status)) << signal;
+            // A signal that came after the rename finds the save done.
+            const int code = WEXITSTATUS(status);
+            EXPECT_TRUE(code == 128 + signal || code == 0) << signal << ": exit " << code;
+            EXPECT_EQ(entryNames(dir / "w"), std::set<std::string>{"gun.wepn"}) << signal;
+            const ToolRun check = runWepnExecutable({"check", weapon});
+            EXPECT_EQ(check.code, 0) << signal;
+            const std::string now = readFile(weapon);
+            EXPECT_TRUE(now == big || now.find(",2500,1234,") != std::string::npos) << signal;
         }
-        if (!exited) {
-            ::waitpid(pid, &status, 0);
-        }
-        if (!sent) {
-            ADD_FAILURE() << "no temporary file seen for signal " << signal;
-            continue;
-        }
-        EXPECT_TRUE(WIFEXITED(status)) << signal;
-        // A signal that came after the rename finds the save done.
-        const int code = WEXITSTATUS(status);
-        EXPECT_TRUE(code == 128 + signal || code == 0) << signal << ": exit " << code;
-        EXPECT_EQ(entryNames(dir / "w"), std::set<std::string>{"gun.wepn"}) << signal;
-        const ToolRun check = runWepnExecutable({"check", weapon});
-        EXPECT_EQ(check.code, 0) << signal;
-        const std::string now = readFile(weapon);
-        EXPECT_TRUE(now == big || now.find(",2500,1234,") != std::string::npos) << signal;
+        EXPECT_TRUE(interrupted) << "no save was caught in progress for signal " << signal;
     }
 }
 
