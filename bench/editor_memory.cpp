@@ -5,6 +5,7 @@
 #include "editor/message_sink.h"
 #include "editor/wepn_editor_main.h"
 #include "model/family_list.h"
+#include "qt_bench_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,16 +16,8 @@
 
 namespace {
 
-class DiscardingSink : public wepn::MessageSink {
-  public:
-    void show(const QString&) override {}
-    bool confirm(const QString&) override { return false; }
-};
-
-std::string readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
+using wepn::bench::DiscardingSink;
+using wepn::bench::readAll;
 
 // A "Vm...:" figure of this process in kB, or -1.
 long statusKb(const std::string& key) {

@@ -1,5 +1,6 @@
 // Listing a folder of 5000 names in the open dialog: its drives, its directory
 // rows and its file list, as every showing and every change of folder does.
+#include "qt_bench_support.h"
 #include "shell/directory_browser.h"
 #include "shell/frm_open.h"
 
@@ -67,12 +68,5 @@ BENCHMARK(BM_ListFolder)->Arg(5000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return wepn::bench::runQtBenchmarks(argc, argv);
 }

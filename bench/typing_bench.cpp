@@ -5,6 +5,7 @@
 #include "editor/message_sink.h"
 #include "editor/wepn_editor_main.h"
 #include "model/family_list.h"
+#include "qt_bench_support.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,16 +17,8 @@
 
 namespace {
 
-class DiscardingSink : public wepn::MessageSink {
-  public:
-    void show(const QString&) override {}
-    bool confirm(const QString&) override { return false; }
-};
-
-std::string readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
+using wepn::bench::DiscardingSink;
+using wepn::bench::readAll;
 
 void BM_Type1000CharactersWithUndo(benchmark::State& state) {
     const QString data = QStringLiteral(WEPN_EXAMPLES_DIR);
@@ -75,15 +68,5 @@ BENCHMARK(BM_Type1000CharactersInABareTextBox)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return wepn::bench::runQtBenchmarks(argc, argv);
 }
