@@ -1,8 +1,8 @@
 #include "cli/resave_command.h"
 
 #include "cli/exit_code.h"
+#include "cli/files_in_order.h"
 #include "cli/weapon_io.h"
-#include "files/directory_sync_batch.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -30,7 +30,8 @@ CLI::App* ResaveCommand::addTo(CLI::App& app) {
 
 std::optional<Failure> ResaveCommand::resave(const std::string& file, const FamilyRows& rows,
                                              std::ostream& out, std::ostream& err) const {
-    const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows);
+    std::string original;
+    const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, original);
     if (!loaded) {
         return loaded.error();
     }
@@ -39,8 +40,12 @@ std::optional<Failure> ResaveCommand::resave(const std::string& file, const Fami
     if (!saved) {
         return saved.error();
     }
-    if (m_inPlace || (!m_output.empty() && m_output != kStandardStream)) {
-        return replaceFile(m_inPlace ? file : m_output, *saved);
+    if (m_inPlace) {
+        // A file already as the editor writes it keeps its modification time.
+        return *saved == original ? std::nullopt : replaceFile(file, *saved);
+    }
+    if (!m_output.empty() && m_output != kStandardStream) {
+        return replaceFile(m_output, *saved);
     }
     out.write(saved->data(), static_cast<std::streamsize>(saved->size()));
     out.flush();
@@ -62,16 +67,18 @@ int ResaveCommand::execute(std::ostream& out, std::ostream& err) {
         printToolError(err, rows.error());
         return kExitFileFailed;
     }
-    int code = kExitOk;
-    const DirectorySyncBatch folderSyncs; // each folder synced once, after its files
-    for (const std::string& file : m_inPlace ? distinctFiles(m_files, err) : m_files) {
-        std::optional<Failure> failure = resave(file, *rows, out, err);
+    const auto work = [&](const std::string& file, std::ostream& fileOut, std::ostream& fileErr) {
+        const std::optional<Failure> failure = resave(file, *rows, fileOut, fileErr);
         if (failure) {
-            printFailure(err, file, *failure);
-            code = kExitFileFailed;
+            printFailure(fileErr, file, *failure);
         }
+        return !failure;
+    };
+    if (!m_inPlace) {
+        return work(m_files.front(), out, err) ? kExitOk : kExitFileFailed;
     }
-    return code;
+    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk
+                                                                        : kExitFileFailed;
 }
 
 } // namespace wepn

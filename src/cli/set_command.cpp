@@ -1,8 +1,8 @@
 #include "cli/set_command.h"
 
 #include "cli/exit_code.h"
+#include "cli/files_in_order.h"
 #include "cli/weapon_io.h"
-#include "files/directory_sync_batch.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -60,15 +60,15 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
         return kExitFileFailed;
     }
     const std::optional<FamilyRows>& rows = familyRows.value();
-    int code = kExitOk;
-    const DirectorySyncBatch folderSyncs; // each folder synced once, after its files
-    for (const std::string& file : distinctFiles(m_files, err)) {
-        if (std::optional<Failure> failure = edit(file, edits, rows, out, err)) {
-            printFailure(err, file, *failure);
-            code = kExitFileFailed;
+    const auto work = [&](const std::string& file, std::ostream& fileOut, std::ostream& fileErr) {
+        const std::optional<Failure> failure = edit(file, edits, rows, fileOut, fileErr);
+        if (failure) {
+            printFailure(fileErr, file, *failure);
         }
-    }
-    return code;
+        return !failure;
+    };
+    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk
+                                                                        : kExitFileFailed;
 }
 
 std::optional<Failure> SetCommand::edit(const std::string& file, const std::vector<Edit>& edits,

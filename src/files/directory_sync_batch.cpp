@@ -1,6 +1,5 @@
 #include "files/directory_sync_batch.h"
 
-#include <algorithm>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -32,16 +31,21 @@ DirectorySyncBatch::~DirectorySyncBatch() {
     }
 }
 
+DirectorySyncBatch::Joined::Joined(DirectorySyncBatch& batch) : m_outer(t_batch) {
+    t_batch = &batch;
+}
+
+DirectorySyncBatch::Joined::~Joined() {
+    t_batch = m_outer;
+}
+
 void DirectorySyncBatch::syncOrDefer(const std::string& dir) {
     if (!t_batch) {
         syncDirectory(dir);
         return;
     }
-    // Saves of a batch mostly share one folder or a few: the last one first.
-    std::vector<std::string>& folders = t_batch->m_folders;
-    if (std::find(folders.rbegin(), folders.rend(), dir) == folders.rend()) {
-        folders.push_back(dir);
-    }
+    const std::lock_guard lock(t_batch->m_mutex);
+    t_batch->m_folders.insert(dir);
 }
 
 } // namespace wepn

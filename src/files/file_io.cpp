@@ -50,7 +50,30 @@ ReadResult failedRead(std::string reason) {
 // A name no other save (in this or another process) is using at the moment.
 std::string temporaryName(const std::string& dir) {
     static std::atomic<unsigned> counter{0};
-    return dir + ".wepn-save-" + std::to_string(::getpid()) + '-' + std::to_string(counter++);
+    static const std::string process = std::to_string(::getpid());
+    return dir + ".wepn-save-" + process + '-' + std::to_string(counter++);
+}
+
+// Gives the new file `fd` the owner, group and mode of the file it replaces.
+// Each is changed only where it differs: a change of an inode costs a
+// journal write.
+void keepOwnerAndMode(int fd, const struct stat& old) {
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) {
+        now.st_uid = static_cast<uid_t>(-1);
+    }
+    // Owner first: changing it clears the set-id bits the mode restores.
+    // Only a privileged process may give a file away; others keep theirs.
+    if (now.st_uid != old.st_uid || now.st_gid != old.st_gid) {
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+            ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+            // Not permitted: the new file stays the caller's own.
+        }
+        now.st_mode = static_cast<mode_t>(-1);
+    }
+    if ((now.st_mode & 07777) != (old.st_mode & 07777)) {
+        ::fchmod(fd, old.st_mode & 07777);
+    }
 }
 
 std::string directoryOf(const std::string& path) {
@@ -290,13 +313,7 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given, std::
             return cannot(error);
         };
         if (target.exists) {
-            // Owner first: changing it clears the set-id bits the mode restores.
-            // Only a privileged process may give a file away; others keep theirs.
-            if (::fchown(fd, target.st.st_uid, target.st.st_gid) != 0 &&
-                ::fchown(fd, static_cast<uid_t>(-1), target.st.st_gid) != 0) {
-                // Not permitted: the new file stays the caller's own.
-            }
-            ::fchmod(fd, target.st.st_mode & 07777);
+            keepOwnerAndMode(fd, target.st);
         }
         if (const int error = writeAll(ops, fd, bytes)) {
             return fail(error, true);

@@ -1,5 +1,6 @@
 #include "cli_fixture.h"
 
+#include <chrono>
 #include <filesystem>
 
 namespace wepn::test {
@@ -209,6 +210,12 @@ TEST_F(CliTest, ResaveToStandardOutputEqualsOutputFileAndInPlace) {
 
     EXPECT_EQ(runWepnExecutable({"resave", "--data", dataDir(), "--in-place", file}).code, 0);
     EXPECT_EQ(readFile(file), toStdout.out);
+
+    // Now as the editor writes it, the file is left alone: its time stays.
+    const auto past = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    std::filesystem::last_write_time(file, past);
+    EXPECT_EQ(run({"resave", "--data", dataDir(), "--in-place", file}).code, 0);
+    EXPECT_EQ(std::filesystem::last_write_time(file), past);
 }
 
 // What `wepn resave` writes for the sample weapons, byte for byte.

@@ -150,6 +150,49 @@ TEST_F(CliTest, SetRewritesOnlyFilesWhoseValuesChange) {
     }
 }
 
+// Many files are edited several at a time; what each prints still comes in
+// the files' order, and a failing file stops none of the others.
+TEST_F(CliTest, ManyFilesAreEditedAndReportedInTheirOrder) {
+    constexpr int kFiles = 300; // more than one batch, and than one thread takes
+    constexpr int kMissing = 170;
+    std::vector<std::string> files;
+    std::string changes;
+    for (int i = 0; i < kFiles; ++i) {
+        const std::string name = "w" + std::to_string(i) + ".wepn";
+        files.push_back(i == kMissing ? path(name) : write(name, kWeapon));
+        if (i != kMissing) {
+            changes += files.back() + ": fWeaponFireRange 3000 -> 5000\n";
+        }
+    }
+    const auto expectEveryOtherFile = [&](const std::string& what, const std::string& text) {
+        for (int i = 0; i < kFiles; ++i) {
+            if (i != kMissing) {
+                EXPECT_EQ(readFile(files[i]), text) << what << ' ' << i;
+            }
+        }
+        EXPECT_FALSE(std::filesystem::exists(files[kMissing])) << what;
+    };
+    const std::string missingError = files[kMissing] + ": error: ";
+
+    std::vector<std::string> args{"set", "fWeaponFireRange=5000", "--"};
+    args.insert(args.end(), files.begin(), files.end());
+    const ToolRun set = run(args);
+    EXPECT_EQ(set.code, 1);
+    EXPECT_EQ(set.out, changes);
+    EXPECT_EQ(set.err.rfind(missingError, 0), 0u) << set.err;
+    const std::string edited = readFile(files[0]);
+    EXPECT_NE(edited.find(",5000,"), std::string::npos);
+    expectEveryOtherFile("set", edited);
+
+    args = {"resave", "--data", dataDir(), "--in-place"};
+    args.insert(args.end(), files.begin(), files.end());
+    const ToolRun resave = run(args);
+    EXPECT_EQ(resave.code, 1);
+    EXPECT_EQ(resave.out, "");
+    EXPECT_EQ(resave.err.rfind(missingError, 0), 0u) << resave.err;
+    expectEveryOtherFile("resave", run({"resave", "--data", dataDir(), files[0]}).out);
+}
+
 TEST_F(CliTest, SetWithoutDataKeepsTheTablesAsTheFileNamesThem) {
     const std::string file = write("w.wepn", kWeapon);
     const ToolRun result = run({"set", "fWeaponFireRange=10", "--", file});

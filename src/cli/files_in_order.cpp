@@ -1,0 +1,40 @@
+#include "cli/files_in_order.h"
+
+#include "cli/parallel_for.h"
+#include "files/directory_sync_batch.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace wepn {
+
+bool eachFileInOrder(const std::vector<std::string>& files, std::ostream& out, std::ostream& err,
+                     const FileWork& work) {
+    // A save mostly waits for the disk (its file's sync), which leaves the
+    // cores free: more files in flight than cores keep the disk busy.
+    constexpr ParallelShape kWriters{8, 4};
+    constexpr std::size_t kBatch = 256;
+    DirectorySyncBatch folderSyncs;
+    bool allOk = true;
+    for (std::size_t first = 0; first < files.size(); first += kBatch) {
+        const std::size_t count = std::min(kBatch, files.size() - first);
+        std::vector<std::ostringstream> outs(count);
+        std::vector<std::ostringstream> errs(count);
+        std::vector<char> ok(count);
+        parallelFor(
+            count,
+            [&](std::size_t i) {
+                const DirectorySyncBatch::Joined joined(folderSyncs);
+                ok[i] = work(files[first + i], outs[i], errs[i]);
+            },
+            kWriters);
+        for (std::size_t i = 0; i < count; ++i) {
+            err << errs[i].view();
+            out << outs[i].view();
+            allOk = allOk && ok[i];
+        }
+    }
+    return allOk;
+}
+
+} // namespace wepn
