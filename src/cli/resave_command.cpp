@@ -24,7 +24,8 @@ CLI::App* ResaveCommand::addTo(CLI::App& app) {
     sub->add_option("FILE", m_files, "Weapon scripts (.wepn); '-' reads standard input")
         ->required()
         ->type_name("");
-    sub->footer("One FILE without -o or --in-place is written to standard output.");
+    sub->footer("One FILE without -o or --in-place is written to standard output. --in-place "
+                "leaves a file that is already as the editor writes it as it is.");
     return sub;
 }
 
