@@ -114,17 +114,26 @@ int CheckCommand::execute(std::ostream& out, std::ostream& err) {
         printToolError(err, "check: standard input ('-') given both as a file and as the list");
         return kExitUsage;
     }
-    if (m_dataDir && m_filesFrom) {
-        printToolError(err, "check: --files-from does not combine with --data");
-        return kExitUsage;
-    }
+    std::optional<DataCheck> data;
     if (m_dataDir) {
-        return checkAgainstData(m_files, *m_dataDir, {m_strict, m_game, m_quiet}, out, err);
+        Expected<DataCheck, std::string> read =
+            DataCheck::read(*m_dataDir, {m_strict, m_game, m_quiet});
+        if (!read) {
+            printToolError(err, read.error());
+            return kExitFileFailed;
+        }
+        data = std::move(read.value());
     }
     int code = kExitOk;
     std::vector<CheckResult> results;
     // Prints a batch's results in the batch's order.
     const auto report = [&](const std::vector<std::string>& files) {
+        if (data) {
+            if (!data->check(files, out, err)) {
+                code = kExitFileFailed;
+            }
+            return;
+        }
         checkFiles(files, m_game, results);
         for (std::size_t i = 0; i < files.size(); ++i) {
             const CheckResult& result = results[i];

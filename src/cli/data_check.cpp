@@ -1,9 +1,10 @@
 #include "cli/data_check.h"
 
-#include "cli/exit_code.h"
 #include "cli/failure.h"
+#include "cli/files_in_order.h"
 #include "cli/game_check.h"
 #include "cli/latin1.h"
+#include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
 #include "files/directory_listing.h"
 #include "files/path_mapping.h"
@@ -67,41 +68,49 @@ std::vector<std::string> dataWarnings(const WeaponState& state,
 
 } // namespace
 
-int checkAgainstData(const std::vector<std::string>& files, const std::string& dataDir,
-                     const DataCheckOptions& options, std::ostream& out, std::ostream& err) {
-    Expected<std::optional<FamilyRows>, std::string> rows =
-        readOptionalFamilyRows(std::optional<std::string>(dataDir));
+Expected<DataCheck, std::string> DataCheck::read(const std::string& dataDir,
+                                                 const DataCheckOptions& options) {
+    Expected<FamilyRows, std::string> rows = readFamilyRows(dataDir);
     if (!rows) {
-        printToolError(err, rows.error());
-        return kExitFileFailed;
+        return rows.error();
     }
-    const std::vector<std::string> folders = weaponFireFolders(dataDir);
-    int code = kExitOk;
-    for (const std::string& file : files) {
-        const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows.value());
-        const GameCheck gameCheck = options.game ? checkFileAsGame(file) : GameCheck{};
-        if (!loaded) {
-            printFailure(err, file, loaded.error());
-            printGameCheck(err, file, gameCheck);
-            code = kExitFileFailed;
-            continue;
-        }
-        std::vector<std::string> warnings = dataWarnings(loaded->state, folders);
-        const bool failed =
-            gameCheck.error || (options.strict && !(warnings.empty() && loaded->warnings.empty()));
-        if (!failed && !options.quiet) {
-            out << file << ": ok\n";
-        }
-        printWarnings(err, file, loaded->warnings);
-        for (const std::string& warning : warnings) {
-            err << file << ": warning: " << warning << '\n';
-        }
+    DataCheck check;
+    check.m_options = options;
+    check.m_rows = std::move(rows.value());
+    check.m_weaponFireFolders = weaponFireFolders(dataDir);
+    return check;
+}
+
+bool DataCheck::check(const std::vector<std::string>& files, std::ostream& out,
+                      std::ostream& err) const {
+    return eachFileInOrder(
+        files, out, err,
+        [this](const std::string& file, std::ostream& fileOut, std::ostream& fileErr) {
+            return checkFile(file, fileOut, fileErr);
+        },
+        ParallelShape{});
+}
+
+bool DataCheck::checkFile(const std::string& file, std::ostream& out, std::ostream& err) const {
+    const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, m_rows);
+    const GameCheck gameCheck = m_options.game ? checkFileAsGame(file) : GameCheck{};
+    if (!loaded) {
+        printFailure(err, file, loaded.error());
         printGameCheck(err, file, gameCheck);
-        if (failed) {
-            code = kExitFileFailed;
-        }
+        return false;
     }
-    return code;
+    std::vector<std::string> warnings = dataWarnings(loaded->state, m_weaponFireFolders);
+    const bool failed =
+        gameCheck.error || (m_options.strict && !(warnings.empty() && loaded->warnings.empty()));
+    if (!failed && !m_options.quiet) {
+        out << file << ": ok\n";
+    }
+    printWarnings(err, file, loaded->warnings);
+    for (const std::string& warning : warnings) {
+        err << file << ": warning: " << warning << '\n';
+    }
+    printGameCheck(err, file, gameCheck);
+    return !failed;
 }
 
 } // namespace wepn

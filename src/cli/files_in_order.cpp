@@ -1,6 +1,5 @@
 #include "cli/files_in_order.h"
 
-#include "cli/parallel_for.h"
 #include "files/directory_sync_batch.h"
 
 #include <algorithm>
@@ -9,10 +8,7 @@
 namespace wepn {
 
 bool eachFileInOrder(const std::vector<std::string>& files, std::ostream& out, std::ostream& err,
-                     const FileWork& work) {
-    // A save mostly waits for the disk (its file's sync), which leaves the
-    // cores free: more files in flight than cores keep the disk busy.
-    constexpr ParallelShape kWriters{8, 4};
+                     const FileWork& work, ParallelShape shape) {
     constexpr std::size_t kBatch = 256;
     DirectorySyncBatch folderSyncs;
     bool allOk = true;
@@ -27,7 +23,7 @@ bool eachFileInOrder(const std::vector<std::string>& files, std::ostream& out, s
                 const DirectorySyncBatch::Joined joined(folderSyncs);
                 ok[i] = work(files[first + i], outs[i], errs[i]);
             },
-            kWriters);
+            shape);
         for (std::size_t i = 0; i < count; ++i) {
             err << errs[i].view();
             out << outs[i].view();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/parallel_for.h"
+
 #include <functional>
 #include <ostream>
 #include <string>
@@ -10,11 +12,15 @@ namespace wepn {
 // What one file's work wrote, and whether it failed.
 using FileWork = std::function<bool(const std::string& file, std::ostream& out, std::ostream& err)>;
 
-// Runs `work` for every file, several files in flight at once (a save mostly
-// waits for the disk), and prints what each wrote to `out` and `err` in the
-// files' order, a batch of files at a time. Each folder the saves wrote into
-// is synced once, after its files. Returns whether every file succeeded.
+// A save mostly waits for the disk (its file's sync), which leaves the cores
+// free: more files in flight than cores keep the disk busy.
+inline constexpr ParallelShape kSaveShape{8, 4};
+
+// Runs `work` for every file, several files in flight at once as `shape`
+// says, and prints what each wrote to `out` and `err` in the files' order, a
+// batch of files at a time. Each folder that saves wrote into is synced once,
+// after its files. Returns whether every file succeeded.
 bool eachFileInOrder(const std::vector<std::string>& files, std::ostream& out, std::ostream& err,
-                     const FileWork& work);
+                     const FileWork& work, ParallelShape shape = kSaveShape);
 
 } // namespace wepn

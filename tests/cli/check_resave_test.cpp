@@ -64,6 +64,13 @@ TEST_F(CheckTest, FilesFromAListAreCheckedInOrderAfterTheNamedOnes) {
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.out, first + ": ok\n" + second + ": ok\n" + first + ": ok\n");
     EXPECT_EQ(result.err, missing + ": error: No such file or directory\n");
+    const ToolRun withData =
+        runWepnExecutable({"check", "--data", dataDir(), "--files-from", list, first});
+    EXPECT_EQ(withData.code, 1);
+    EXPECT_EQ(withData.out, result.out);
+    EXPECT_NE(withData.err.find(missing + ": error: No such file or directory\n"),
+              std::string::npos)
+        << withData.err;
     const ToolRun noList = runWepnExecutable({"check", "--files-from", missing});
     EXPECT_EQ(noList.code, 1);
     EXPECT_EQ(noList.err,
