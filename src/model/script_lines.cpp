@@ -1,10 +1,10 @@
 #include "model/script_lines.h"
 
+#include "model/byte_words.h"
 #include "model/text_tokens.h"
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace wepn::detail {
 namespace {
@@ -47,23 +47,12 @@ std::uint8_t keywordsAt(std::string_view line, std::size_t i) {
     return bits;
 }
 
-// The high bit of each byte of `x` that equals `c`, exactly.
-std::uint64_t bytesEqual(std::uint64_t x, char c) {
-    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
-    const std::uint64_t t = x ^ (0x0101010101010101ULL * std::uint8_t(c));
-    return ~(((t & low7) + low7) | t | low7);
-}
-
 // Nonzero when a keyword may start at one of the eight positions: every
 // keyword begins with "se", "st" or "ad" in any letter case.
 std::uint64_t mayStartKeyword(const char* at) {
-    std::uint64_t first;
-    std::uint64_t second;
-    std::memcpy(&first, at, 8);
-    std::memcpy(&second, at + 1, 8);
     constexpr std::uint64_t fold = 0x2020202020202020ULL;
-    first |= fold;
-    second |= fold;
+    const std::uint64_t first = loadWord(at) | fold;
+    const std::uint64_t second = loadWord(at + 1) | fold;
     return (bytesEqual(first, 's') & (bytesEqual(second, 'e') | bytesEqual(second, 't'))) |
            (bytesEqual(first, 'a') & bytesEqual(second, 'd'));
 }

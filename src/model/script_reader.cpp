@@ -116,6 +116,7 @@ std::size_t readStatements(ScriptLines& lines, WeaponState& state) {
         grabValues(line, number, state);
         configLine = number;
     });
+    state.Results.reserve(lines.count(kAddWeaponResult));
     eachStatement(lines, kAddWeaponResult, [&](std::string_view line, std::size_t number) {
         state.Results.push_back(readResult(line, number));
     });

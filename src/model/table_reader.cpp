@@ -10,6 +10,10 @@
 namespace wepn::detail {
 namespace {
 
+// Room for a usual table's entries, so that they do not regrow the lists one
+// by one; longer tables grow from there.
+constexpr std::size_t kUsualEntries = 16;
+
 bool hasClose(std::string_view line) {
     return line.find(')') != std::string_view::npos;
 }
@@ -89,7 +93,11 @@ void readPenetrationStatement(std::string_view statementHead, std::size_t line,
     if (!field) {
         fail(line, "argument 1 of setPenetration is missing");
     }
-    penetration.iFieldPenetration = toInt32(cleanToken(*field), Where{"setPenetration", 1}, line);
+    std::string scratch;
+    penetration.iFieldPenetration =
+        toInt32(cleanToken(*field, scratch), Where{"setPenetration", 1}, line);
+    penetration.sFamilies.reserve(kUsualEntries);
+    penetration.fValues.reserve(kUsualEntries);
     // A missing or unreadable default is no error: the default is then 1.
     penetration.fDefaultPenetration = 1;
     if (const auto text = commaToken(statementHead, 2)) {
@@ -106,19 +114,23 @@ void readAccuracyStatement(std::string_view statementHead, std::size_t line,
         fail(line, "argument 1 of setAccuracy is missing");
     }
     accuracy.iLeadingValue = toInt16(*field, Where{"setAccuracy", 1}, line);
+    accuracy.sFamilies.reserve(kUsualEntries);
+    accuracy.fValues.reserve(kUsualEntries);
+    accuracy.iAlwaysDamage.reserve(kUsualEntries);
 }
 
 } // namespace
 
 void readPenetration(ScriptLines& lines, PenetrationSet& penetration) {
+    std::string scratch;
     const auto readLine = [&](std::string_view line, std::size_t number) {
         eachPiece(line, [&](std::string_view piece) {
             if (piece.find('=') == std::string_view::npos) {
                 return;
             }
-            std::string family = cleanToken(beforeEquals(piece));
+            std::string family(cleanToken(beforeEquals(piece), scratch));
             const double value =
-                toNumber(cleanToken(afterEquals(piece)),
+                toNumber(cleanToken(afterEquals(piece), scratch),
                          Where{"penetration value", Where::kFamily, family}, number);
             penetration.sFamilies.push_back(std::move(family));
             penetration.fValues.push_back(value);
@@ -133,6 +145,7 @@ void readPenetration(ScriptLines& lines, PenetrationSet& penetration) {
 }
 
 void readAccuracy(ScriptLines& lines, AccuracySet& accuracy) {
+    std::string scratch;
     const auto readLine = [&](std::string_view line, std::size_t number) {
         eachPiece(line, [&](std::string_view piece) {
             // Only the lower-case word marks a damage part.
@@ -148,15 +161,15 @@ void readAccuracy(ScriptLines& lines, AccuracySet& accuracy) {
                     fail(number, "a damage part stands before any accuracy entry");
                 }
                 accuracy.iAlwaysDamage.back() = toInt16(
-                    cleanToken(afterEquals(familyField)),
+                    cleanToken(afterEquals(familyField), scratch),
                     Where{"accuracy damage", Where::kFamily, accuracy.sFamilies.back()}, number);
                 return;
             }
             if (equalsSigns == 0) {
                 return;
             }
-            std::string family = cleanToken(beforeEquals(familyField));
-            const double value = toNumber(cleanToken(afterEquals(familyField)),
+            std::string family(cleanToken(beforeEquals(familyField), scratch));
+            const double value = toNumber(cleanToken(afterEquals(familyField), scratch),
                                           Where{"accuracy value", Where::kFamily, family}, number);
             std::int16_t always = 0;
             if (damage) {
@@ -165,7 +178,7 @@ void readAccuracy(ScriptLines& lines, AccuracySet& accuracy) {
                     fail(number,
                          "the damage part of accuracy family " + excerpt(family) + " has no value");
                 }
-                always = toInt16(cleanToken(afterEquals(*damagePart)),
+                always = toInt16(cleanToken(afterEquals(*damagePart), scratch),
                                  Where{"accuracy damage", Where::kFamily, family}, number);
             }
             accuracy.sFamilies.push_back(std::move(family));
