@@ -22,13 +22,15 @@ bool isDigit(char c) {
 }
 
 std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    while (begin < end && isBlank(*begin)) {
+        ++begin;
     }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
+    while (end > begin && isBlank(end[-1])) {
+        --end;
     }
-    return text;
+    return {begin, std::size_t(end - begin)};
 }
 
 // Length of the longest prefix of `text` that is a decimal number in the

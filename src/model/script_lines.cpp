@@ -1,10 +1,11 @@
 #include "model/script_lines.h"
 
-#include "model/byte_words.h"
 #include "model/text_tokens.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace wepn::detail {
 namespace {
@@ -47,39 +48,31 @@ std::uint8_t keywordsAt(std::string_view line, std::size_t i) {
     return bits;
 }
 
-// Nonzero when a keyword may start at one of the eight positions: every
-// keyword begins with "se", "st" or "ad" in any letter case.
-std::uint64_t mayStartKeyword(const char* at) {
-    constexpr std::uint64_t fold = 0x2020202020202020ULL;
-    const std::uint64_t first = loadWord(at) | fold;
-    const std::uint64_t second = loadWord(at + 1) | fold;
-    return (bytesEqual(first, 's') & (bytesEqual(second, 'e') | bytesEqual(second, 't'))) |
-           (bytesEqual(first, 'a') & bytesEqual(second, 'd'));
+// Whether a keyword may start at `at`: every keyword begins with "se", "st"
+// or "ad" in any letter case.
+bool mayStartKeyword(const char* at) {
+    const char first = char(at[0] | 0x20);
+    const char second = char(at[1] | 0x20);
+    return (first == 's' && (second == 'e' || second == 't')) || (first == 'a' && second == 'd');
 }
 
-// The keywords a line holds, ignoring case. Eight positions at a time are
-// skipped when no keyword can start there.
-std::uint8_t keywordBits(std::string_view line) {
-    static constexpr std::size_t kShortest = 9; // "setangles"
-    if (line.size() < kShortest) {
-        return 0;
-    }
-    const std::size_t lastStart = line.size() - kShortest;
-    std::uint8_t bits = 0;
-    std::size_t i = 0;
-    while (i <= lastStart) {
-        if (i + 9 <= line.size() && mayStartKeyword(line.data() + i) == 0) {
-            i += 8;
-            continue;
-        }
-        for (const std::size_t end = std::min(i + 8, lastStart + 1); i < end; ++i) {
-            const char c = char(line[i] | 0x20);
-            if (c == 's' || c == 'a') {
-                bits |= keywordsAt(line, i);
-            }
-        }
-    }
-    return bits;
+// Sixteen bytes, compared all at once in the processor's vector registers.
+using Bytes16 = unsigned char __attribute__((vector_size(16)));
+
+// Whether a keyword may start at one of the sixteen positions from `at`,
+// which has seventeen bytes.
+bool mayStartKeyword16(const char* at) {
+    Bytes16 first;
+    Bytes16 second;
+    std::memcpy(&first, at, 16);
+    std::memcpy(&second, at + 1, 16);
+    first |= 0x20;
+    second |= 0x20;
+    const auto starts =
+        ((first == 's') & ((second == 'e') | (second == 't'))) | ((first == 'a') & (second == 'd'));
+    std::uint64_t halves[2];
+    std::memcpy(halves, &starts, 16);
+    return (halves[0] | halves[1]) != 0;
 }
 
 // The last line of the comment that starts line i, which starts with "--":
@@ -126,6 +119,7 @@ ScriptLines::ScriptLines(std::string_view bytes) {
         fail(0, "the file has more than " + std::to_string(kMaxScriptLines) + " lines");
     }
     m_kinds.resize(m_lines.size());
+    markKeywords(bytes);
     // Lua skips a first line that starts with "#", up to a line feed (lines
     // that end with a lone carriage return go with it); kept, it would end up
     // in the middle of a saved file, where Lua cannot read it.
@@ -145,8 +139,44 @@ ScriptLines::ScriptLines(std::string_view bytes) {
                 consume(i);
             }
             consume(i);
-        } else {
-            m_kinds[i] = keywordBits(m_lines[i]);
+        }
+    }
+}
+
+void ScriptLines::markKeywords(std::string_view bytes) {
+    static constexpr std::size_t kShortest = 9; // "setangles"
+    // Lines and positions both go forward, so the line holding a position
+    // is found by walking on from the last one.
+    std::size_t line = 0;
+    const auto mark = [&](std::size_t position) {
+        const char* at = bytes.data() + position;
+        while (line < m_lines.size() && at >= m_lines[line].data() + m_lines[line].size()) {
+            ++line;
+        }
+        if (line == m_lines.size() || at < m_lines[line].data()) {
+            return; // a line end
+        }
+        const std::string_view text = m_lines[line];
+        const std::size_t i = std::size_t(at - text.data());
+        if (text.size() - i >= kShortest) {
+            m_kinds[line] |= keywordsAt(text, i);
+        }
+    };
+    // The whole text in one pass, sixteen positions at a time where no
+    // keyword can start.
+    std::size_t i = 0;
+    for (; i + 17 <= bytes.size(); i += 16) {
+        if (mayStartKeyword16(bytes.data() + i)) {
+            for (std::size_t k = i; k < i + 16; ++k) {
+                if (mayStartKeyword(bytes.data() + k)) {
+                    mark(k);
+                }
+            }
+        }
+    }
+    for (; i + 1 < bytes.size(); ++i) {
+        if (mayStartKeyword(bytes.data() + i)) {
+            mark(i);
         }
     }
 }

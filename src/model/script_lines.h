@@ -49,6 +49,9 @@ class ScriptLines {
     std::vector<std::string> remaining() const;
 
   private:
+    /// Sets the kinds of every line from the keywords in the bytes it views.
+    void markKeywords(std::string_view bytes);
+
     std::vector<std::string_view> m_lines;
     std::vector<std::uint8_t> m_kinds;
 };
