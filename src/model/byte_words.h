@@ -1,6 +1,7 @@
 #pragma once
 
-// Eight bytes of text at a time, for scans that skip what cannot matter.
+// Text read eight or sixteen bytes at a time, for scans that skip what cannot
+// matter.
 
 #include <bit>
 #include <cstddef>
@@ -16,21 +17,29 @@ inline std::uint64_t loadWord(const char* at) {
     return word;
 }
 
-/// The high bit of each byte of `x` that equals `c`, exactly.
-inline std::uint64_t bytesEqual(std::uint64_t x, char c) {
-    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
-    const std::uint64_t t = x ^ (0x0101010101010101ULL * std::uint8_t(c));
-    return ~(((t & low7) + low7) | t | low7);
+/// Sixteen bytes, compared all at once in the processor's vector registers.
+using Bytes16 = unsigned char __attribute__((vector_size(16)));
+
+inline Bytes16 loadBytes16(const char* at) {
+    Bytes16 bytes;
+    std::memcpy(&bytes, at, 16);
+    return bytes;
 }
 
-/// The index of the first byte in memory whose high bit is set in `bits`
-/// (which has one set), as bytesEqual gives them.
-inline std::size_t firstByteSet(std::uint64_t bits) {
-    if constexpr (std::endian::native == std::endian::little) {
-        return std::size_t(std::countr_zero(bits)) / 8;
-    } else {
-        return std::size_t(std::countl_zero(bits)) / 8;
-    }
+/// The position of the first byte in memory that is set in the flags of a
+/// comparison of Bytes16 (each byte 0 or all ones); 16 when none is.
+template <class Flags> std::size_t firstFlagged(const Flags& flags) {
+    static_assert(sizeof flags == 16);
+    std::uint64_t halves[2];
+    std::memcpy(halves, &flags, 16);
+    const auto first = [](std::uint64_t half) {
+        if constexpr (std::endian::native == std::endian::little) {
+            return std::size_t(std::countr_zero(half)) / 8;
+        } else {
+            return std::size_t(std::countl_zero(half)) / 8;
+        }
+    };
+    return halves[0] != 0 ? first(halves[0]) : halves[1] != 0 ? 8 + first(halves[1]) : 16;
 }
 
 } // namespace wepn::detail

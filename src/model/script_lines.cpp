@@ -1,5 +1,6 @@
 #include "model/script_lines.h"
 
+#include "model/byte_words.h"
 #include "model/text_tokens.h"
 
 #include <algorithm>
@@ -22,12 +23,19 @@ constexpr std::array<std::pair<std::string_view, Keyword>, 6> kKeywords{{
 }};
 
 // Whether `text` starts with the lower-case `word`, ignoring case; the
-// keywords are plain ASCII letters, which `| 0x20` folds.
+// keywords are plain ASCII letters, which `| 0x20` folds, eight at a time.
 bool startsWithWord(std::string_view text, std::string_view word) {
     if (text.size() < word.size()) {
         return false;
     }
-    for (std::size_t i = 0; i < word.size(); ++i) {
+    constexpr std::uint64_t fold = 0x2020202020202020ULL;
+    std::size_t i = 0;
+    for (; i + 8 <= word.size(); i += 8) {
+        if ((loadWord(text.data() + i) | fold) != loadWord(word.data() + i)) {
+            return false;
+        }
+    }
+    for (; i < word.size(); ++i) {
         if ((text[i] | 0x20) != word[i]) {
             return false;
         }
@@ -56,23 +64,13 @@ bool mayStartKeyword(const char* at) {
     return (first == 's' && (second == 'e' || second == 't')) || (first == 'a' && second == 'd');
 }
 
-// Sixteen bytes, compared all at once in the processor's vector registers.
-using Bytes16 = unsigned char __attribute__((vector_size(16)));
-
-// Whether a keyword may start at one of the sixteen positions from `at`,
-// which has seventeen bytes.
-bool mayStartKeyword16(const char* at) {
-    Bytes16 first;
-    Bytes16 second;
-    std::memcpy(&first, at, 16);
-    std::memcpy(&second, at + 1, 16);
-    first |= 0x20;
-    second |= 0x20;
-    const auto starts =
-        ((first == 's') & ((second == 'e') | (second == 't'))) | ((first == 'a') & (second == 'd'));
-    std::uint64_t halves[2];
-    std::memcpy(halves, &starts, 16);
-    return (halves[0] | halves[1]) != 0;
+// For each of the sixteen positions from `at` (which has seventeen bytes),
+// all ones where a keyword may start.
+auto keywordStarts16(const char* at) {
+    const Bytes16 first = loadBytes16(at) | 0x20;
+    const Bytes16 second = loadBytes16(at + 1) | 0x20;
+    return ((first == 's') & ((second == 'e') | (second == 't'))) |
+           ((first == 'a') & (second == 'd'));
 }
 
 // The last line of the comment that starts line i, which starts with "--":
@@ -166,12 +164,10 @@ void ScriptLines::markKeywords(std::string_view bytes) {
     // keyword can start.
     std::size_t i = 0;
     for (; i + 17 <= bytes.size(); i += 16) {
-        if (mayStartKeyword16(bytes.data() + i)) {
-            for (std::size_t k = i; k < i + 16; ++k) {
-                if (mayStartKeyword(bytes.data() + k)) {
-                    mark(k);
-                }
-            }
+        auto starts = keywordStarts16(bytes.data() + i);
+        for (std::size_t k = firstFlagged(starts); k != 16; k = firstFlagged(starts)) {
+            mark(i + k);
+            starts[k] = 0;
         }
     }
     for (; i + 1 < bytes.size(); ++i) {

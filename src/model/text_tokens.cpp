@@ -41,15 +41,14 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     std::size_t start = 0;
     std::size_t i = 0;
     while (i < size) {
-        // Eight bytes at a time up to the next line end.
-        if (i + 8 <= size) {
-            const std::uint64_t ends = detail::bytesEqual(detail::loadWord(text.data() + i), '\r') |
-                                       detail::bytesEqual(detail::loadWord(text.data() + i), '\n');
-            if (ends == 0) {
-                i += 8;
+        // Sixteen bytes at a time up to the next line end.
+        if (i + 16 <= size) {
+            const detail::Bytes16 bytes = detail::loadBytes16(text.data() + i);
+            const std::size_t end = detail::firstFlagged((bytes == '\r') | (bytes == '\n'));
+            i += end;
+            if (end == 16) {
                 continue;
             }
-            i += detail::firstByteSet(ends);
         }
         const char c = text[i];
         if (c != '\r' && c != '\n') {
