@@ -3,16 +3,15 @@
 #include "cli/data_check.h"
 #include "cli/exit_code.h"
 #include "cli/game_check.h"
+#include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <thread>
 
 namespace wepn {
 namespace {
@@ -39,27 +38,16 @@ CheckResult checkFile(const std::string& file, bool game, std::string& buffer) {
     return result;
 }
 
-// Checks a batch of files, spreading them over the processor's cores: files
-// are independent, and a batch is mostly reading and parsing. Each thread
-// reads into one buffer of its own.
+// Checks a batch of files, spreading them over the usable cores: files are
+// independent, and a batch is mostly reading and parsing. Each thread reads
+// into one buffer of its own.
 void checkFiles(const std::vector<std::string>& files, bool game,
                 std::vector<CheckResult>& results) {
     results.assign(files.size(), CheckResult{});
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        std::string buffer;
-        for (std::size_t i = next++; i < files.size(); i = next++) {
-            results[i] = checkFile(files[i], game, buffer);
-        }
-    };
-    constexpr std::size_t kFilesPerThread = 64;
-    const std::size_t threads = std::min<std::size_t>(
-        std::max(1u, std::thread::hardware_concurrency()), files.size() / kFilesPerThread + 1);
-    std::vector<std::jthread> helpers;
-    for (std::size_t t = 1; t < threads; ++t) {
-        helpers.emplace_back(work);
-    }
-    work();
+    parallelFor(files.size(), [&](std::size_t i) {
+        thread_local std::string buffer;
+        results[i] = checkFile(files[i], game, buffer);
+    });
 }
 
 // Reads up to `count` paths, one a line, from `list` into `paths`; blank

@@ -229,7 +229,9 @@ std::optional<std::string> readNativeFileInto(const std::string& native, std::si
         if (!error) {
             // Read straight into the buffer, which keeps its capacity from one
             // file to the next; one byte more than the size shows a file that
-            // grew meanwhile, which is read on up to the limit.
+            // grew meanwhile, which is read on up to the limit. A read that
+            // ends at the size, short of that byte, met the end of the file:
+            // no read is needed to be told so.
             bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
             for (;;) {
                 if (filled == bytes.size()) {
@@ -249,6 +251,9 @@ std::optional<std::string> readNativeFileInto(const std::string& native, std::si
                 filled += static_cast<std::size_t>(n);
                 if (filled > maxBytes) {
                     error = tooLarge(maxBytes);
+                    break;
+                }
+                if (filled == static_cast<std::size_t>(st.st_size) && filled < bytes.size()) {
                     break;
                 }
             }

@@ -8,13 +8,18 @@ constexpr std::string_view kSeparator = " - ";
 }
 
 std::string resultRow(const WeaponResult& result) {
-    std::string row = result.sCondition;
+    const std::string minEffect = numberText(result.fMinEffect);
+    const std::string maxEffect = numberText(result.fMaxEffect);
+    std::string row;
+    row.reserve(result.sCondition.size() + result.sEffect.size() + minEffect.size() +
+                maxEffect.size() + result.sSpawnedWeaponEffect.size() + 4 * kSeparator.size());
+    row += result.sCondition;
     row += kSeparator;
     row += result.sEffect;
     row += kSeparator;
-    row += numberText(result.fMinEffect);
+    row += minEffect;
     row += kSeparator;
-    row += numberText(result.fMaxEffect);
+    row += maxEffect;
     row += kSeparator;
     row += result.sSpawnedWeaponEffect;
     return row;

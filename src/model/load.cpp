@@ -236,6 +236,7 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
         state.Penetration = std::move(penetration);
         state.Accuracy = std::move(accuracy);
     }
+    outcome.resultRows.reserve(state.Results.size());
     for (const WeaponResult& result : state.Results) {
         outcome.resultRows.push_back(resultRow(result));
     }

@@ -9,6 +9,11 @@
 namespace wepn {
 namespace {
 
+// The powers of ten that are exact doubles.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -17,13 +22,15 @@ bool isDigit(char c) {
 }
 
 std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    while (begin < end && isBlank(*begin)) {
+        ++begin;
     }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
+    while (end > begin && isBlank(end[-1])) {
+        --end;
     }
-    return text;
+    return {begin, std::size_t(end - begin)};
 }
 
 // Length of the longest prefix of `text` that is a decimal number in the
@@ -131,14 +138,11 @@ std::optional<double> exactlyRepresentable(std::string_view digits) {
         }
         exponent += written;
     }
-    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (exponent < -22 || exponent > 22) {
         return std::nullopt;
     }
     const double value = double(mantissa);
-    return exponent >= 0 ? value * kPowers[exponent] : value / kPowers[-exponent];
+    return exponent >= 0 ? value * kPowersOfTen[exponent] : value / kPowersOfTen[-exponent];
 }
 
 std::optional<double> convert(std::string_view number) {
@@ -164,6 +168,39 @@ std::optional<double> convert(std::string_view number) {
     if (std::isinf(value)) {
         return std::nullopt;
     }
+    return negative ? -value : value;
+}
+
+// The common case in one pass: [sign] digits [. digits], no exponent, at
+// most 15 digits, which exactlyRepresentable reads exactly. Nothing for any
+// other text, which the full reading then takes.
+std::optional<double> plainDecimal(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+')) {
+        ++p;
+    }
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int point = -1; // digits before the point
+    for (; p < end; ++p) {
+        const unsigned digit = unsigned(*p - '0');
+        if (digit < 10) {
+            mantissa = mantissa * 10 + digit;
+            ++digits;
+        } else if (*p == '.' && point < 0) {
+            point = digits;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || digits > 15) {
+        return std::nullopt;
+    }
+    const int fraction = point < 0 ? 0 : digits - point;
+    const double value =
+        fraction == 0 ? double(mantissa) : double(mantissa) / kPowersOfTen[fraction];
     return negative ? -value : value;
 }
 
@@ -264,6 +301,9 @@ std::string integerText(std::int64_t value) {
 
 std::optional<double> readNumber(std::string_view text) {
     text = trimBlanks(text);
+    if (const std::optional<double> plain = plainDecimal(text)) {
+        return plain;
+    }
     if (text.empty() || numberPrefixLength(text) != text.size()) {
         return std::nullopt;
     }

@@ -1,10 +1,11 @@
 #include "model/script_lines.h"
 
+#include "model/byte_words.h"
 #include "model/text_tokens.h"
 
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <cstdint>
 
 namespace wepn::detail {
 namespace {
@@ -21,12 +22,19 @@ constexpr std::array<std::pair<std::string_view, Keyword>, 6> kKeywords{{
 }};
 
 // Whether `text` starts with the lower-case `word`, ignoring case; the
-// keywords are plain ASCII letters, which `| 0x20` folds.
+// keywords are plain ASCII letters, which `| 0x20` folds, eight at a time.
 bool startsWithWord(std::string_view text, std::string_view word) {
     if (text.size() < word.size()) {
         return false;
     }
-    for (std::size_t i = 0; i < word.size(); ++i) {
+    constexpr std::uint64_t fold = 0x2020202020202020ULL;
+    std::size_t i = 0;
+    for (; i + 8 <= word.size(); i += 8) {
+        if ((loadWord(text.data() + i) | fold) != loadWord(word.data() + i)) {
+            return false;
+        }
+    }
+    for (; i < word.size(); ++i) {
         if ((text[i] | 0x20) != word[i]) {
             return false;
         }
@@ -47,50 +55,21 @@ std::uint8_t keywordsAt(std::string_view line, std::size_t i) {
     return bits;
 }
 
-// The high bit of each byte of `x` that equals `c`, exactly.
-std::uint64_t bytesEqual(std::uint64_t x, char c) {
-    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
-    const std::uint64_t t = x ^ (0x0101010101010101ULL * std::uint8_t(c));
-    return ~(((t & low7) + low7) | t | low7);
+// Whether a keyword may start at `at`: every keyword begins with "se", "st"
+// or "ad" in any letter case.
+bool mayStartKeyword(const char* at) {
+    const char first = char(at[0] | 0x20);
+    const char second = char(at[1] | 0x20);
+    return (first == 's' && (second == 'e' || second == 't')) || (first == 'a' && second == 'd');
 }
 
-// Nonzero when a keyword may start at one of the eight positions: every
-// keyword begins with "se", "st" or "ad" in any letter case.
-std::uint64_t mayStartKeyword(const char* at) {
-    std::uint64_t first;
-    std::uint64_t second;
-    std::memcpy(&first, at, 8);
-    std::memcpy(&second, at + 1, 8);
-    constexpr std::uint64_t fold = 0x2020202020202020ULL;
-    first |= fold;
-    second |= fold;
-    return (bytesEqual(first, 's') & (bytesEqual(second, 'e') | bytesEqual(second, 't'))) |
-           (bytesEqual(first, 'a') & bytesEqual(second, 'd'));
-}
-
-// The keywords a line holds, ignoring case. Eight positions at a time are
-// skipped when no keyword can start there.
-std::uint8_t keywordBits(std::string_view line) {
-    static constexpr std::size_t kShortest = 9; // "setangles"
-    if (line.size() < kShortest) {
-        return 0;
-    }
-    const std::size_t lastStart = line.size() - kShortest;
-    std::uint8_t bits = 0;
-    std::size_t i = 0;
-    while (i <= lastStart) {
-        if (i + 9 <= line.size() && mayStartKeyword(line.data() + i) == 0) {
-            i += 8;
-            continue;
-        }
-        for (const std::size_t end = std::min(i + 8, lastStart + 1); i < end; ++i) {
-            const char c = char(line[i] | 0x20);
-            if (c == 's' || c == 'a') {
-                bits |= keywordsAt(line, i);
-            }
-        }
-    }
-    return bits;
+// For each of the sixteen positions from `at` (which has seventeen bytes),
+// all ones where a keyword may start.
+auto keywordStarts16(const char* at) {
+    const Bytes16 first = loadBytes16(at) | 0x20;
+    const Bytes16 second = loadBytes16(at + 1) | 0x20;
+    return ((first == 's') & ((second == 'e') | (second == 't'))) |
+           ((first == 'a') & (second == 'd'));
 }
 
 // The last line of the comment that starts line i, which starts with "--":
@@ -137,6 +116,7 @@ ScriptLines::ScriptLines(std::string_view bytes) {
         fail(0, "the file has more than " + std::to_string(kMaxScriptLines) + " lines");
     }
     m_kinds.resize(m_lines.size());
+    markKeywords(bytes);
     // Lua skips a first line that starts with "#", up to a line feed (lines
     // that end with a lone carriage return go with it); kept, it would end up
     // in the middle of a saved file, where Lua cannot read it.
@@ -156,8 +136,42 @@ ScriptLines::ScriptLines(std::string_view bytes) {
                 consume(i);
             }
             consume(i);
-        } else {
-            m_kinds[i] = keywordBits(m_lines[i]);
+        }
+    }
+}
+
+void ScriptLines::markKeywords(std::string_view bytes) {
+    static constexpr std::size_t kShortest = 9; // "setangles"
+    // Lines and positions both go forward, so the line holding a position
+    // is found by walking on from the last one.
+    std::size_t line = 0;
+    const auto mark = [&](std::size_t position) {
+        const char* at = bytes.data() + position;
+        while (line < m_lines.size() && at >= m_lines[line].data() + m_lines[line].size()) {
+            ++line;
+        }
+        if (line == m_lines.size() || at < m_lines[line].data()) {
+            return; // a line end
+        }
+        const std::string_view text = m_lines[line];
+        const std::size_t i = std::size_t(at - text.data());
+        if (text.size() - i >= kShortest) {
+            m_kinds[line] |= keywordsAt(text, i);
+        }
+    };
+    // The whole text in one pass, sixteen positions at a time where no
+    // keyword can start.
+    std::size_t i = 0;
+    for (; i + 17 <= bytes.size(); i += 16) {
+        auto starts = keywordStarts16(bytes.data() + i);
+        for (std::size_t k = firstFlagged(starts); k != 16; k = firstFlagged(starts)) {
+            mark(i + k);
+            starts[k] = 0;
+        }
+    }
+    for (; i + 1 < bytes.size(); ++i) {
+        if (mayStartKeyword(bytes.data() + i)) {
+            mark(i);
         }
     }
 }

@@ -6,6 +6,7 @@
 
 #include "model/reader_support.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -35,6 +36,11 @@ class ScriptLines {
     std::string_view operator[](std::size_t i) const { return m_lines[i]; }
     /// True for an unconsumed line that holds the keyword.
     bool holds(std::size_t i, Keyword keyword) const { return (m_kinds[i] & keyword) != 0; }
+    /// The number of unconsumed lines that hold the keyword.
+    std::size_t count(Keyword keyword) const {
+        return std::size_t(std::count_if(m_kinds.begin(), m_kinds.end(),
+                                         [keyword](std::uint8_t kind) { return kind & keyword; }));
+    }
     void consume(std::size_t i) {
         m_lines[i] = {};
         m_kinds[i] = 0;
@@ -43,6 +49,9 @@ class ScriptLines {
     std::vector<std::string> remaining() const;
 
   private:
+    /// Sets the kinds of every line from the keywords in the bytes it views.
+    void markKeywords(std::string_view bytes);
+
     std::vector<std::string_view> m_lines;
     std::vector<std::uint8_t> m_kinds;
 };

@@ -7,33 +7,50 @@
 #include "model/text_tokens.h"
 
 #include <array>
+#include <optional>
 
 namespace wepn {
 namespace detail {
 namespace {
 
+// The first N parts of a text split at every `separator`, cut once; the last
+// one kept runs to its separator (or the end).
+template <std::size_t N> class Parts {
+  public:
+    Parts(std::string_view text, char separator) {
+        std::size_t start = 0;
+        while (m_count < N) {
+            const std::size_t end = text.find(separator, start);
+            m_parts[m_count++] = text.substr(start, end - start);
+            if (end == std::string_view::npos) {
+                break;
+            }
+            start = end + 1;
+        }
+    }
+
+    std::optional<std::string_view> operator[](std::size_t k) const {
+        return k < m_count ? std::optional(m_parts[k]) : std::nullopt;
+    }
+
+  private:
+    std::array<std::string_view, N> m_parts;
+    std::size_t m_count = 0;
+};
+
 // The comma tokens of a statement line, cut once.
 class Tokens {
   public:
     Tokens(std::string_view line, std::string_view statement, std::size_t lineNumber)
-        : m_statement(statement), m_line(lineNumber) {
-        std::size_t start = 0;
-        while (m_count < m_tokens.size()) {
-            const std::size_t comma = line.find(',', start);
-            m_tokens[m_count++] = line.substr(start, comma - start);
-            if (comma == std::string_view::npos) {
-                break;
-            }
-            start = comma + 1;
-        }
-    }
+        : m_tokens(line, ','), m_statement(statement), m_line(lineNumber) {}
 
     std::string_view operator[](std::size_t k) const {
-        if (k >= m_count) {
+        const std::optional<std::string_view> token = m_tokens[k];
+        if (!token) {
             fail(m_line, "argument " + std::to_string(k) + " of " + std::string(m_statement) +
                              " is missing");
         }
-        return m_tokens[k];
+        return *token;
     }
     double number(std::size_t k, bool headOnly = false) const {
         return toNumber(headOnly ? head((*this)[k]) : (*this)[k], where(k), m_line);
@@ -42,16 +59,19 @@ class Tokens {
     std::size_t line() const { return m_line; }
 
   private:
+    // No statement reads beyond argument 25; later tokens are not kept.
+    Parts<27> m_tokens;
     std::string_view m_statement;
     std::size_t m_line;
-    // No statement reads beyond argument 25; later tokens are not kept.
-    std::array<std::string_view, 27> m_tokens;
-    std::size_t m_count = 0;
 };
 
-std::string quotedText(std::string_view line, std::size_t part, std::string_view what,
+// The parts of an AddWeaponResult line between double quotes: its texts are
+// parts 1, 3, 5 and 7.
+using QuotedParts = Parts<8>;
+
+std::string quotedText(const QuotedParts& quoted, std::size_t part, std::string_view what,
                        std::size_t lineNumber) {
-    const auto text = quotedPart(line, part);
+    const auto text = quoted[part];
     if (!text) {
         fail(lineNumber,
              "the " + std::string(what) + " of AddWeaponResult is missing its quoted text");
@@ -88,14 +108,15 @@ void grabValues(std::string_view line, std::size_t lineNumber, WeaponState& stat
 
 WeaponResult readResult(std::string_view line, std::size_t lineNumber) {
     const Tokens tokens(line, "AddWeaponResult", lineNumber);
+    const QuotedParts quoted(line, '"');
     WeaponResult result;
-    result.sCondition = quotedText(line, 1, "condition", lineNumber);
-    result.sEffect = quotedText(line, 3, "effect", lineNumber);
-    result.sTarget = quotedText(line, 5, "target", lineNumber);
+    result.sCondition = quotedText(quoted, 1, "condition", lineNumber);
+    result.sEffect = quotedText(quoted, 3, "effect", lineNumber);
+    result.sTarget = quotedText(quoted, 5, "target", lineNumber);
     result.fMinEffect = tokens.number(4);
     result.fMaxEffect = tokens.number(5);
     if (result.sEffect == "SpawnWeaponFire") {
-        result.sSpawnedWeaponEffect = quotedText(line, 7, "spawned effect", lineNumber);
+        result.sSpawnedWeaponEffect = quotedText(quoted, 7, "spawned effect", lineNumber);
     }
     return result;
 }
@@ -116,6 +137,7 @@ std::size_t readStatements(ScriptLines& lines, WeaponState& state) {
         grabValues(line, number, state);
         configLine = number;
     });
+    state.Results.reserve(lines.count(kAddWeaponResult));
     eachStatement(lines, kAddWeaponResult, [&](std::string_view line, std::size_t number) {
         state.Results.push_back(readResult(line, number));
     });

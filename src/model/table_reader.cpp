@@ -5,10 +5,16 @@
 #include "model/text_tokens.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
 
 namespace wepn::detail {
 namespace {
+
+// Room for a usual table's entries, so that they do not regrow the lists one
+// by one; longer tables grow from there.
+constexpr std::size_t kUsualEntries = 16;
 
 bool hasClose(std::string_view line) {
     return line.find(')') != std::string_view::npos;
@@ -34,6 +40,69 @@ template <class Read> void eachPiece(std::string_view line, Read read) {
         }
         start = end + 1;
     }
+}
+
+// A line holding one entry written the usual way, "{NAME=NUMBER,}" with only
+// commas, blanks and the table's ")" after it: its name and value text, found
+// in one pass. These are exactly what cutting the line into pieces and
+// cleaning them gives (the name holds nothing a clean removes and no
+// "damage", the value only digits, signs, points and exponents), so a table
+// of such lines skips that work. Nothing for any other line.
+struct PlainEntry {
+    std::string_view name;
+    std::string_view value;
+};
+
+// Which bytes may stand where in a plain entry: one bit each.
+enum : std::uint8_t { kNotInName = 1, kInValue = 2, kAfter = 4 };
+
+constexpr std::array<std::uint8_t, 256> kPlainEntryBytes = [] {
+    std::array<std::uint8_t, 256> bytes{};
+    for (const unsigned char c : std::string_view("{}=,) \t")) {
+        bytes[c] |= kNotInName;
+    }
+    for (const unsigned char c : std::string_view("0123456789.+-eE")) {
+        bytes[c] |= kInValue;
+    }
+    for (const unsigned char c : std::string_view(",) \t")) {
+        bytes[c] |= kAfter;
+    }
+    return bytes;
+}();
+
+std::optional<PlainEntry> plainEntry(std::string_view line) {
+    const auto is = [](char c, std::uint8_t kind) {
+        return (kPlainEntryBytes[static_cast<unsigned char>(c)] & kind) != 0;
+    };
+    const std::size_t size = line.size();
+    if (size == 0 || line[0] != '{') {
+        return std::nullopt;
+    }
+    std::size_t equals = 1;
+    while (equals < size && !is(line[equals], kNotInName)) {
+        ++equals;
+    }
+    if (equals == 1 || equals == size || line[equals] != '=') {
+        return std::nullopt;
+    }
+    std::size_t valueEnd = equals + 1;
+    while (valueEnd < size && is(line[valueEnd], kInValue)) {
+        ++valueEnd;
+    }
+    const std::size_t close = valueEnd < size && line[valueEnd] == ',' ? valueEnd + 1 : valueEnd;
+    if (close >= size || line[close] != '}') {
+        return std::nullopt;
+    }
+    for (std::size_t i = close + 1; i < size; ++i) {
+        if (!is(line[i], kAfter)) {
+            return std::nullopt;
+        }
+    }
+    const std::string_view name = line.substr(1, equals - 1);
+    if (name.find("damage") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return PlainEntry{name, line.substr(equals + 1, valueEnd - equals - 1)};
 }
 
 // The text after the first "=" up to the next "=" (or the end).
@@ -89,7 +158,11 @@ void readPenetrationStatement(std::string_view statementHead, std::size_t line,
     if (!field) {
         fail(line, "argument 1 of setPenetration is missing");
     }
-    penetration.iFieldPenetration = toInt32(cleanToken(*field), Where{"setPenetration", 1}, line);
+    std::string scratch;
+    penetration.iFieldPenetration =
+        toInt32(cleanToken(*field, scratch), Where{"setPenetration", 1}, line);
+    penetration.sFamilies.reserve(kUsualEntries);
+    penetration.fValues.reserve(kUsualEntries);
     // A missing or unreadable default is no error: the default is then 1.
     penetration.fDefaultPenetration = 1;
     if (const auto text = commaToken(statementHead, 2)) {
@@ -106,22 +179,32 @@ void readAccuracyStatement(std::string_view statementHead, std::size_t line,
         fail(line, "argument 1 of setAccuracy is missing");
     }
     accuracy.iLeadingValue = toInt16(*field, Where{"setAccuracy", 1}, line);
+    accuracy.sFamilies.reserve(kUsualEntries);
+    accuracy.fValues.reserve(kUsualEntries);
+    accuracy.iAlwaysDamage.reserve(kUsualEntries);
 }
 
 } // namespace
 
 void readPenetration(ScriptLines& lines, PenetrationSet& penetration) {
+    std::string scratch;
     const auto readLine = [&](std::string_view line, std::size_t number) {
+        const auto add = [&](std::string family, std::string_view valueText) {
+            const double value =
+                toNumber(valueText, Where{"penetration value", Where::kFamily, family}, number);
+            penetration.sFamilies.push_back(std::move(family));
+            penetration.fValues.push_back(value);
+        };
+        if (const std::optional<PlainEntry> entry = plainEntry(line)) {
+            add(std::string(entry->name), entry->value);
+            return;
+        }
         eachPiece(line, [&](std::string_view piece) {
             if (piece.find('=') == std::string_view::npos) {
                 return;
             }
-            std::string family = cleanToken(beforeEquals(piece));
-            const double value =
-                toNumber(cleanToken(afterEquals(piece)),
-                         Where{"penetration value", Where::kFamily, family}, number);
-            penetration.sFamilies.push_back(std::move(family));
-            penetration.fValues.push_back(value);
+            std::string family(cleanToken(beforeEquals(piece), scratch));
+            add(std::move(family), cleanToken(afterEquals(piece), scratch));
         });
     };
     readTable(
@@ -133,7 +216,17 @@ void readPenetration(ScriptLines& lines, PenetrationSet& penetration) {
 }
 
 void readAccuracy(ScriptLines& lines, AccuracySet& accuracy) {
+    std::string scratch;
     const auto readLine = [&](std::string_view line, std::size_t number) {
+        if (const std::optional<PlainEntry> entry = plainEntry(line)) {
+            std::string family(entry->name);
+            const double value =
+                toNumber(entry->value, Where{"accuracy value", Where::kFamily, family}, number);
+            accuracy.sFamilies.push_back(std::move(family));
+            accuracy.fValues.push_back(value);
+            accuracy.iAlwaysDamage.push_back(0);
+            return;
+        }
         eachPiece(line, [&](std::string_view piece) {
             // Only the lower-case word marks a damage part.
             const bool damage = piece.find("damage") != std::string_view::npos;
@@ -148,15 +241,15 @@ void readAccuracy(ScriptLines& lines, AccuracySet& accuracy) {
                     fail(number, "a damage part stands before any accuracy entry");
                 }
                 accuracy.iAlwaysDamage.back() = toInt16(
-                    cleanToken(afterEquals(familyField)),
+                    cleanToken(afterEquals(familyField), scratch),
                     Where{"accuracy damage", Where::kFamily, accuracy.sFamilies.back()}, number);
                 return;
             }
             if (equalsSigns == 0) {
                 return;
             }
-            std::string family = cleanToken(beforeEquals(familyField));
-            const double value = toNumber(cleanToken(afterEquals(familyField)),
+            std::string family(cleanToken(beforeEquals(familyField), scratch));
+            const double value = toNumber(cleanToken(afterEquals(familyField), scratch),
                                           Where{"accuracy value", Where::kFamily, family}, number);
             std::int16_t always = 0;
             if (damage) {
@@ -165,7 +258,7 @@ void readAccuracy(ScriptLines& lines, AccuracySet& accuracy) {
                     fail(number,
                          "the damage part of accuracy family " + excerpt(family) + " has no value");
                 }
-                always = toInt16(cleanToken(afterEquals(*damagePart)),
+                always = toInt16(cleanToken(afterEquals(*damagePart), scratch),
                                  Where{"accuracy damage", Where::kFamily, family}, number);
             }
             accuracy.sFamilies.push_back(std::move(family));

@@ -1,7 +1,11 @@
 #include "model/text_tokens.h"
 
+#include "model/byte_words.h"
+
 #include <algorithm>
-#include <cstring>
+#include <array>
+#include <cstdint>
+#include <iterator>
 
 namespace wepn {
 namespace {
@@ -31,28 +35,32 @@ std::optional<std::string_view> part(std::string_view text, char separator, std:
 
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    const auto next = [end](const char* from, char c) {
-        const void* found = from < end ? std::memchr(from, c, std::size_t(end - from)) : nullptr;
-        return found ? static_cast<const char*>(found) : end;
-    };
-    const char* start = begin;
-    const char* cr = next(start, '\r');
-    const char* lf = next(start, '\n');
-    while (start < end) {
-        const char* stop = std::min(cr, lf);
-        lines.emplace_back(start, std::size_t(stop - start));
-        if (stop == end) {
-            break;
+    // Room for lines of 16 bytes on average spares most regrowths.
+    lines.reserve(std::min<std::size_t>(text.size() / 16 + 1, 1 << 16));
+    const std::size_t size = text.size();
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < size) {
+        // Sixteen bytes at a time up to the next line end.
+        if (i + 16 <= size) {
+            const detail::Bytes16 bytes = detail::loadBytes16(text.data() + i);
+            const std::size_t end = detail::firstFlagged((bytes == '\r') | (bytes == '\n'));
+            i += end;
+            if (end == 16) {
+                continue;
+            }
         }
-        start = stop + ((stop == cr && stop + 1 == lf) ? 2 : 1);
-        if (cr < start) {
-            cr = next(start, '\r');
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            ++i;
+            continue;
         }
-        if (lf < start) {
-            lf = next(start, '\n');
-        }
+        lines.push_back(text.substr(start, i - start));
+        i += c == '\r' && i + 1 < size && text[i + 1] == '\n' ? 2 : 1;
+        start = i;
+    }
+    if (start < size) {
+        lines.push_back(text.substr(start));
     }
     return lines;
 }
@@ -94,15 +102,29 @@ std::string_view head(std::string_view text) {
     return text.substr(0, text.find(')'));
 }
 
-std::string cleanToken(std::string_view text) {
-    std::string clean;
-    clean.reserve(text.size());
-    for (char c : text) {
-        if (c != '{' && c != '}' && c != ',' && c != ')' && c != ' ' && c != '\t') {
-            clean += c;
+std::string_view cleanToken(std::string_view text, std::string& scratch) {
+    // The removed bytes, as a table: tokens are short and many.
+    static constexpr auto kRemoved = [] {
+        std::array<bool, 256> removed{};
+        for (const unsigned char c : std::string_view("{},) \t")) {
+            removed[c] = true;
         }
+        return removed;
+    }();
+    const auto removed = [](char c) { return kRemoved[static_cast<unsigned char>(c)]; };
+    while (!text.empty() && removed(text.front())) {
+        text.remove_prefix(1);
     }
-    return clean;
+    while (!text.empty() && removed(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (std::none_of(text.begin(), text.end(), removed)) {
+        return text;
+    }
+    scratch.clear();
+    std::copy_if(text.begin(), text.end(), std::back_inserter(scratch),
+                 [&](char c) { return !removed(c); });
+    return scratch;
 }
 
 std::vector<std::string_view> rowFields(std::string_view row) {

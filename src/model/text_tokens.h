@@ -24,8 +24,9 @@ std::optional<std::string_view> commaToken(std::string_view text, std::size_t k)
 std::optional<std::string_view> quotedPart(std::string_view text, std::size_t k);
 /// The text before its first ")" (all of it when there is none).
 std::string_view head(std::string_view text);
-/// The text with every "{", "}", ",", ")", space and tab removed.
-std::string cleanToken(std::string_view text);
+/// The text with every "{", "}", ",", ")", space and tab removed: a view of
+/// `text` when only its ends hold them, else of `scratch`, which it fills.
+std::string_view cleanToken(std::string_view text, std::string& scratch);
 
 /// A list row's fields: the row cut at every " - ".
 std::vector<std::string_view> rowFields(std::string_view row);

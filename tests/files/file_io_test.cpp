@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <functional>
 #include <sys/socket.h>
@@ -33,6 +34,11 @@ TEST(ReadFileBytes, ReadsBytesOrNamesTheReason) {
     const std::string huge = dir.write("huge", "");
     ASSERT_EQ(::truncate(huge.c_str(), 1LL << 30), 0);
 
+    // A file whose size says 0 while it has text, as the kernel's files do.
+    std::ifstream versionFile("/proc/version", std::ios::binary);
+    const std::string version((std::istreambuf_iterator<char>(versionFile)), {});
+    ASSERT_FALSE(version.empty());
+
     struct Case {
         std::string path;
         std::optional<std::string> error;
@@ -40,6 +46,7 @@ TEST(ReadFileBytes, ReadsBytesOrNamesTheReason) {
     };
     const Case cases[] = {
         {dir / "script.wepn", std::nullopt, bytes},
+        {"/proc/version", std::nullopt, version},
         {dir.path() + "\\SCRIPT.WEPN", std::nullopt, bytes},
         {dir / "missing", std::strerror(ENOENT), ""},
         {dir / "folder", "is a directory", ""},

@@ -230,6 +230,47 @@ TEST(ScriptReader, ReadsPenetrationTables) {
     }
 }
 
+// A table line in the usual form is read in one pass; a blank before it sends
+// it through the general cutting into pieces, which must read it the same,
+// errors included, for every form near the usual one.
+TEST(ScriptReader, ReadsUsualTableLinesAsTheGeneralWayDoes) {
+    const std::vector<std::string> entries = {
+        "{A=1.5,},",     "{A=1.5},",
+        "{A=1.5,})",     "{A=-2,}",
+        "{A=+1e3,}",     "{A=1E+3,}",
+        "{A=.5,}",       "{A=5.,}",
+        "{A=1.2.3,}",    "{A=-,}",
+        "{A=,}",         "{A=}",
+        "{=1,}",         "{A==1,}",
+        "{A=1=2,}",      "{A=1,},{B=2,}",
+        "{A=1,}}",       "{A=1,,}",
+        "{A=1 ,}",       "{A=1,} ,\t",
+        "{A=1,});",      "{A=1,}x",
+        "{A=1,)}",       "{A}=1,}",
+        "{A=1",          "{Xdamage=1,}",
+        "{damage=1,}",   "{A=1, damage=1,}",
+        "{A\xC9=0.25,}", "{A=99999999999999999999,}",
+        "{A=1e999,}",
+    };
+    for (const char* statement :
+         {"setPenetration(NewWeaponType,5,1,", "setAccuracy(NewWeaponType,1,"}) {
+        for (const std::string& entry : entries) {
+            const auto text = [&](const std::string& line) {
+                return script({statement, "{Z=1,},", line, "{Y=2,})"});
+            };
+            const auto usual = readWeaponScript({}, text(entry));
+            const auto general = readWeaponScript({}, text(" " + entry));
+            ASSERT_EQ(usual.ok(), general.ok()) << statement << entry;
+            if (usual.ok()) {
+                EXPECT_EQ(usual.value(), general.value()) << statement << entry;
+            } else {
+                EXPECT_EQ(usual.error().line, general.error().line) << statement << entry;
+                EXPECT_EQ(usual.error().reason, general.error().reason) << statement << entry;
+            }
+        }
+    }
+}
+
 // Each case: the statement's lines, and the table read as
 // "leading: FAMILY=VALUE [damage=N] ...".
 TEST(ScriptReader, ReadsAccuracyTables) {
