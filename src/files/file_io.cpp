@@ -302,6 +302,10 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given, std::
             if (!registration->ok()) {
                 return cannot(EAGAIN);
             }
+            const detail::UninterruptedStep creating;
+            if (!creating.ok()) {
+                return cannot(EINTR);
+            }
             fd = ops.createExclusive(temp, 0666);
             if (fd < 0 && errno != EEXIST) {
                 return cannot(errno);
@@ -330,7 +334,7 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given, std::
             return fail(errno, false);
         }
 
-        const detail::CommitSection commit;
+        const detail::UninterruptedStep commit;
         if (!commit.ok()) {
             return fail(EINTR, false);
         }

@@ -28,7 +28,7 @@ struct Slot {
 };
 
 std::array<Slot, kSlots> g_slots;
-std::atomic<int> g_commitsInProgress{0};
+std::atomic<int> g_stepsInProgress{0};
 std::atomic<bool> g_ending{false};
 
 sigset_t savedSignals() {
@@ -43,7 +43,7 @@ sigset_t savedSignals() {
 // Only async-signal-safe calls: atomics, nanosleep, unlink, _exit.
 void endOnSignal(int signal) {
     g_ending.store(true);
-    while (g_commitsInProgress.load() > 0) {
+    while (g_stepsInProgress.load() > 0) {
         const timespec pause{0, 1'000'000};
         nanosleep(&pause, nullptr);
     }
@@ -94,22 +94,22 @@ TemporaryFileRegistration::~TemporaryFileRegistration() {
     }
 }
 
-CommitSection::CommitSection() {
+UninterruptedStep::UninterruptedStep() {
     const sigset_t block = savedSignals();
     pthread_sigmask(SIG_BLOCK, &block, &m_oldMask);
-    g_commitsInProgress.fetch_add(1);
+    g_stepsInProgress.fetch_add(1);
     if (g_ending.load()) {
         // A handler on another thread is already cleaning up and waits for
-        // sections in progress; this one must not begin.
-        g_commitsInProgress.fetch_sub(1);
+        // steps in progress; this one must not begin.
+        g_stepsInProgress.fetch_sub(1);
         return;
     }
     m_entered = true;
 }
 
-CommitSection::~CommitSection() {
+UninterruptedStep::~UninterruptedStep() {
     if (m_entered) {
-        g_commitsInProgress.fetch_sub(1);
+        g_stepsInProgress.fetch_sub(1);
     }
     pthread_sigmask(SIG_SETMASK, &m_oldMask, nullptr); // a pending signal is handled here
 }

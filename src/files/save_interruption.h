@@ -30,17 +30,18 @@ class TemporaryFileRegistration {
     int m_slot = -1;
 };
 
-/// While one lives, an interruption waits for it to end: the target of a save
-/// is never left half committed. The signals are blocked in this thread
-/// meanwhile, so the handler cannot run inside the section it waits for.
-/// `ok()` is false when the process is already ending: the caller must not
-/// start the commit.
-class CommitSection {
+/// A step of a save that an interruption must not cut, and waits for: the
+/// commit (the target is never left half committed), and the creation of the
+/// temporary file (which an interruption on another thread would otherwise
+/// miss, and leave behind). The signals are blocked in this thread meanwhile,
+/// so the handler cannot run inside the step it waits for. `ok()` is false
+/// when the process is already ending: the caller must not take the step.
+class UninterruptedStep {
   public:
-    CommitSection();
-    ~CommitSection();
-    CommitSection(const CommitSection&) = delete;
-    CommitSection& operator=(const CommitSection&) = delete;
+    UninterruptedStep();
+    ~UninterruptedStep();
+    UninterruptedStep(const UninterruptedStep&) = delete;
+    UninterruptedStep& operator=(const UninterruptedStep&) = delete;
 
     bool ok() const { return m_entered; }
 

@@ -173,5 +173,48 @@ TEST(Interruption, ASignalDuringASaveLeavesTheTargetWholeAndNoTemporary) {
     }
 }
 
+// Many files in flight at once: a signal at any moment of the run leaves
+// every file old or new, and no temporary file, whichever thread takes it.
+TEST(Interruption, ASignalAmidManySavesLeavesNoTemporary) {
+    constexpr int kFiles = 600;
+    for (const int delayMs : {0, 5, 15, 30, 60}) {
+        const TempDir dir;
+        std::vector<std::string> args{WEPN_EXE, "set", "fWeaponFireRange=1234", "--"};
+        for (int i = 0; i < kFiles; ++i) {
+            args.push_back(dir.write("w/g" + std::to_string(i) + ".wepn", kWeapon));
+        }
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            std::vector<char*> argv;
+            for (std::string& arg : args) {
+                argv.push_back(arg.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(WEPN_EXE, argv.data());
+            ::_exit(127);
+        }
+        bool started = false;
+        int status = 0;
+        while (!started && ::waitpid(pid, &status, WNOHANG) == 0) {
+            for (const std::string& name : entryNames(dir / "w")) {
+                started = started || name.starts_with(".wepn-save-");
+            }
+        }
+        if (started) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+            ::kill(pid, SIGTERM);
+            ::waitpid(pid, &status, 0);
+        }
+        EXPECT_TRUE(WIFEXITED(status)) << delayMs;
+        for (const std::string& name : entryNames(dir / "w")) {
+            ASSERT_FALSE(name.starts_with(".wepn-save-")) << delayMs << ": " << name;
+            const std::string now = readFile(dir / ("w/" + name));
+            EXPECT_TRUE(now == kWeapon || now.find(",2500,1234,") != std::string::npos)
+                << delayMs << ": " << name;
+        }
+        EXPECT_EQ(entryNames(dir / "w").size(), std::size_t(kFiles)) << delayMs;
+    }
+}
+
 } // namespace
 } // namespace wepn::test
