@@ -12,6 +12,7 @@
 #include "model/text_tokens.h"
 
 #include <algorithm>
+#include <span>
 
 namespace wepn {
 namespace {
@@ -52,14 +53,14 @@ std::vector<std::string> dataWarnings(const WeaponState& state,
     for (std::size_t i = 0; i < state.Results.size(); ++i) {
         const WeaponResult& result = state.Results[i];
         const std::string where = "impact result " + std::to_string(i + 1) + ": ";
-        if (!offered(resultConditionChoices(), result.sCondition)) {
+        if (!offered(kResultConditions, result.sCondition)) {
             warnings.push_back(where + "the condition '" + latin1ToUtf8(result.sCondition) +
                                "' is not one the window offers (" +
-                               listed(resultConditionChoices()) + ")");
+                               listed(kResultConditions) + ")");
         }
-        if (!offered(resultEffectChoices(), result.sEffect)) {
+        if (!offered(kResultEffects, result.sEffect)) {
             warnings.push_back(where + "the effect '" + latin1ToUtf8(result.sEffect) +
-                               "' is not one the window offers (" + listed(resultEffectChoices()) +
+                               "' is not one the window offers (" + listed(kResultEffects) +
                                ")");
         }
     }

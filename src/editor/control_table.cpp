@@ -1,12 +1,11 @@
 #include "editor/control_table.h"
 
+#include "model/result_choices.h"
+
 #include <array>
 
 namespace wepn {
 namespace {
-
-constexpr std::array<const char*, 2> kCondition{"Hit", "Miss"};
-constexpr std::array<const char*, 4> kEffect{"DamageHealth", "Disable", "Push", "SpawnWeaponFire"};
 
 constexpr std::array<FrameSpec, 6> kFrames{{
     {"fraBasicStats", "Basic Stats", 0},
@@ -20,7 +19,7 @@ constexpr std::array<FrameSpec, 6> kFrames{{
 enum Frame { Basic, Results, Rotations, Turret, Penetration, Accuracy };
 
 using W = WidgetKind;
-constexpr std::span<const char* const> kNone{};
+constexpr std::span<const std::string_view> kNone{};
 constexpr bool on = true;
 constexpr bool off = false;
 constexpr ListTextColour plain = ListTextColour::None;
@@ -83,9 +82,9 @@ const ControlSpec kControls[] = {
     // Weapon Impact Results
     {Results, 0, W::List, "lstWeaponResults", "", "", "", kNone, on, 25, ListTextColour::Red},
     {Results, 1, W::Label, "lblML(24)", "Condition:", "This effect occurs when...", "", kNone, on, 0},
-    {Results, 1, W::PickCombo, "cboCondition", "", "", "", kCondition, on, 26},
+    {Results, 1, W::PickCombo, "cboCondition", "", "", "", kResultConditions, on, 26},
     {Results, 2, W::Label, "lblML(25)", "Effect:", "Happens when the projectile hits/misses.", "", kNone, on, 0},
-    {Results, 2, W::PickCombo, "cboEffect", "", "", "", kEffect, on, 27},
+    {Results, 2, W::PickCombo, "cboEffect", "", "", "", kResultEffects, on, 27},
     {Results, 3, W::Label, "lblML(26)", "Minimum Effect:", "Minimum value for the effect.", "", kNone, on, 0},
     {Results, 3, W::TextBox, "txtMinEffect", "", "", "0", kNone, on, 28},
     {Results, 4, W::Label, "lblML(27)", "Maximum Effect:", "Maximum value for the effect.", "", kNone, on, 0},

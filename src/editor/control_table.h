@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 namespace wepn {
 
@@ -37,7 +38,7 @@ struct ControlSpec {
     const char* caption; ///< label, button or check box caption
     const char* tooltip; ///< empty: none
     const char* text;    ///< initial text of a text box
-    std::span<const char* const> rows; ///< drop-down rows of a control that shows no field
+    std::span<const std::string_view> rows; ///< drop-down rows of a control that shows no field
     bool enabled;
     int tab;
     ListTextColour listColour = ListTextColour::None;

@@ -64,18 +64,14 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
         auto* combo = new QComboBox(parent);
         combo->setEditable(entry.kind == WidgetKind::EditableCombo);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        if (const ScalarField* field = shownField(entry)) {
-            for (std::string_view choice : field->choices) {
-                combo->addItem(QString::fromLatin1(choice.data(), qsizetype(choice.size())));
-            }
+        const ScalarField* field = shownField(entry);
+        for (std::string_view row : field ? field->choices : entry.rows) {
+            combo->addItem(QString::fromLatin1(row.data(), qsizetype(row.size())));
         }
         if (QCompleter* completer = combo->completer()) {
             // Enter keeps the text as typed: a row that differs only in
             // letter case is another name.
             completer->setCaseSensitivity(Qt::CaseSensitive);
-        }
-        for (const char* row : entry.rows) {
-            combo->addItem(QString::fromLatin1(row));
         }
         combo->setCurrentIndex(-1);
         control = combo;

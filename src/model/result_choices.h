@@ -1,13 +1,14 @@
 #pragma once
 
-#include <span>
+#include <array>
 #include <string_view>
 
 namespace wepn {
 
 /// The conditions an impact result can have, as the window offers them.
-std::span<const std::string_view> resultConditionChoices();
+inline constexpr std::array<std::string_view, 2> kResultConditions{"Hit", "Miss"};
 /// The effects an impact result can have, as the window offers them.
-std::span<const std::string_view> resultEffectChoices();
+inline constexpr std::array<std::string_view, 4> kResultEffects{"DamageHealth", "Disable", "Push",
+                                                                "SpawnWeaponFire"};
 
 } // namespace wepn

@@ -47,13 +47,9 @@ bool isKind(QWidget* w, WidgetKind kind) {
 // The rows a drop-down shows: the choices of the field it shows, else its own.
 QStringList expectedRows(const ControlSpec& spec) {
     QStringList rows;
-    if (const ScalarField* field = findScalarField(spec.field)) {
-        for (std::string_view choice : field->choices) {
-            rows << QString::fromLatin1(choice.data(), qsizetype(choice.size()));
-        }
-    }
-    for (const char* row : spec.rows) {
-        rows << QString::fromLatin1(row);
+    const ScalarField* field = findScalarField(spec.field);
+    for (std::string_view row : field ? field->choices : spec.rows) {
+        rows << QString::fromLatin1(row.data(), qsizetype(row.size()));
     }
     return rows;
 }
