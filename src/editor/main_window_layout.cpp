@@ -141,7 +141,7 @@ void placeRow(QGridLayout* grid, int gridRow, const std::vector<QWidget*>& row,
     }
 }
 
-QGroupBox* buildFrame(int index, const FrameSpec& frameSpec, std::span<const ControlSpec> specs,
+QGroupBox* buildFrame(int index, const FrameSpec& frameSpec, std::span<const ControlSpec> table,
                       ControlsByName& controls, std::vector<std::pair<int, QWidget*>>& focusable) {
     auto* frame = new QGroupBox(QString::fromLatin1(frameSpec.caption));
     frame->setObjectName(QString::fromLatin1(frameSpec.name));
@@ -157,7 +157,7 @@ QGroupBox* buildFrame(int index, const FrameSpec& frameSpec, std::span<const Con
     grid->setColumnStretch(1, 3);
 
     std::map<int, std::pair<std::vector<QWidget*>, std::vector<WidgetKind>>> rows;
-    for (const ControlSpec& entry : specs) {
+    for (const ControlSpec& entry : table) {
         if (entry.frame != index) {
             continue;
         }
@@ -184,19 +184,19 @@ template <class T> T* resolve(const ControlsByName& controls, const char* name) 
     return control;
 }
 
-const ControlSpec& specNamed(std::span<const ControlSpec> specs, const char* name) {
-    const auto entry = std::find_if(specs.begin(), specs.end(), [&](const ControlSpec& spec) {
-        return std::string_view(spec.name) == name;
+const ControlSpec& specNamed(std::span<const ControlSpec> table, const char* name) {
+    const auto entry = std::find_if(table.begin(), table.end(), [&](const ControlSpec& other) {
+        return std::string_view(other.name) == name;
     });
-    if (entry == specs.end()) {
+    if (entry == table.end()) {
         unresolved(name, "is missing");
     }
     return *entry;
 }
 
 // The caption of the label on the control's row, which names it in messages.
-QString rowLabel(std::span<const ControlSpec> specs, const ControlSpec& entry) {
-    for (const ControlSpec& other : specs) {
+QString rowLabel(std::span<const ControlSpec> table, const ControlSpec& entry) {
+    for (const ControlSpec& other : table) {
         if (other.frame == entry.frame && other.row == entry.row &&
             other.kind == WidgetKind::Label) {
             return QString::fromLatin1(other.caption);
@@ -205,17 +205,17 @@ QString rowLabel(std::span<const ControlSpec> specs, const ControlSpec& entry) {
     unresolved(entry.name, "has no label on its row");
 }
 
-LabelledEdit labelled(std::span<const ControlSpec> specs, const ControlsByName& controls,
+LabelledEdit labelled(std::span<const ControlSpec> table, const ControlsByName& controls,
                       const char* name) {
-    const QString label = rowLabel(specs, specNamed(specs, name));
+    const QString label = rowLabel(table, specNamed(table, name));
     return {resolve<QLineEdit>(controls, name), label};
 }
 
 // Every control that shows a scalar field, in the order of the field table.
-std::vector<FieldBinding> bindFields(std::span<const ControlSpec> specs,
+std::vector<FieldBinding> bindFields(std::span<const ControlSpec> table,
                                      const ControlsByName& controls) {
     std::vector<FieldBinding> bindings;
-    for (const ControlSpec& entry : specs) {
+    for (const ControlSpec& entry : table) {
         const ScalarField* field = shownField(entry);
         if (field == nullptr) {
             continue;
@@ -230,7 +230,7 @@ std::vector<FieldBinding> bindFields(std::span<const ControlSpec> specs,
         if (edit == nullptr && combo == nullptr) {
             unresolved(entry.name, "shows a field but is neither a text box nor a drop-down");
         }
-        bindings.push_back({field, edit, combo, rowLabel(specs, entry)});
+        bindings.push_back({field, edit, combo, rowLabel(table, entry)});
     }
     std::sort(bindings.begin(), bindings.end(), [](const FieldBinding& a, const FieldBinding& b) {
         return a.field < b.field; // the field table is one array
@@ -238,9 +238,9 @@ std::vector<FieldBinding> bindFields(std::span<const ControlSpec> specs,
     return bindings;
 }
 
-WindowControls resolveControls(std::span<const ControlSpec> specs, const ControlsByName& controls) {
+WindowControls resolveControls(std::span<const ControlSpec> table, const ControlsByName& controls) {
     WindowControls window;
-    window.fields = bindFields(specs, controls);
+    window.fields = bindFields(table, controls);
     for (const FrameSpec& frame : frameSpecs()) {
         window.frames.push_back(resolve<QGroupBox>(controls, frame.name));
     }
@@ -249,9 +249,9 @@ WindowControls resolveControls(std::span<const ControlSpec> specs, const Control
     window.results = {resolve<QListWidget>(controls, "lstWeaponResults"),
                       resolve<QComboBox>(controls, "cboCondition"),
                       resolve<QComboBox>(controls, "cboEffect"),
-                      labelled(specs, controls, "txtMinEffect"),
-                      labelled(specs, controls, "txtMaxEffect"),
-                      labelled(specs, controls, "txtSpawnedWeaponEffect"),
+                      labelled(table, controls, "txtMinEffect"),
+                      labelled(table, controls, "txtMaxEffect"),
+                      labelled(table, controls, "txtSpawnedWeaponEffect"),
                       resolve<QPushButton>(controls, "cmdAdd"),
                       resolve<QPushButton>(controls, "cmdApply"),
                       resolve<QPushButton>(controls, "cmdRemove")};
@@ -270,7 +270,7 @@ WindowControls resolveControls(std::span<const ControlSpec> specs, const Control
 
 } // namespace
 
-WindowControls MainWindowLayout::build(QWidget* central, std::span<const ControlSpec> specs) {
+WindowControls MainWindowLayout::build(QWidget* central, std::span<const ControlSpec> table) {
     ControlsByName controls;
     std::vector<std::pair<int, QWidget*>> focusable;
 
@@ -287,7 +287,7 @@ WindowControls MainWindowLayout::build(QWidget* central, std::span<const Control
 
     const auto frames = frameSpecs();
     for (std::size_t i = 0; i < frames.size(); ++i) {
-        QGroupBox* frame = buildFrame(static_cast<int>(i), frames[i], specs, controls, focusable);
+        QGroupBox* frame = buildFrame(static_cast<int>(i), frames[i], table, controls, focusable);
         columnLayouts[frames[i].column]->addWidget(frame);
     }
     // The middle column's frames keep their natural height; the space that is
@@ -299,7 +299,7 @@ WindowControls MainWindowLayout::build(QWidget* central, std::span<const Control
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
     }
-    return resolveControls(specs, controls);
+    return resolveControls(table, controls);
 }
 
 } // namespace wepn

@@ -45,54 +45,54 @@ bool isKind(QWidget* w, WidgetKind kind) {
 }
 
 // The rows a drop-down shows: the choices of the field it shows, else its own.
-QStringList expectedRows(const ControlSpec& spec) {
+QStringList expectedRows(const ControlSpec& control) {
     QStringList rows;
-    const ScalarField* field = findScalarField(spec.field);
-    for (std::string_view row : field ? field->choices : spec.rows) {
+    const ScalarField* field = findScalarField(control.field);
+    for (std::string_view row : field ? field->choices : control.rows) {
         rows << QString::fromLatin1(row.data(), qsizetype(row.size()));
     }
     return rows;
 }
 
 TEST_F(EditorTest, WindowShowsEveryControlOfTheTableAsItSays) {
-    for (const ControlSpec& spec : controlSpecs()) {
-        QWidget* w = find<QWidget>(spec.name);
+    for (const ControlSpec& entry : controlSpecs()) {
+        QWidget* w = find<QWidget>(entry.name);
         ASSERT_NE(w, nullptr);
-        EXPECT_TRUE(isKind(w, spec.kind)) << spec.name;
-        EXPECT_EQ(w->toolTip().toStdString(), spec.tooltip) << spec.name;
+        EXPECT_TRUE(isKind(w, entry.kind)) << entry.name;
+        EXPECT_EQ(w->toolTip().toStdString(), entry.tooltip) << entry.name;
         // Every frame starts disabled, so the control's own flag is what counts.
-        EXPECT_EQ(w->testAttribute(Qt::WA_ForceDisabled), !spec.enabled) << spec.name;
+        EXPECT_EQ(w->testAttribute(Qt::WA_ForceDisabled), !entry.enabled) << entry.name;
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            EXPECT_EQ(label->text().toStdString(), spec.caption) << spec.name;
-            EXPECT_GE(label->width(), label->sizeHint().width()) << spec.name << " is cut off";
+            EXPECT_EQ(label->text().toStdString(), entry.caption) << entry.name;
+            EXPECT_GE(label->width(), label->sizeHint().width()) << entry.name << " is cut off";
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            EXPECT_EQ(button->text().toStdString(), spec.caption) << spec.name;
+            EXPECT_EQ(button->text().toStdString(), entry.caption) << entry.name;
         } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            EXPECT_EQ(edit->text().toStdString(), spec.text) << spec.name;
-            EXPECT_EQ(edit->isReadOnly(), spec.kind == WidgetKind::ReadOnlyTextBox) << spec.name;
+            EXPECT_EQ(edit->text().toStdString(), entry.text) << entry.name;
+            EXPECT_EQ(edit->isReadOnly(), entry.kind == WidgetKind::ReadOnlyTextBox) << entry.name;
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             QStringList shown;
             for (int i = 0; i < combo->count(); ++i) {
                 shown << combo->itemText(i);
             }
-            EXPECT_EQ(shown, expectedRows(spec)) << spec.name;
-            EXPECT_EQ(combo->isEditable(), spec.kind == WidgetKind::EditableCombo) << spec.name;
+            EXPECT_EQ(shown, expectedRows(entry)) << entry.name;
+            EXPECT_EQ(combo->isEditable(), entry.kind == WidgetKind::EditableCombo) << entry.name;
             // The impact-result fields start on their first row, the others on none.
-            EXPECT_EQ(combo->currentIndex(), spec.rows.empty() ? -1 : 0) << spec.name;
+            EXPECT_EQ(combo->currentIndex(), entry.rows.empty() ? -1 : 0) << entry.name;
         }
     }
-    for (const FrameSpec& spec : frameSpecs()) {
-        auto* frame = find<QGroupBox>(spec.name);
-        EXPECT_EQ(frame->title().toStdString(), spec.caption) << spec.name;
-        EXPECT_FALSE(frame->isEnabled()) << spec.name;
+    for (const FrameSpec& entry : frameSpecs()) {
+        auto* frame = find<QGroupBox>(entry.name);
+        EXPECT_EQ(frame->title().toStdString(), entry.caption) << entry.name;
+        EXPECT_FALSE(frame->isEnabled()) << entry.name;
     }
 }
 
 TEST_F(EditorTest, TabWalksTheControlsInTheTablesOrder) {
     std::map<int, std::string> expected;
-    for (const ControlSpec& spec : controlSpecs()) {
-        if (spec.tab > 0) {
-            expected.emplace(spec.tab, spec.name);
+    for (const ControlSpec& entry : controlSpecs()) {
+        if (entry.tab > 0) {
+            expected.emplace(entry.tab, entry.name);
         }
     }
     std::vector<std::string> walked;
@@ -160,17 +160,17 @@ TEST(MainWindowLayoutDeathTest, ATableThatDoesNotResolveNamesTheControl) {
         {"chkAlwaysDMG", Break::Kind, "", "chkAlwaysDMG is missing or of another kind"},
     };
     for (const auto& c : cases) {
-        std::vector<ControlSpec> specs(controlSpecs().begin(), controlSpecs().end());
-        const auto entry = std::find_if(specs.begin(), specs.end(), [&](const ControlSpec& s) {
+        std::vector<ControlSpec> table(controlSpecs().begin(), controlSpecs().end());
+        const auto entry = std::find_if(table.begin(), table.end(), [&](const ControlSpec& s) {
             return std::string_view(s.name) == c.control;
         });
-        ASSERT_NE(entry, specs.end()) << c.control;
+        ASSERT_NE(entry, table.end()) << c.control;
         if (c.how == Break::Field) {
             entry->field = c.field;
         } else if (c.how == Break::Kind) {
             entry->kind = WidgetKind::Button;
         } else {
-            specs.erase(entry);
+            table.erase(entry);
         }
         EXPECT_DEATH(
             {
@@ -178,7 +178,7 @@ TEST(MainWindowLayoutDeathTest, ATableThatDoesNotResolveNamesTheControl) {
                 qInstallMessageHandler(keepCountersOnFatal);
 #endif
                 QWidget central;
-                MainWindowLayout::build(&central, specs);
+                MainWindowLayout::build(&central, table);
             },
             c.message)
             << c.control;

@@ -90,12 +90,12 @@ TEST_F(EditorTest, EverySampleShowsItsState) {
     ASSERT_FALSE(samples.isEmpty());
     for (const QString& sample : samples) {
         openSample(sample);
-        for (const ControlSpec& spec : controlSpecs()) {
-            const ScalarField* field = findScalarField(spec.field);
+        for (const ControlSpec& entry : controlSpecs()) {
+            const ScalarField* field = findScalarField(entry.field);
             if (field == nullptr) {
                 continue;
             }
-            QWidget* control = find<QWidget>(spec.name);
+            QWidget* control = find<QWidget>(entry.name);
             const QString value =
                 field->storage == ChoiceStorage::Index
                     ? QString::number(qobject_cast<QComboBox*>(control)->currentIndex())
