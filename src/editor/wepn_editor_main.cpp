@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QUndoStack>
 #include <QUrl>
 
@@ -50,9 +51,18 @@ WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent) : QMain
     m_messages = messages;
 
     VisualStyle::applyWindowFont(this);
-    auto* central = new QWidget(this);
-    m_controls = MainWindowLayout::build(central);
-    setCentralWidget(central);
+    auto* content = new QWidget;
+    m_controls = MainWindowLayout::build(content);
+    // On a screen smaller than the designed window (a large scale) the frames
+    // keep their layout and scroll; at normal sizes no scroll bar shows.
+    // The content is sized here, not by the scroll area, which would ask the
+    // wrapped headings for more height than the designed layout gives them.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("ContentScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidget(content);
+    m_scroll->viewport()->installEventFilter(this);
+    setCentralWidget(m_scroll);
     m_history = new WindowHistory(m_controls, m_state, this);
     m_menus = std::make_unique<WindowMenus>(menuBar(), m_history->stack());
     setWindowTitle(WindowCaption::startup());
@@ -83,7 +93,7 @@ WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent) : QMain
     m_controls.results.effect->setCurrentIndex(0);
 
     resize(QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height())
-               .expandedTo(minimumSizeHint()));
+               .expandedTo(content->minimumSizeHint() + QSize(0, menuBar()->sizeHint().height())));
 }
 
 WepnEditor_Main::~WepnEditor_Main() {
@@ -155,6 +165,10 @@ void WepnEditor_Main::dropEvent(QDropEvent* event) {
 }
 
 bool WepnEditor_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize) {
+        QWidget* content = m_scroll->widget();
+        content->resize(m_scroll->viewport()->size().expandedTo(content->minimumSizeHint()));
+    }
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -231,9 +245,6 @@ void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& wea
 }
 
 bool WepnEditor_Main::saveFile(const QString& nativePath) {
-    m_filePath = nativePath;
-    setWindowTitle(WindowCaption::forFile(nativePath));
-
     Expected<WeaponState, CollectError> collected = WeaponCollector(m_controls).collect(m_state);
     if (!collected) {
         showSaveFailure(collected.error().describe());
@@ -254,6 +265,10 @@ bool WepnEditor_Main::saveFile(const QString& nativePath) {
         showSaveFailure(*failure);
         return false;
     }
+    // Only a save that worked makes the new name the window's file: after a
+    // failure the caption, Revert to Saved and the next save keep the old one.
+    m_filePath = nativePath;
+    setWindowTitle(WindowCaption::forFile(nativePath));
     m_state = std::move(*collected);
     m_history->reset();
     setWindowModified(false);

@@ -15,6 +15,7 @@ class QDragEnterEvent;
 class QDropEvent;
 class QMimeData;
 class QMenu;
+class QScrollArea;
 class QUndoStack;
 
 namespace wepn {
@@ -61,7 +62,8 @@ class WepnEditor_Main : public QMainWindow {
 
     /// Collects the window and writes the whole weapon to `nativePath`, then
     /// reports success or failure in a message. Nothing is written when a
-    /// field does not convert.
+    /// field does not convert; `nativePath` becomes the window's file only
+    /// when the save works.
     bool saveFile(const QString& nativePath);
 
     /// Replaces the step that puts the written bytes on disk.
@@ -91,6 +93,7 @@ class WepnEditor_Main : public QMainWindow {
     std::unique_ptr<MessageSink> m_ownMessages;
     MessageSink* m_messages;
     WindowControls m_controls;
+    QScrollArea* m_scroll = nullptr;
     WindowHistory* m_history = nullptr;
     std::unique_ptr<WindowMenus> m_menus;
     WeaponState m_state;

@@ -26,11 +26,13 @@ QString WindowCaption::forFile(const QString& nativePath) {
 }
 
 QString WindowCaption::fileName(const QString& nativePath) {
+    // Only the platform's own separators cut: on Linux a backslash belongs to the
+    // name.
 #ifdef Q_OS_WIN
-    const qsizetype cut = nativePath.lastIndexOf(QLatin1Char('\\'));
-#else
     const qsizetype cut = std::max(nativePath.lastIndexOf(QLatin1Char('\\')),
                                    nativePath.lastIndexOf(QLatin1Char('/')));
+#else
+    const qsizetype cut = nativePath.lastIndexOf(QLatin1Char('/'));
 #endif
     return cut < 0 ? QString() : nativePath.mid(cut + 1);
 }

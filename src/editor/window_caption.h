@@ -14,8 +14,8 @@ class WindowCaption {
     /// The caption while a file is open: title, " v", major.minor, " - ", file
     /// name and the modified marker "[*]".
     static QString forFile(const QString& nativePath);
-    /// The path's part after its last "\" (or "/" where that separates too);
-    /// empty when it has none.
+    /// The path's part after its last native separator ("/", and on Windows
+    /// "\" too); empty when it has none.
     static QString fileName(const QString& nativePath);
 };
 

@@ -255,4 +255,15 @@ Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
     }
 }
 
+FamilyRows familyRowsNamedBy(const WeaponState& state) {
+    FamilyRows rows;
+    for (const std::string& family : familiesWithoutRow(state.Penetration.sFamilies, {})) {
+        rows.armour.push_back(penetrationRow(family, kPlaceholderValue));
+    }
+    for (const std::string& family : familiesWithoutRow(state.Accuracy.sFamilies, {})) {
+        rows.attack.push_back(penetrationRow(family, kPlaceholderValue));
+    }
+    return rows;
+}
+
 } // namespace wepn

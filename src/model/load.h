@@ -44,4 +44,9 @@ Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
                                             std::string_view bytes,
                                             LoadedTables tables = LoadedTables::FromRows);
 
+/// Rows for the families a loaded weapon names, each once (ignoring case), in
+/// the order it first names them: what to show it by when no family list can
+/// be read.
+FamilyRows familyRowsNamedBy(const WeaponState& state);
+
 } // namespace wepn

@@ -3,15 +3,35 @@
 #include "shell/directory_tree.h"
 #include "shell/path_text.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace wepn {
 
 DataPaths DataPaths::derivedFrom(const QString& dataDir) {
-    const std::string native = nativePathOf(dataDir);
+    DataPaths paths = derivedFromNative(nativePathOf(dataDir));
+    paths.strDataDir = dataDir;
+    return paths;
+}
+
+DataPaths DataPaths::derivedFromNative(const std::string& nativeDataDir) {
     const auto under = [&](const char* relative) {
-        return directory_tree::childOf(native, relative);
+        return directory_tree::childOf(nativeDataDir, relative);
     };
-    return DataPaths{dataDir, native, under("Scripts/Weaponfire"), under("Weapon"),
-                     under("Scripts/familylist.lua")};
+    return DataPaths{displayText(nativeDataDir), nativeDataDir, under("Scripts/Weaponfire"),
+                     under("Weapon"), under("Scripts/familylist.lua")};
+}
+
+std::optional<std::string> dataDirectoryHolding(const std::string& nativeWeapon) {
+    const std::string folder = directory_tree::parentOf(directory_tree::absoluteOf(nativeWeapon));
+    const std::string dataDir = directory_tree::parentOf(folder);
+    std::error_code ec;
+    if (directory_tree::lastNameOf(folder) != "Weapon" ||
+        !std::filesystem::is_regular_file(
+            directory_tree::childOf(dataDir, "Scripts/familylist.lua"), ec)) {
+        return std::nullopt;
+    }
+    return dataDir;
 }
 
 } // namespace wepn

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 
 namespace wepn {
@@ -17,6 +18,11 @@ struct DataPaths {
     std::string strFLFile;
 
     static DataPaths derivedFrom(const QString& dataDir);
+    static DataPaths derivedFromNative(const std::string& nativeDataDir);
 };
+
+// The data directory a weapon lies in: the folder above its "Weapon" folder,
+// when that holds "Scripts/familylist.lua"; nothing otherwise.
+std::optional<std::string> dataDirectoryHolding(const std::string& nativeWeapon);
 
 } // namespace wepn

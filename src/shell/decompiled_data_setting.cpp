@@ -25,9 +25,13 @@ void DecompiledDataSetting::write(const QString& directory) {
     settings.sync();
 }
 
-void DecompiledDataSetting::seed(const QString& directory) {
+bool DecompiledDataSetting::isStored() const {
     const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-    if (!settings.contains(kKey)) {
+    return settings.contains(kKey);
+}
+
+void DecompiledDataSetting::seed(const QString& directory) {
+    if (!isStored()) {
         write(directory);
     }
 }

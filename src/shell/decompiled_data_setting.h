@@ -15,6 +15,8 @@ class DecompiledDataSetting {
     QString read() const;
     // Stores the directory, replacing any earlier one.
     void write(const QString& directory);
+    // True once a directory has been stored.
+    bool isStored() const;
     // Stores the directory only when none is stored yet.
     void seed(const QString& directory);
 };

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -36,6 +37,10 @@ DirectoryBrowser::DirectoryBrowser(QWidget* dialog)
     connect(m_directory, &QListWidget::itemClicked, this, &DirectoryBrowser::directoryChosen);
     connect(m_directory, &QListWidget::itemActivated, this, &DirectoryBrowser::directoryChosen);
     m_directory->viewport()->installEventFilter(this);
+    for (QWidget* control : {static_cast<QWidget*>(m_drive), static_cast<QWidget*>(m_directory),
+                             static_cast<QWidget*>(m_files)}) {
+        control->installEventFilter(this);
+    }
 }
 
 bool DirectoryBrowser::eventFilter(QObject* watched, QEvent* event) {
@@ -44,7 +49,34 @@ bool DirectoryBrowser::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_directory->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         return true;
     }
+    if (event->type() == QEvent::KeyPress && watched != m_directory->viewport()) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        // Enter on a folder row goes into it; the dialog, which would take
+        // Enter as Open or Save, does not see it.
+        if (watched == m_directory &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            directoryChosen(m_directory->currentItem());
+            return true;
+        }
+        // The lists and the drive selector would take Alt+Up as a move.
+        return navigationKey(key);
+    }
     return QObject::eventFilter(watched, event);
+}
+
+bool DirectoryBrowser::navigationKey(const QKeyEvent* event) {
+    const bool up = (event->key() == Qt::Key_Up && event->modifiers() == Qt::AltModifier) ||
+                    (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier);
+    if (up) {
+        goUp();
+    }
+    return up;
+}
+
+void DirectoryBrowser::goUp() {
+    if (m_path != "/") {
+        setPath(directory_tree::parentOf(m_path));
+    }
 }
 
 void DirectoryBrowser::setPath(const std::string& path) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QComboBox;
+class QKeyEvent;
 class QListWidget;
 class QListWidgetItem;
 class QWidget;
@@ -19,7 +20,8 @@ namespace wepn {
 // directory list shows the current directory's ancestors from its drive's
 // root down, one indented row each, then its sub-directories; clicking a row
 // or choosing a drive changes the current path, and every change lists it
-// afresh. Rows show names for the eye and keep their bytes for opening.
+// afresh. By keyboard, Enter on a row of the directory list goes there, and
+// Backspace or Alt+Up goes up. Rows show names for the eye and keep their bytes for opening.
 class DirectoryBrowser : public QObject {
     Q_OBJECT
   public:
@@ -30,6 +32,11 @@ class DirectoryBrowser : public QObject {
     // Goes to `path` and lists the drives, the directory and its ".wepn"
     // names afresh, also when `path` is the current directory already.
     void setPath(const std::string& path);
+
+    // Goes to the folder holding the current one (none above "/").
+    void goUp();
+    // Backspace and Alt+Up go up a folder: true when `event` was one of them.
+    bool navigationKey(const QKeyEvent* event);
 
     // The bytes a row stands for: the name of a row of `lstFiles`, the path of
     // a row of `Directory`.

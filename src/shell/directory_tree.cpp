@@ -5,6 +5,7 @@
 #include "files/name_folding.h"
 #include "files/path_mapping.h"
 #include "shell/path_text.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -60,6 +61,14 @@ std::string lastNameOf(std::string_view path) {
         return std::string(path);
     }
     return std::string(path.substr(slash + 1));
+}
+
+std::string parentOf(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) {
+        return {};
+    }
+    return std::string(path.substr(0, slash == 0 ? 1 : slash));
 }
 
 std::string nearestExistingDirectory(std::string_view path) {

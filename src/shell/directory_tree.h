@@ -27,6 +27,10 @@ std::string childOf(std::string_view dir, std::string_view name);
 // The last component; the path itself for "/".
 std::string lastNameOf(std::string_view path);
 
+// The folder holding the last component: "/" for a name at the root, "" for
+// a bare name.
+std::string parentOf(std::string_view path);
+
 // `path` made absolute when it names an existing directory, else its nearest
 // existing ancestor ("/" at the least): a dialog always opens somewhere usable.
 std::string nearestExistingDirectory(std::string_view path);

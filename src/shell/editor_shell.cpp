@@ -8,6 +8,7 @@
 #include "files/file_identity.h"
 #include "files/file_io.h"
 #include "model/family_list.h"
+#include "model/load.h"
 #include "model/script_lines.h"
 #include "shell/decompiled_data_setting.h"
 #include "shell/directory_tree.h"
@@ -21,12 +22,22 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QtGlobal>
+#include <filesystem>
+#include <system_error>
 
 namespace wepn {
 namespace {
+
+namespace fs = std::filesystem;
+
+// The widest a recent file's menu entry gets, in average characters.
+constexpr int kRecentEntryChars = 80;
 
 QString withReason(const QString& text, const std::string& reason) {
     return text + QLatin1Char('\n') + displayText(reason);
@@ -89,7 +100,7 @@ bool EditorShell::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-std::optional<EditorShell::OpenPreparation> EditorShell::prepareOpen() {
+Expected<EditorShell::OpenPreparation, QString> EditorShell::prepareOpen() {
     if (!m_fso.FolderExists(m_paths.strWFDir)) {
         QString text = quoted("The folder '%1' does not exist.", m_paths.strWFDir);
         if (!m_fso.FolderExists(m_paths.nativeDataDir)) {
@@ -97,20 +108,16 @@ std::optional<EditorShell::OpenPreparation> EditorShell::prepareOpen() {
             text += QStringLiteral("\nChoose your Data folder with Settings > Manage Directories > "
                                    "Decompiled Data.");
         }
-        m_messages->show(text);
-        return std::nullopt;
+        return text;
     }
     // Something there that is no ordinary file is named as such below.
     if (!fileIdentity(m_paths.strFLFile)) {
-        m_messages->show(quoted("The file '%1' does not exist.", m_paths.strFLFile));
-        return std::nullopt;
+        return quoted("The file '%1' does not exist.", m_paths.strFLFile);
     }
     const ReadResult familyList = readFileBytes(m_paths.strFLFile, kMaxScriptBytes);
     if (!familyList.ok()) {
         // The file is there but cannot be read: say why.
-        m_messages->show(
-            withReason(quoted("Could not read '%1'.", m_paths.strFLFile), *familyList.error));
-        return std::nullopt;
+        return withReason(quoted("Could not read '%1'.", m_paths.strFLFile), *familyList.error);
     }
     OpenPreparation preparation;
     preparation.familyRows = readFamilyList(familyList.bytes);
@@ -121,20 +128,82 @@ std::optional<EditorShell::OpenPreparation> EditorShell::prepareOpen() {
     return preparation;
 }
 
-void EditorShell::Open_Click() {
-    std::optional<OpenPreparation> preparation = prepareOpen();
+bool EditorShell::prepareOrSay() {
+    Expected<OpenPreparation, QString> preparation = prepareOpen();
     if (!preparation) {
-        return;
+        m_messages->show(preparation.error());
+        return false;
     }
-    m_preparation = std::move(preparation);
-    m_frmOpen->showOpen();
+    m_preparation = std::move(*preparation);
+    return true;
+}
+
+void EditorShell::Open_Click() {
+    if (prepareOrSay()) {
+        m_frmOpen->showOpen();
+    }
 }
 
 void EditorShell::openFromCommandLine(const QString& path) {
-    m_preparation = prepareOpen();
-    if (m_preparation) {
-        openChosen(toFileBytes(path));
+    const std::string weapon = toFileBytes(path);
+    // Opened from a file manager on a first run: the weapon's own data tree
+    // serves until the user keeps it or chooses another.
+    const std::optional<std::string> besideWeapon =
+        DecompiledDataSetting().isStored() ? std::nullopt : dataDirectoryHolding(weapon);
+    if (besideWeapon) {
+        m_paths = DataPaths::derivedFromNative(*besideWeapon);
+        offerDataDirectory();
     }
+    Expected<OpenPreparation, QString> preparation = prepareOpen();
+    if (preparation) {
+        m_preparation = std::move(*preparation);
+    } else {
+        // The weapon asked for opens all the same, shown by the families it
+        // names; what is missing is said beside it, not in its way.
+        m_preparation = OpenPreparation{familyRowsOf(weapon), {}};
+        notify(QString(preparation.error()).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
+               QStringLiteral(" The weapon shows the families it names."));
+    }
+    openChosen(weapon);
+}
+
+FamilyRows EditorShell::familyRowsOf(const std::string& nativeWeapon) {
+    const ReadResult read = readFileBytes(nativeWeapon, kMaxScriptBytes);
+    if (!read.ok()) {
+        return {};
+    }
+    const Expected<LoadOutcome, LoadError> named =
+        loadWeapon(WeaponState{}, std::nullopt, read.bytes, LoadedTables::AsNamed);
+    return named ? familyRowsNamedBy(named->state) : FamilyRows{};
+}
+
+void EditorShell::offerDataDirectory() {
+    const QString dir = m_paths.strDataDir;
+    notify(QStringLiteral("Using '%1', which holds this weapon's folder, as the data folder for "
+                          "this run.")
+               .arg(dir));
+    auto* keep = new QPushButton(QStringLiteral("&Keep It"), m_window.statusBar());
+    keep->setObjectName(QStringLiteral("KeepDataFolder"));
+    m_window.statusBar()->addPermanentWidget(keep);
+    connect(keep, &QPushButton::clicked, this, [this, keep, dir] {
+        DecompiledDataSetting().write(dir);
+        notify(QStringLiteral("'%1' is kept as the data folder; Settings > Manage Directories > "
+                              "Decompiled Data changes it.")
+                   .arg(dir));
+        keep->deleteLater();
+    });
+}
+
+void EditorShell::notify(const QString& text) {
+    QStatusBar* bar = m_window.statusBar();
+    auto* label = bar->findChild<QLabel*>(QStringLiteral("Notice"));
+    if (label == nullptr) {
+        label = new QLabel(bar);
+        label->setObjectName(QStringLiteral("Notice"));
+        bar->addWidget(label, 1);
+    }
+    label->setText(text);
+    label->setToolTip(text);
 }
 
 bool EditorShell::closeRequested() {
@@ -165,37 +234,50 @@ void EditorShell::restoreWindowGeometry() {
 }
 
 void EditorShell::openOutside(const QString& path) {
-    m_preparation = prepareOpen();
-    if (m_preparation) {
-        openChosen(toFileBytes(path));
+    openNative(toFileBytes(path));
+}
+
+void EditorShell::openNative(const std::string& nativePath) {
+    if (prepareOrSay()) {
+        openChosen(nativePath);
     }
 }
 
-void EditorShell::openRecent(const QString& path) {
-    if (!QFileInfo::exists(path)) {
-        RecentFiles().remove(path);
+void EditorShell::openRecent(const std::string& nativePath) {
+    std::error_code ec;
+    if (!fs::exists(nativePath, ec)) {
+        RecentFiles().remove(nativePath);
         refreshRecentMenu();
         m_messages->show(QStringLiteral("The file '%1' no longer exists. It has been removed "
                                         "from the recent files.")
-                             .arg(path));
+                             .arg(displayText(nativePath)));
         return;
     }
-    openOutside(path);
+    openNative(nativePath);
 }
 
 void EditorShell::refreshRecentMenu() {
     QMenu* menu = m_window.openRecentMenu();
     menu->clear();
-    const QStringList paths = RecentFiles().read();
-    for (qsizetype k = 0; k < paths.size(); ++k) {
-        const QString path = paths[k];
-        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(path));
+    menu->setToolTipsVisible(true);
+    const std::vector<std::string> paths = RecentFiles().read();
+    // A long path is shortened in its middle, where its folders are; the
+    // whole path shows as the entry's tooltip.
+    const QFontMetrics metrics(menu->font());
+    const int width = metrics.averageCharWidth() * kRecentEntryChars;
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        const std::string path = paths[k];
+        const QString shown = displayText(path);
+        QString entry = metrics.elidedText(shown, Qt::ElideMiddle, width);
+        entry.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(entry));
+        action->setToolTip(shown);
         connect(action, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     menu->addSeparator();
     QAction* clear = menu->addAction(QStringLiteral("Clear Menu"));
     clear->setObjectName(QStringLiteral("ClearRecent"));
-    clear->setEnabled(!paths.isEmpty());
+    clear->setEnabled(!paths.empty());
     connect(clear, &QAction::triggered, this, [this] {
         RecentFiles().clear();
         refreshRecentMenu();
@@ -203,7 +285,7 @@ void EditorShell::refreshRecentMenu() {
 }
 
 void EditorShell::rememberFile(const std::string& nativePath) {
-    RecentFiles().add(displayText(nativePath));
+    RecentFiles().add(nativePath);
     refreshRecentMenu();
 }
 
@@ -251,24 +333,45 @@ void EditorShell::Save_Click() {
         m_frmSave->setReplaceCheck([this](const std::string& path) { return mayReplace(path); });
     }
     m_frmSave->setFileName(directory_tree::lastNameOf(m_currentFile));
-    m_frmSave->setInitDir(m_frmOpen->initDir());
+    // A weapon kept outside the data directory is saved beside itself unless
+    // the user goes elsewhere: the same name in the weapon directory is most
+    // likely another weapon.
+    const std::string current = directory_tree::absoluteOf(m_currentFile);
+    m_frmSave->setInitDir(
+        directory_tree::isAtOrBelow(current, directory_tree::absoluteOf(m_paths.nativeDataDir))
+            ? m_frmOpen->initDir()
+            : directory_tree::parentOf(current));
     m_frmSave->showSave();
 }
 
 bool EditorShell::mayReplace(const std::string& nativePath) {
+    const QString name = displayText(directory_tree::lastNameOf(nativePath));
+    const QString folder = displayText(directory_tree::parentOf(nativePath));
+    // What no save can replace is refused before anything is asked.
+    std::error_code ec;
+    const fs::file_status status = fs::status(nativePath, ec);
+    if (fs::is_directory(status) || (fs::exists(status) && !fs::is_regular_file(status))) {
+        m_messages->show(QStringLiteral("'%1' in '%2' is %3. Choose another name.")
+                             .arg(name, folder,
+                                  fs::is_directory(status)
+                                      ? QStringLiteral("a folder")
+                                      : QStringLiteral("not an ordinary file")));
+        return false;
+    }
     const std::optional<FileIdentity> chosen = fileIdentity(nativePath);
     if (!chosen || chosen == fileIdentity(m_currentFile)) {
         return true;
     }
     return m_messages->confirm(
-        quoted("'%1' already exists. Replace it?", directory_tree::lastNameOf(nativePath)));
+        QStringLiteral("'%1' already exists in '%2'. Replace it?").arg(name, folder));
 }
 
 void EditorShell::saveChosen(const std::string& nativePath) {
-    // The window takes the chosen path as its file even when the save fails,
-    // and so does the shell.
-    m_currentFile = nativePath;
+    // The writer names the new file by these bytes; a save that fails leaves
+    // the file being edited as it was.
+    std::string previous = std::exchange(m_currentFile, nativePath);
     if (!m_window.saveFile(displayText(nativePath))) {
+        m_currentFile = std::move(previous);
         return;
     }
     rememberFile(nativePath);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/custom_fso.h"
+#include "model/expected.h"
 #include "model/family_list.h"
 #include "shell/data_paths.h"
 
@@ -62,13 +63,23 @@ class EditorShell : public QObject {
     void DecompiledData_Click();
     void Revert_Click();
     void About_Click();
-    std::optional<OpenPreparation> prepareOpen();
+    // What File > Open reads, or the message that says why it cannot.
+    Expected<OpenPreparation, QString> prepareOpen();
+    // prepareOpen, showing its message when it fails; true when prepared.
+    bool prepareOrSay();
+    static FamilyRows familyRowsOf(const std::string& nativeWeapon);
+    // Says in the status bar that the data directory found beside a weapon
+    // serves this run, with a button that keeps it.
+    void offerDataDirectory();
+    // Puts `text` in the status bar, where it stays until the next notice.
+    void notify(const QString& text);
     // Opens `nativePath` once unsaved changes are saved or let go.
     void openChosen(const std::string& nativePath);
     void openPath(const std::string& nativePath);
-    // Opens a dropped or recent file as File > Open would.
+    // Opens a dropped, recent or command-line file as File > Open would.
     void openOutside(const QString& path);
-    void openRecent(const QString& path);
+    void openNative(const std::string& nativePath);
+    void openRecent(const std::string& nativePath);
     void rememberFile(const std::string& nativePath);
     void refreshRecentMenu();
     // True when nothing unsaved stands in the way of `next`. Otherwise asks:

@@ -63,6 +63,8 @@ FrmDecompiledDataDir::FrmDecompiledDataDir(QWidget* mainWindow, const CustomFSO&
     // need there, whatever the font and scale.
     const int width = std::max(twipsSize(4680, 1935).width(), layout->minimumSize().width());
     setMinimumSize(width, layout->totalHeightForWidth(width));
+    // Wider shows more of a long path; taller would only add empty space.
+    setMaximumHeight(minimumHeight());
     resize(minimumSize());
 
     m_txtDataDir->setText(m_fso.FolderExists(toFileBytes(dataDir))

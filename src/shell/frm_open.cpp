@@ -70,7 +70,8 @@ void FrmOpen::closeEvent(QCloseEvent* event) {
 }
 
 void FrmOpen::keyPressEvent(QKeyEvent* event) {
-    if (!handleDialogKey(
+    if (!m_browser->navigationKey(event) &&
+        !handleDialogKey(
             event, [this] { cmdOpen_Click(); }, [this] { cmdCancel_Click(); })) {
         QWidget::keyPressEvent(event);
     }

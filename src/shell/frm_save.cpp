@@ -116,7 +116,8 @@ void FrmSave::closeEvent(QCloseEvent* event) {
 }
 
 void FrmSave::keyPressEvent(QKeyEvent* event) {
-    if (!handleDialogKey(
+    if (!m_browser->navigationKey(event) &&
+        !handleDialogKey(
             event, [this] { cmdSave_Click(); }, [this] { cmdCancel_Click(); })) {
         QWidget::keyPressEvent(event);
     }

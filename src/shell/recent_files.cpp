@@ -1,30 +1,46 @@
 #include "shell/recent_files.h"
 
+#include "shell/path_text.h"
+
 #include <QSettings>
+#include <QStringList>
+#include <algorithm>
 
 namespace wepn {
 namespace {
 
 const QString kOrganisation = QStringLiteral("Vyrdesk");
-const QString kKey = QStringLiteral("RecentFiles/Files");
+const QString kKey = QStringLiteral("RecentFiles/Paths");
+// Where an earlier version kept the paths as text.
+const QString kTextKey = QStringLiteral("RecentFiles/Files");
 
 } // namespace
 
-QStringList RecentFiles::read() const {
+std::vector<std::string> RecentFiles::read() const {
     const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-    return settings.value(kKey).toStringList().mid(0, kLimit);
+    const bool asBytes = settings.contains(kKey);
+    std::vector<std::string> paths;
+    for (const QString& entry : settings.value(asBytes ? kKey : kTextKey).toStringList()) {
+        paths.push_back(asBytes ? QByteArray::fromPercentEncoding(entry.toLatin1()).toStdString()
+                                : toFileBytes(entry));
+        if (qsizetype(paths.size()) == kLimit) {
+            break;
+        }
+    }
+    return paths;
 }
 
-void RecentFiles::add(const QString& path) {
-    QStringList paths = read();
-    paths.removeAll(path);
-    paths.prepend(path);
-    write(paths.mid(0, kLimit));
+void RecentFiles::add(const std::string& path) {
+    std::vector<std::string> paths = read();
+    std::erase(paths, path);
+    paths.insert(paths.begin(), path);
+    paths.resize(std::min(paths.size(), std::size_t(kLimit)));
+    write(paths);
 }
 
-void RecentFiles::remove(const QString& path) {
-    QStringList paths = read();
-    paths.removeAll(path);
+void RecentFiles::remove(const std::string& path) {
+    std::vector<std::string> paths = read();
+    std::erase(paths, path);
     write(paths);
 }
 
@@ -32,9 +48,16 @@ void RecentFiles::clear() {
     write({});
 }
 
-void RecentFiles::write(const QStringList& paths) {
+void RecentFiles::write(const std::vector<std::string>& paths) {
+    QStringList entries;
+    for (const std::string& path : paths) {
+        // Only the bytes a path needs are encoded, so a plain path stays readable.
+        entries << QString::fromLatin1(
+            QByteArray::fromStdString(path).toPercentEncoding(QByteArrayLiteral("/ ")));
+    }
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-    settings.setValue(kKey, paths);
+    settings.setValue(kKey, entries);
+    settings.remove(kTextKey);
     settings.sync();
 }
 

@@ -1,6 +1,8 @@
 #include "shell/window_geometry_setting.h"
 
+#include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QWidget>
 
 namespace wepn {
@@ -16,6 +18,15 @@ void WindowGeometrySetting::restore(QWidget& window) const {
     const QByteArray geometry = settings.value(kKey).toByteArray();
     if (!geometry.isEmpty()) {
         window.restoreGeometry(geometry);
+    }
+    // A window larger than its screen (a large scale on a small screen) is
+    // made to fit, title bar and all; its content scrolls.
+    const QRect screen = window.screen()->availableGeometry();
+    const QSize room =
+        screen.size() - QSize(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    if (window.width() > room.width() || window.height() > room.height()) {
+        window.resize(window.size().boundedTo(room));
+        window.move(screen.topLeft());
     }
 }
 

@@ -8,6 +8,7 @@ namespace wepn {
 // QSettings in a group of its own.
 class WindowGeometrySetting {
   public:
+    // Restores the kept place and size, then fits the window to its screen.
     void restore(QWidget& window) const;
     void save(const QWidget& window);
 };

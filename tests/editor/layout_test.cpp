@@ -1,9 +1,11 @@
 #include "editor/control_table.h"
 #include "editor/main_window_layout.h"
+#include "editor/message_box_sink.h"
 #include "editor_fixture.h"
 #include "model/fields.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,7 +13,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -216,6 +222,37 @@ TEST_F(EditorTest, WindowOpensWithVersionCaptionAndDefaultSize) {
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(window.centralWidget()->width(), 824) << "client width at 96 dpi";
     EXPECT_EQ(window.centralWidget()->height(), 599) << "client height at 96 dpi";
+    const auto* scroll = qobject_cast<const QScrollArea*>(window.centralWidget());
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_EQ(scroll->widget()->size(), scroll->viewport()->size()) << "nothing to scroll";
+    // A screen smaller than that: the window fits it and its content scrolls.
+    window.resize(400, 300);
+    QApplication::processEvents();
+    EXPECT_LE(window.minimumSizeHint().height(), 300);
+    EXPECT_EQ(window.height(), 300);
+    EXPECT_GT(scroll->widget()->height(), scroll->viewport()->height());
+}
+
+// A question about a long name wraps the name: its end and the question
+// mark stay inside the box, on the screen.
+TEST(MessageBoxLayout, ALongNameWrapsAndTheQuestionStaysInView) {
+    QWidget parent;
+    MessageBoxSink sink(&parent);
+    const QString question = QStringLiteral("Save changes to '%1.wepn'?").arg(QString(200, 'w'));
+    bool inspected = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        inspected = true;
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        EXPECT_EQ(label->text().remove(QChar(0x200B)), question);
+        EXPECT_LE(box->width(), box->screen()->availableGeometry().width());
+        EXPECT_GE(label->width(), label->minimumSizeHint().width()) << "nothing cut off";
+        EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+        box->done(QMessageBox::No);
+    });
+    EXPECT_FALSE(sink.confirm(question));
+    EXPECT_TRUE(inspected);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ class SaveTest : public EditorTest {
             writes.emplace_back(path, std::string(bytes));
             return failure;
         });
-        ASSERT_TRUE(openScript(scriptWith("AnimatedTurret", "Bullet"), "C:\\Data\\Weapon\\a.wepn"));
+        ASSERT_TRUE(openScript(scriptWith("AnimatedTurret", "Bullet"), "/Data/Weapon/a.wepn"));
     }
 
     std::vector<std::pair<QString, std::string>> writes;
@@ -32,7 +32,7 @@ TEST_F(SaveTest, SavedScriptReadsBackAsTheEditedWeapon) {
     retype("txtDownRot", QStringLiteral("-.5"));
     find<QComboBox>("cboCheckLOF")->setCurrentIndex(1);
     find<QComboBox>("cboWeaponEffects")->setEditText(QStringLiteral("not_listed"));
-    ASSERT_TRUE(window.saveFile(QStringLiteral("C:\\Data\\Weapon\\b.wepn")));
+    ASSERT_TRUE(window.saveFile(QStringLiteral("/Data/Weapon/back\\slash.wepn")));
 
     const VyrWeapon& saved = window.state().CurrentWeapon;
     EXPECT_EQ(saved.fWeaponFireRange, 12.5);
@@ -41,13 +41,13 @@ TEST_F(SaveTest, SavedScriptReadsBackAsTheEditedWeapon) {
     EXPECT_EQ(saved.sWeaponFireName, "not_listed");
     EXPECT_EQ(window.state().fDownRot, -0.5);
     ASSERT_EQ(writes.size(), 1u);
-    EXPECT_EQ(writes[0].first, QStringLiteral("C:\\Data\\Weapon\\b.wepn"));
+    EXPECT_EQ(writes[0].first, QStringLiteral("/Data/Weapon/back\\slash.wepn"));
     const Expected<std::string, WriteError> expected = writeWeaponScript(window.state());
     ASSERT_TRUE(expected.ok());
     EXPECT_EQ(writes[0].second, *expected);
     EXPECT_EQ(messages.texts.last(),
-              QStringLiteral("Successfully saved to 'C:\\Data\\Weapon\\b.wepn'"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - b.wepn[*]"));
+              QStringLiteral("Successfully saved to '/Data/Weapon/back\\slash.wepn'"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - back\\slash.wepn[*]"));
 
     // A second window opening what was written shows the same weapon.
     RecordingSink otherMessages;
@@ -90,7 +90,9 @@ TEST_F(SaveTest, WriteFailureIsReported) {
     failure = QStringLiteral("No space left on device");
     EXPECT_FALSE(window.saveFile(QStringLiteral("/full/disk/c.wepn")));
     EXPECT_EQ(messages.texts, QStringList{kSaveFailed + "\nNo space left on device"});
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - c.wepn[*]"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Vyr Weapon Editor v1.4 - a.wepn[*]"))
+        << "a failed save keeps the window's file";
+    EXPECT_EQ(window.filePath(), QStringLiteral("/Data/Weapon/a.wepn"));
 }
 
 // A value the writer refuses is named by its label, or as the writer names it
@@ -108,7 +110,7 @@ TEST_F(SaveTest, TextTheWriterRefusesIsNamed) {
 
 TEST_F(SaveTest, ANumberBeyondTheLargestIsRefusedByItsLabel) {
     retype("Value(4)", QStringLiteral("1.7976931348623157e308"));
-    EXPECT_FALSE(window.saveFile(QStringLiteral("C:\\Data\\Weapon\\b.wepn")));
+    EXPECT_FALSE(window.saveFile(QStringLiteral("/Data/Weapon/b.wepn")));
     EXPECT_EQ(messages.texts,
               QStringList{kSaveFailed + "\nFiring Range: the value 1.79769313486232E+308 is larger "
                                         "than the largest number a file can hold"});

@@ -1,6 +1,7 @@
 #include "editor/wepn_editor_main.h"
 #include "shell/decompiled_data_setting.h"
 #include "shell/directory_browser.h"
+#include "shell/directory_tree.h"
 #include "shell/editor_shell.h"
 #include "shell/frm_decompiled_data_dir.h"
 #include "shell/frm_open.h"
@@ -8,8 +9,10 @@
 #include "shell_fixture.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -98,6 +101,36 @@ TEST_F(DialogKeysTest, DataDirectoryDialogEnterConfirmsEscapeAndCancelChangeNoth
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_FALSE(shell().frmDecompiledDataDir()->isVisible());
     EXPECT_EQ(DecompiledDataSetting().read(), QDir::tempPath());
+}
+
+// A keyboard user enters folders and goes up in both file dialogs; Enter on
+// a folder row does not close the dialog.
+TEST_F(DialogKeysTest, FoldersAreEnteredAndLeftByKeyboard) {
+    QDir().mkpath(weapon("Sub"));
+    startOnSampleData();
+    app().start({weapon("ion_lance.wepn")});
+    for (const char* dialog : {"open", "save"}) {
+        const bool save = QLatin1String(dialog) == QLatin1String("save");
+        save ? triggerSaveAs() : triggerOpen();
+        QWidget* shown = save ? static_cast<QWidget*>(shell().frmSave())
+                              : static_cast<QWidget*>(shell().frmOpen());
+        DirectoryBrowser* browser =
+            save ? shell().frmSave()->browser() : shell().frmOpen()->browser();
+        for (const QStringList& cell : table("shell/dialog_folder_keys.txt")) {
+            if (cell[0] != QLatin1String("both") && cell[0] != QLatin1String(dialog)) {
+                continue;
+            }
+            const std::string step = dialog + (" " + cell.join('|').toStdString());
+            auto* control = shown->findChild<QWidget*>(cell[1]);
+            ASSERT_NE(control, nullptr) << step;
+            const QKeyCombination key = QKeySequence::fromString(cell[2])[0];
+            QTest::keyClick(control, key.key(), key.keyboardModifiers());
+            QCoreApplication::processEvents();
+            EXPECT_EQ(browser->path(), directory_tree::absoluteOf(nativeBytes(cell[3]))) << step;
+            EXPECT_TRUE(shown->isVisible()) << step;
+        }
+        QTest::keyClick(shown, Qt::Key_Escape);
+    }
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 // The three dialogs lay out with the font they get: nothing is cut, and the
 // file dialogs grow their lists when resized. CMake runs these again with
 // QT_SCALE_FACTOR=2.
+#include "editor/wepn_editor_main.h"
 #include "shell/directory_browser.h"
 #include "shell/editor_shell.h"
 #include "shell/frm_decompiled_data_dir.h"
 #include "shell/frm_open.h"
 #include "shell/frm_save.h"
 #include "shell_fixture.h"
-#include "editor/wepn_editor_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,6 +59,8 @@ TEST_P(DialogLayoutTest, TheDataDirectoryInstructionsShowTheirWholeText) {
         << "the wrapped text fits in the label's height";
     EXPECT_TRUE(dialog->rect().contains(label->geometry()));
     expectButtonsWhole(dialog);
+    EXPECT_EQ(dialog->maximumHeight(), dialog->minimumHeight()) << "no empty space to grow";
+    EXPECT_LT(dialog->minimumWidth(), dialog->maximumWidth()) << "wider shows more of a path";
 }
 
 TEST_P(DialogLayoutTest, TheFileDialogsResizeAndTheirListsGrow) {

@@ -21,17 +21,13 @@ quint16 freePort() {
     return probe.serverPort();
 }
 
-TEST(EndToEnd, OpensTheCommandLineWeaponAndQuitsOnCtrlQ) {
-    QTemporaryDir config;
-    ASSERT_TRUE(config.isValid());
-    const QString settingsFile = config.filePath(QStringLiteral("Vyrdesk.ini"));
-    const QByteArray settings = "[Directories]\nDecompiled_Data=" WEPN_EXAMPLES_DIR "\n";
-    {
-        QFile file(settingsFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(settings);
-    }
+const QString kWeapon = QStringLiteral(WEPN_EXAMPLES_DIR "/Weapon/ion_lance.wepn");
 
+// Runs the program with its settings in `config` and the sample weapon on its
+// command line, and ends it with Ctrl+Q. The program answers only once its
+// event loop runs, after the weapon was opened; a message box in front would
+// take Ctrl+Q instead of the main window, and the program would not end.
+void runOnTheSampleWeaponAndQuit(const QTemporaryDir& config) {
     const quint16 port = freePort();
     QProcess editor;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -40,13 +36,9 @@ TEST(EndToEnd, OpensTheCommandLineWeaponAndQuitsOnCtrlQ) {
                QStringLiteral("vnc:size=1024x768:port=%1").arg(port));
     editor.setProcessEnvironment(env);
     editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    editor.start(QStringLiteral(WEPN_EDITOR_EXECUTABLE),
-                 {QStringLiteral(WEPN_EXAMPLES_DIR "/Weapon/ion_lance.wepn")});
+    editor.start(QStringLiteral(WEPN_EDITOR_EXECUTABLE), {kWeapon});
     ASSERT_TRUE(editor.waitForStarted(kStartTimeoutMs));
 
-    // The program answers only once its event loop runs, after the command-line
-    // weapon was opened; a failed load would leave a message box in front, and
-    // the message box would take Ctrl+Q instead of the main window.
     RfbClient screen;
     ASSERT_TRUE(screen.connectTo(port, kStartTimeoutMs)) << "no VNC server on port " << port;
     ASSERT_TRUE(screen.waitForFirstFrame(kStartTimeoutMs));
@@ -60,15 +52,47 @@ TEST(EndToEnd, OpensTheCommandLineWeaponAndQuitsOnCtrlQ) {
     ASSERT_TRUE(finished) << "Ctrl+Q did not end the program";
     EXPECT_EQ(editor.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(editor.exitCode(), 0);
+}
+
+QStringList recentFiles(const QSettings& stored) {
+    QStringList paths;
+    for (const QString& entry : stored.value(QStringLiteral("RecentFiles/Paths")).toStringList()) {
+        paths << QString::fromUtf8(QByteArray::fromPercentEncoding(entry.toLatin1()));
+    }
+    return paths;
+}
+
+TEST(EndToEnd, OpensTheCommandLineWeaponAndQuitsOnCtrlQ) {
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    const QString settingsFile = config.filePath(QStringLiteral("Vyrdesk.ini"));
+    const QByteArray settings = "[Directories]\nDecompiled_Data=" WEPN_EXAMPLES_DIR "\n";
+    {
+        QFile file(settingsFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+    }
+    runOnTheSampleWeaponAndQuit(config);
 
     // The data directory stays as stored; the recent files and the window's
     // geometry have groups of their own.
     const QSettings stored(settingsFile, QSettings::IniFormat);
     EXPECT_EQ(stored.value(QStringLiteral("Directories/Decompiled_Data")).toString(),
               QStringLiteral(WEPN_EXAMPLES_DIR));
-    EXPECT_EQ(stored.value(QStringLiteral("RecentFiles/Files")).toStringList(),
-              QStringList{QStringLiteral(WEPN_EXAMPLES_DIR "/Weapon/ion_lance.wepn")});
+    EXPECT_EQ(recentFiles(stored), QStringList{kWeapon});
     EXPECT_FALSE(stored.value(QStringLiteral("Window/Geometry")).toByteArray().isEmpty());
+}
+
+// A first run, as from a file manager: nothing stored, and the weapon lies in
+// a data tree. It opens with no message in its way, and the data directory
+// it brought is not stored unless the user keeps it.
+TEST(EndToEnd, AFirstRunOpensTheWeaponWithTheDataAroundIt) {
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    runOnTheSampleWeaponAndQuit(config);
+    const QSettings stored(config.filePath(QStringLiteral("Vyrdesk.ini")), QSettings::IniFormat);
+    EXPECT_EQ(recentFiles(stored), QStringList{kWeapon});
+    EXPECT_FALSE(stored.contains(QStringLiteral("Directories/Decompiled_Data")));
 }
 
 } // namespace

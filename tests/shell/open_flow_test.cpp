@@ -1,12 +1,16 @@
+#include "editor/wepn_editor_main.h"
+#include "shell/decompiled_data_setting.h"
 #include "shell/directory_browser.h"
 #include "shell/editor_shell.h"
 #include "shell/frm_open.h"
 #include "shell_fixture.h"
-#include "editor/wepn_editor_main.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTest>
 #include <functional>
 #include <sys/stat.h>
@@ -188,13 +192,45 @@ TEST_F(OpenFlowTest, AWeaponOnTheCommandLineOpensLikeFileOpen) {
     EXPECT_EQ(messages.texts, QStringList());
 }
 
-TEST_F(OpenFlowTest, ACommandLineWeaponNeedsTheDataFilesToo) {
-    startOnSampleData();
-    QFile::remove(native("Data/Scripts/familylist.lua"));
-    app().start({native("Data/Weapon/ion_lance.wepn")});
-    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("The file '%1' does not exist.")
-                                              .arg(native("Data/Scripts/familylist.lua"))});
-    EXPECT_EQ(window().filePath(), QString());
+// A weapon asked for on the command line opens whatever the data directory:
+// on a first run the data tree around it serves, else it shows the families
+// it names, and the status bar says which.
+TEST_F(OpenFlowTest, ACommandLineWeaponOpensAndTheStatusBarSaysWithWhichData) {
+    const QString wine = native("home/.wine/dosdevices/c:/Program Files/Halcyra/Vyrheim 2/Data");
+    for (const QStringList& cell : table("shell/command_line_weapons.txt")) {
+        const std::string row = cell.join('|').toStdString();
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vyrdesk")).clear();
+        copySampleData();
+        QDir().mkpath(native("loose"));
+        QFile::copy(native("Data/Weapon/ion_lance.wepn"), native("loose/ion_lance.wepn"));
+        QFile::remove(native(cell[2]));
+        if (cell[1] != QLatin1String("-")) {
+            storeDataDirectory(native(cell[1]));
+        }
+        restart();
+        messages.texts.clear();
+        app().start({native(cell[0])});
+        EXPECT_EQ(messages.texts, QStringList()) << row;
+        EXPECT_EQ(window().filePath(), native(cell[0])) << row;
+        const auto* notice = window().statusBar()->findChild<QLabel*>(QStringLiteral("Notice"));
+        EXPECT_EQ(notice ? notice->text() : QString(),
+                  QString(cell[3]).replace("{Data}", dataDir()).replace("{default}", wine))
+            << row;
+        EXPECT_FALSE(familyRows().isEmpty()) << row;
+        EXPECT_FALSE(familyRows().join('|').contains(QStringLiteral(" - N"))) << row;
+        auto* keep =
+            window().statusBar()->findChild<QPushButton*>(QStringLiteral("KeepDataFolder"));
+        ASSERT_EQ(keep != nullptr, cell[3].startsWith(QStringLiteral("Using"))) << row;
+        if (keep != nullptr) {
+            EXPECT_FALSE(DecompiledDataSetting().isStored());
+            QTest::mouseClick(keep, Qt::LeftButton);
+            EXPECT_EQ(DecompiledDataSetting().read(), dataDir());
+            EXPECT_EQ(notice->text(),
+                      QStringLiteral("'%1' is kept as the data folder; Settings > Manage "
+                                     "Directories > Decompiled Data changes it.")
+                          .arg(dataDir()));
+        }
+    }
 }
 
 // A family list that is not a file or unreadable is named with its reason,

@@ -6,6 +6,7 @@
 #include "shell/path_text.h"
 #include "shell_fixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <sys/stat.h>
+#include <utility>
 
 namespace wepn {
 namespace {
@@ -26,25 +29,83 @@ class SaveFlowTest : public ShellTest {
                           Qt::LeftButton);
     }
     // Opens a weapon kept outside the weapon directory, from the command line.
-    void openElsewhere() {
-        QFile::copy(native("Data/Weapon/ion_lance.wepn"), native("elsewhere/gun.wepn"));
-        app().start({native("elsewhere/gun.wepn")});
-        ASSERT_EQ(window().filePath(), native("elsewhere/gun.wepn"));
+    void openElsewhere(const QString& folder = QStringLiteral("Data/Mods")) {
+        QDir().mkpath(native(folder));
+        const QString gun = native(folder + QStringLiteral("/gun.wepn"));
+        QFile::copy(native("Data/Weapon/ion_lance.wepn"), gun);
+        app().start({gun});
+        ASSERT_EQ(window().filePath(), gun);
     }
 };
 
-TEST_F(SaveFlowTest, ProposesTheCurrentNameInTheWeaponDirectoryOfTheLastOpen) {
-    QDir().mkpath(native("elsewhere"));
+// The current name is proposed in the weapon directory of the last Open, or
+// beside the weapon when that lives outside the data directory.
+TEST_F(SaveFlowTest, ProposesTheCurrentNameInTheWeaponDirectoryOrBesideAnOutsideWeapon) {
+    startOnSampleData();
+    for (const auto& [opened, proposed] :
+         {std::pair{"Data/Mods", "Data/Weapon"}, std::pair{"mods/x/Weapon", "mods/x/Weapon"}}) {
+        openElsewhere(QString::fromLatin1(opened));
+        triggerSaveAs();
+        EXPECT_EQ(nameField()->text(), QStringLiteral("gun.wepn")) << opened;
+        EXPECT_EQ(save()->browser()->path(), nativeBytes(QString::fromLatin1(proposed))) << opened;
+        EXPECT_FALSE(window().isEnabled()) << "the main window is disabled while the dialog shows";
+        click("cmdCancel");
+    }
+}
+
+// A name no save can replace is refused before any question, another file
+// is asked about, naming its folder; the window's file stays as it was.
+TEST_F(SaveFlowTest, NamesThatCannotOrShouldNotBeReplacedAreRefusedOrAskedAbout) {
+    QDir().mkpath(native("Data/Weapon/Sub"));
+    QFile::link(native("Data/Weapon/Sub"), native("Data/Weapon/Sub.wepn"));
+    ::mkfifo(nativeBytes("Data/Weapon/pipe.wepn").c_str(), 0644);
     startOnSampleData();
     openElsewhere();
+    const QString folder = native("Data/Weapon");
+    for (const QStringList& cell : table("shell/save_names.txt")) {
+        const std::string line = cell.join('|').toStdString();
+        triggerSaveAs();
+        nameField()->setText(cell[0]);
+        messages.texts.clear();
+        messages.answer = false;
+        click("cmdSave");
+        EXPECT_EQ(messages.texts,
+                  QStringList{QString(cell[2]).replace(QStringLiteral("{folder}"), folder)})
+            << line;
+        EXPECT_TRUE(save()->isVisible()) << line;
+        EXPECT_EQ(window().filePath(), native("Data/Mods/gun.wepn")) << line;
+        click("cmdCancel");
+    }
+}
+
+// A save that fails leaves the window on its file: the caption, Revert to
+// Saved and the next Save As still name it.
+TEST_F(SaveFlowTest, AFailedSaveKeepsTheWindowsFile) {
+    startOnSampleData();
+    openElsewhere();
+    const QString caption = window().windowTitle();
+    auto* range = window().findChild<QLineEdit*>(QStringLiteral("Value(4)"));
+    const QString saved = range->text();
+    range->setFocus();
+    QTest::keyClicks(range, QStringLiteral("7"));
+    ASSERT_TRUE(window().isModified());
+    triggerSaveAs();
+    nameField()->setText(QStringLiteral("missing\\new.wepn"));
+    messages.texts.clear();
+    click("cmdSave");
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts.front().startsWith(QStringLiteral("Save failed")));
+    EXPECT_EQ(window().filePath(), native("Data/Mods/gun.wepn"));
+    EXPECT_EQ(window().windowTitle(), caption);
     triggerSaveAs();
     EXPECT_EQ(nameField()->text(), QStringLiteral("gun.wepn"));
-    EXPECT_EQ(save()->browser()->path(), nativeBytes("Data/Weapon"));
-    EXPECT_FALSE(window().isEnabled()) << "the main window is disabled while the dialog shows";
+    click("cmdCancel");
+    messages.answer = true;
+    window().revertAction()->trigger();
+    EXPECT_EQ(range->text(), saved) << "Revert reloads the real file";
 }
 
 TEST_F(SaveFlowTest, SavesANameWithoutExtensionAsTyped) {
-    QDir().mkpath(native("elsewhere"));
     startOnSampleData();
     openElsewhere();
     triggerSaveAs();
@@ -59,7 +120,6 @@ TEST_F(SaveFlowTest, SavesANameWithoutExtensionAsTyped) {
 }
 
 TEST_F(SaveFlowTest, ClickingAListedNameReplacesTheTypedOne) {
-    QDir().mkpath(native("elsewhere"));
     startOnSampleData();
     openElsewhere();
     triggerSaveAs();
@@ -68,11 +128,10 @@ TEST_F(SaveFlowTest, ClickingAListedNameReplacesTheTypedOne) {
 }
 
 TEST_F(SaveFlowTest, CancelEmptyNameAndCloseSaveNothing) {
-    QDir().mkpath(native("elsewhere"));
     startOnSampleData();
     openElsewhere();
     const QByteArray before = [&] {
-        QFile file(native("elsewhere/gun.wepn"));
+        QFile file(native("Data/Mods/gun.wepn"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
     for (const char* how : {"cmdCancel", "empty name", "close"}) {
@@ -87,10 +146,10 @@ TEST_F(SaveFlowTest, CancelEmptyNameAndCloseSaveNothing) {
         }
         EXPECT_TRUE(window().isEnabled()) << how;
         EXPECT_FALSE(save()->isVisible()) << how;
-        EXPECT_EQ(window().filePath(), native("elsewhere/gun.wepn")) << how;
+        EXPECT_EQ(window().filePath(), native("Data/Mods/gun.wepn")) << how;
     }
     EXPECT_EQ(messages.texts, QStringList()) << "no save was reported";
-    QFile file(native("elsewhere/gun.wepn"));
+    QFile file(native("Data/Mods/gun.wepn"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
 }
@@ -98,7 +157,6 @@ TEST_F(SaveFlowTest, CancelEmptyNameAndCloseSaveNothing) {
 // Focus moving through the list (Tab, Shift+Tab) keeps the typed name; the
 // arrow keys, which move the selection, take a listed one.
 TEST_F(SaveFlowTest, TabbingThroughTheListKeepsTheTypedName) {
-    QDir().mkpath(native("elsewhere"));
     startOnSampleData();
     openElsewhere();
     triggerSaveAs();
@@ -119,7 +177,6 @@ TEST_F(SaveFlowTest, TabbingThroughTheListKeepsTheTypedName) {
 // Saving over another existing weapon asks first (No keeps it); the file
 // being edited, or a typed name in another letter case, is not asked about.
 TEST_F(SaveFlowTest, ReplacingAnotherFileAsksFirst) {
-    QDir().mkpath(native("elsewhere"));
     startOnSampleData();
     openElsewhere();
     const auto bytesOf = [this](const char* name) {
@@ -135,7 +192,8 @@ TEST_F(SaveFlowTest, ReplacingAnotherFileAsksFirst) {
         click("cmdSave");
         ASSERT_FALSE(messages.texts.isEmpty()) << answer;
         EXPECT_EQ(messages.texts.first(),
-                  QStringLiteral("'rail_driver.wepn' already exists. Replace it?"));
+                  QStringLiteral("'rail_driver.wepn' already exists in '%1'. Replace it?")
+                      .arg(native("Data/Weapon")));
         EXPECT_EQ(save()->isVisible(), !answer) << "No keeps the dialog open";
         EXPECT_EQ(bytesOf("Data/Weapon/rail_driver.wepn") == rail, !answer) << answer;
         if (!answer) {

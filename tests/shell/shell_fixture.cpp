@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QTest>
 #include <filesystem>
+#include <test_support.h>
 
 void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -120,6 +121,17 @@ QStringList ShellTest::rows(const QListWidget* list) {
         texts << list->item(i)->text();
     }
     return texts;
+}
+
+QList<QStringList> ShellTest::table(const char* fixture) {
+    QList<QStringList> rows;
+    for (const QString& line : QString::fromStdString(test::fixture(fixture))
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (!line.startsWith(QLatin1Char('#'))) {
+            rows << line.split(QLatin1Char('|'));
+        }
+    }
+    return rows;
 }
 
 QListWidget* ShellTest::openList() {

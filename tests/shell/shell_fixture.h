@@ -55,6 +55,8 @@ class ShellTest : public ::testing::Test {
     void clickRow(QListWidget* list, const QString& text);
     static QStringList rows(const QListWidget* list);
     QListWidget* openList();
+    // The rows of a "|"-separated table under tests/data, "#" lines left out.
+    static QList<QStringList> table(const char* fixture);
 
     RecordingSink messages;
 
