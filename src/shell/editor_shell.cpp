@@ -179,9 +179,6 @@ FamilyRows EditorShell::familyRowsOf(const std::string& nativeWeapon) {
 
 void EditorShell::offerDataDirectory() {
     const QString dir = m_paths.strDataDir;
-    notify(QStringLiteral("Using '%1', which holds this weapon's folder, as the data folder for "
-                          "this run.")
-               .arg(dir));
     auto* keep = new QPushButton(QStringLiteral("&Keep It"), m_window.statusBar());
     keep->setObjectName(QStringLiteral("KeepDataFolder"));
     m_window.statusBar()->addPermanentWidget(keep);
@@ -192,6 +189,9 @@ void EditorShell::offerDataDirectory() {
                    .arg(dir));
         keep->deleteLater();
     });
+    notify(QStringLiteral("Using '%1', which holds this weapon's folder, as the data folder for "
+                          "this run.")
+               .arg(dir));
 }
 
 void EditorShell::notify(const QString& text) {
@@ -200,7 +200,15 @@ void EditorShell::notify(const QString& text) {
     if (label == nullptr) {
         label = new QLabel(bar);
         label->setObjectName(QStringLiteral("Notice"));
+        // Two lines hold a notice that names a long path; the whole text is
+        // the tooltip.
+        label->setWordWrap(true);
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        label->setFixedHeight(label->fontMetrics().lineSpacing() * 2);
         bar->addWidget(label, 1);
+        // The status bar takes room of its own, not the designed layout's.
+        m_window.resize(m_window.size() + QSize(0, bar->sizeHint().height()));
+        WindowGeometrySetting::fitToScreen(m_window);
     }
     label->setText(text);
     label->setToolTip(text);

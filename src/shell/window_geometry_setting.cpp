@@ -19,6 +19,10 @@ void WindowGeometrySetting::restore(QWidget& window) const {
     if (!geometry.isEmpty()) {
         window.restoreGeometry(geometry);
     }
+    fitToScreen(window);
+}
+
+void WindowGeometrySetting::fitToScreen(QWidget& window) {
     // A window larger than its screen (a large scale on a small screen) is
     // made to fit, title bar and all; its content scrolls.
     const QRect screen = window.screen()->availableGeometry();

@@ -11,6 +11,8 @@ class WindowGeometrySetting {
     // Restores the kept place and size, then fits the window to its screen.
     void restore(QWidget& window) const;
     void save(const QWidget& window);
+    // Makes a window larger than its screen fit it.
+    static void fitToScreen(QWidget& window);
 };
 
 } // namespace wepn
