@@ -49,6 +49,9 @@ inline std::optional<Folders> foldersFrom(int argc, char** argv) {
 
 // Writes what `window` shows to `path` and prints the path.
 inline bool save(QWidget& window, const QString& path) {
+    // What a resize leaves for later (the main window's scroll bars) is done
+    // before the picture is taken.
+    QApplication::processEvents();
     if (!window.grab().save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;

@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScrollArea>
+#include <QStyle>
 #include <QUndoStack>
 #include <QUrl>
 
@@ -166,8 +167,19 @@ void WepnEditor_Main::dropEvent(QDropEvent* event) {
 
 bool WepnEditor_Main::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_scroll->viewport() && event->type() == QEvent::Resize) {
+        // The content fills the room it has, less a scroll bar where the
+        // other direction needs one, and never gets below its own minimum.
         QWidget* content = m_scroll->widget();
-        content->resize(m_scroll->viewport()->size().expandedTo(content->minimumSizeHint()));
+        const QSize need = content->minimumSizeHint();
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        QSize room = m_scroll->maximumViewportSize();
+        if (need.height() > room.height()) {
+            room.rwidth() -= bar;
+        }
+        if (need.width() > room.width()) {
+            room.rheight() -= bar;
+        }
+        content->resize(room.expandedTo(need));
     }
     switch (event->type()) {
     case QEvent::DragEnter:

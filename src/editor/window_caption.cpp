@@ -26,8 +26,8 @@ QString WindowCaption::forFile(const QString& nativePath) {
 }
 
 QString WindowCaption::fileName(const QString& nativePath) {
-    // Only the platform's own separators cut: on Linux a backslash belongs to the
-    // name.
+    // Only the platform's own separators cut: on Linux a backslash belongs
+    // to the name.
 #ifdef Q_OS_WIN
     const qsizetype cut = std::max(nativePath.lastIndexOf(QLatin1Char('\\')),
                                    nativePath.lastIndexOf(QLatin1Char('/')));

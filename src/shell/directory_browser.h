@@ -21,7 +21,8 @@ namespace wepn {
 // root down, one indented row each, then its sub-directories; clicking a row
 // or choosing a drive changes the current path, and every change lists it
 // afresh. By keyboard, Enter on a row of the directory list goes there, and
-// Backspace or Alt+Up goes up. Rows show names for the eye and keep their bytes for opening.
+// Backspace or Alt+Up goes up. Rows show names for the eye and keep their
+// bytes for opening.
 class DirectoryBrowser : public QObject {
     Q_OBJECT
   public:
