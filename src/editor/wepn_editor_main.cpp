@@ -24,7 +24,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScrollArea>
-#include <QStyle>
 #include <QUndoStack>
 #include <QUrl>
 
@@ -167,19 +166,10 @@ void WepnEditor_Main::dropEvent(QDropEvent* event) {
 
 bool WepnEditor_Main::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_scroll->viewport() && event->type() == QEvent::Resize) {
-        // The content fills the room it has, less a scroll bar where the
-        // other direction needs one, and never gets below its own minimum.
+        // The content fills the room it has and never gets below its own
+        // minimum; beyond that it scrolls.
         QWidget* content = m_scroll->widget();
-        const QSize need = content->minimumSizeHint();
-        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        QSize room = m_scroll->maximumViewportSize();
-        if (need.height() > room.height()) {
-            room.rwidth() -= bar;
-        }
-        if (need.width() > room.width()) {
-            room.rheight() -= bar;
-        }
-        content->resize(room.expandedTo(need));
+        content->resize(m_scroll->viewport()->size().expandedTo(content->minimumSizeHint()));
     }
     switch (event->type()) {
     case QEvent::DragEnter:
