@@ -1,6 +1,7 @@
 #include "cli/table_file.h"
 
 #include "cli/delimited_text.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
@@ -17,8 +18,43 @@ std::optional<std::string> checkColumns(const std::vector<std::string>& columns)
     return std::nullopt;
 }
 
+// A cell's text: strings as they are, numbers as `wepn table` writes them.
+std::string jsonCell(const nlohmann::json& value) {
+    if (value.is_string()) {
+        return value.get<std::string>();
+    }
+    if (value.is_number_float()) {
+        return numberText(value.get<double>());
+    }
+    return value.dump();
+}
+
 Expected<TableFile, std::string> readJsonTable(std::string_view text) {
-    const nlohmann::json json = nlohmann::json::parse(text, nullptr, false);
+    // A key named twice in one object would silently keep only its last value.
+    std::vector<std::vector<std::string>> keys;
+    std::size_t objects = 0;
+    std::string twice;
+    const auto check = [&](int, nlohmann::json::parse_event_t event, nlohmann::json& parsed) {
+        using Event = nlohmann::json::parse_event_t;
+        if (event == Event::object_start) {
+            keys.emplace_back();
+            objects += keys.size() == 1 ? 1 : 0;
+        } else if (event == Event::object_end && !keys.empty()) {
+            keys.pop_back();
+        } else if (event == Event::key && !keys.empty() && twice.empty()) {
+            const std::string key = parsed.get<std::string>();
+            if (std::find(keys.back().begin(), keys.back().end(), key) != keys.back().end()) {
+                twice =
+                    "object " + std::to_string(objects) + ": the key '" + key + "' is named twice";
+            }
+            keys.back().push_back(key);
+        }
+        return true;
+    };
+    const nlohmann::json json = nlohmann::json::parse(text, check, false);
+    if (!twice.empty()) {
+        return twice;
+    }
     if (json.is_discarded() || !json.is_array()) {
         return std::string("not a JSON array of objects");
     }
@@ -33,8 +69,7 @@ Expected<TableFile, std::string> readJsonTable(std::string_view text) {
             if (std::find(table.columns.begin(), table.columns.end(), key) == table.columns.end()) {
                 table.columns.push_back(key);
             }
-            row.cells.emplace_back(key,
-                                   value.is_string() ? value.get<std::string>() : value.dump());
+            row.cells.emplace_back(key, jsonCell(value));
         }
         table.rows.push_back(std::move(row));
     }

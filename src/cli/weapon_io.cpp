@@ -64,6 +64,10 @@ ReadResult readStandardInput(std::size_t maxBytes) {
 
 } // namespace
 
+ReadResult readInputBytes(std::string_view path, std::size_t maxBytes) {
+    return path == kStandardStream ? readStandardInput(maxBytes) : readFileBytes(path, maxBytes);
+}
+
 std::optional<std::string> standardInputTwice(const std::vector<std::string>& files) {
     if (std::count(files.begin(), files.end(), kStandardStream) > 1) {
         return "'-' (standard input) is given more than once";

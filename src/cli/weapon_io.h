@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/failure.h"
+#include "files/file_io.h"
 #include "model/expected.h"
 #include "model/family_list.h"
 #include "model/load.h"
@@ -28,6 +29,9 @@ readOptionalFamilyRows(const std::optional<std::string>& dataDir);
 
 // The file name that stands for standard input (and, for -o, standard output).
 inline constexpr std::string_view kStandardStream = "-";
+
+// Reads a file, or standard input for "-", refusing more than maxBytes.
+ReadResult readInputBytes(std::string_view path, std::size_t maxBytes);
 
 // Fails, naming the problem, when "-" is given more than once: standard input
 // can be read only once.
