@@ -88,39 +88,55 @@ int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
         printFailure(err, m_table, Failure{table->json ? 0 : row.line, where + message});
         code = kExitFileFailed;
     };
-    // Files are told apart by identity before any is written: a replaced file
-    // gets a new inode.
-    std::vector<std::pair<FileIdentity, const TableRow*>> seen;
+    // Every row's file is found, and told apart by identity, before any is
+    // written: a replaced file gets a new inode.
+    struct Target {
+        const TableRow* row;
+        std::filesystem::path file;
+        std::string shown;
+        std::optional<FileIdentity> identity;
+        std::string problem; // why the row cannot edit the file
+    };
+    std::vector<Target> targets;
     for (const TableRow& row : table->rows) {
+        const std::string* named = cellOf(row, kPathColumn);
         if (blankRow(row)) {
             continue;
         }
-        const std::string* named = cellOf(row, kPathColumn);
         if (named == nullptr || named->empty()) {
-            fail(row, "the row names no file");
+            targets.push_back({&row, {}, {}, {}, "the row names no file"});
             continue;
         }
         const std::string path = unmarkedText(*named);
-        const Expected<std::filesystem::path, std::string> file = root->file(path);
+        Expected<std::filesystem::path, std::string> file = root->file(path);
         if (!file) {
-            fail(row, file.error());
+            targets.push_back({&row, {}, {}, {}, file.error()});
             continue;
         }
-        const std::string shown = (root->folder() / path).lexically_normal().string();
-        if (const std::optional<FileIdentity> identity = fileIdentity(file->string())) {
-            const auto same = std::find_if(seen.begin(), seen.end(),
-                                           [&](const auto& s) { return s.first == *identity; });
-            if (same != seen.end()) {
-                fail(row, "'" + shown + "' is the same file as " +
-                              (table->json ? "object " : "line ") +
-                              std::to_string(same->second->line) + "; the row is left out");
-                continue;
-            }
-            seen.emplace_back(*identity, &row);
+        std::optional<FileIdentity> identity = fileIdentity(file->string());
+        targets.push_back({&row,
+                           std::move(file.value()),
+                           (root->folder() / path).lexically_normal().string(),
+                           identity,
+                           {}});
+    }
+    for (auto target = targets.begin(); target != targets.end(); ++target) {
+        if (!target->problem.empty()) {
+            fail(*target->row, target->problem);
+            continue;
         }
-        for (const std::string& problem :
-             applyRow(file->string(), shown, row, familyRows.value(), out, err)) {
-            fail(row, problem);
+        const auto same = std::find_if(targets.begin(), target, [&](const Target& other) {
+            return target->identity && other.identity == target->identity;
+        });
+        if (same != target) {
+            fail(*target->row, "'" + target->shown + "' is the same file as " +
+                                   (table->json ? "object " : "line ") +
+                                   std::to_string(same->row->line) + "; the row is left out");
+            continue;
+        }
+        for (const std::string& problem : applyRow(target->file.string(), target->shown,
+                                                   *target->row, familyRows.value(), out, err)) {
+            fail(*target->row, problem);
         }
     }
     return code;
@@ -137,16 +153,12 @@ std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const s
         return {shown + (failure.line == 0 ? "" : ":" + std::to_string(failure.line)) + ": " +
                 failure.message};
     }
-    if (std::optional<Failure> failure = notWeaponScript(shown, bytes)) {
-        return {failure->message};
-    }
     const std::string* source = cellOf(row, kSourceColumn);
     if (m_fingerprinted && !m_force && (source == nullptr || *source != fingerprint(bytes))) {
         return {"'" + shown +
                 "' changed after the table was made: make a new table, or --force "
                 "to apply anyway"};
     }
-    printWarnings(err, shown, loaded->warnings);
     RowEdits edits = applyRowCells(row, *loaded, rows.has_value());
     if (!edits.problems.empty()) {
         for (std::string& problem : edits.problems) {
@@ -157,6 +169,10 @@ std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const s
     if (edits.changes.empty()) {
         return {};
     }
+    if (std::optional<Failure> failure = notWeaponScript(shown, bytes)) {
+        return {failure->message};
+    }
+    printWarnings(err, shown, loaded->warnings);
     const std::vector<EditChange> dropped = droppedEntries(bytes, *loaded);
     if (!dropped.empty() && !m_dropMissing) {
         return {"'" + shown + "': " + droppingFailure(dropped).message};

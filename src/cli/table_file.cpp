@@ -83,10 +83,32 @@ Expected<TableFile, std::string> readTableFile(std::string_view text) {
     if (start != std::string_view::npos && text[start] == '[') {
         return readJsonTable(text);
     }
-    const std::size_t headerEnd = text.find_first_of("\r\n");
-    const char delimiter =
-        text.substr(0, headerEnd).find('\t') != std::string_view::npos ? '\t' : ',';
+    // Excel's "sep=X" line names the separator; without one a header with
+    // tabs is TSV, one with semicolons and no commas is CSV as German
+    // spreadsheets write it.
+    std::size_t skipped = 0;
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    char delimiter = ',';
+    if (text.starts_with("sep=") && text.size() > 4 && text[4] != '\r' && text[4] != '\n') {
+        delimiter = text[4];
+        const std::size_t end = text.find('\n');
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        skipped = 1;
+    } else {
+        const std::string_view header = text.substr(0, text.find_first_of("\r\n"));
+        if (header.find('\t') != std::string_view::npos) {
+            delimiter = '\t';
+        } else if (header.find(';') != std::string_view::npos &&
+                   header.find(',') == std::string_view::npos) {
+            delimiter = ';';
+        }
+    }
     DelimitedText read = readDelimited(text, delimiter);
+    for (DelimitedRecord& record : read.records) {
+        record.line += skipped;
+    }
     if (!read.error.empty()) {
         return read.error;
     }

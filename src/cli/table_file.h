@@ -23,7 +23,9 @@ struct TableFile {
 };
 
 // Reads a table as `wepn table` writes it: JSON (an array of objects) when the
-// text starts with '[', TSV when the header holds a tab, CSV otherwise. Fails
+// text starts with '[', delimited text otherwise: by the separator a first
+// "sep=X" line names, else TSV when the header holds a tab, ';' when it holds
+// semicolons and no comma, CSV otherwise. Fails
 // with a reason naming the line on malformed text, a row with more cells than
 // the header or a column named twice.
 Expected<TableFile, std::string> readTableFile(std::string_view text);

@@ -136,15 +136,16 @@ std::optional<std::string> numberProblem(CellKind kind, std::string_view before,
         return std::nullopt; // the edit names what is wrong
     }
     // A point before three digits is a thousands separator in many languages.
-    if (was && !nearlyEqual(*was, *now) &&
+    if (was && before.find('.') != std::string_view::npos && !nearlyEqual(*was, *now) &&
         ((decimals(before) == 3 && bareDigits(before) == bareDigits(after)) ||
-         (*was != 0 && nearlyEqual(*was * 1000, *now)))) {
+         nearlyEqual(*was * 1000, *now))) {
         return "looks like " + std::string(before) + " read as " + std::string(after) +
                "; import the table with English number format " + std::string(kXlsxFix);
     }
     const std::optional<int> wasDecimals = decimals(before);
     const std::optional<int> nowDecimals = decimals(after);
-    if (was && wasDecimals && nowDecimals && *nowDecimals < *wasDecimals) {
+    // Rounding to whole numbers is left alone: it is a common edit.
+    if (was && wasDecimals && nowDecimals && *nowDecimals > 0 && *nowDecimals < *wasDecimals) {
         const double scale = std::pow(10.0, *nowDecimals);
         if (nearlyEqual(std::round(*was * scale) / scale, *now) ||
             nearlyEqual(std::nearbyint(*was * scale) / scale, *now)) {
@@ -169,10 +170,12 @@ std::optional<std::string> textProblem(std::string_view before, std::string_view
     const std::optional<double> was = readNumber(before);
     const std::optional<double> now = readNumber(after);
     const bool numberRewritten = was && now && *was == *now;
+    // A formula's result may be a negative number, but never starts with "=", "+" or "@".
     const bool formulaRun = !before.empty() &&
                             kFormulaStarts.find(before[0]) != std::string_view::npos &&
-                            !after.starts_with(before[0]);
-    const bool dateRead = looksLikeDate(before) && !looksLikeDate(after);
+                            !after.starts_with(before[0]) &&
+                            std::string_view("=+@").find(after[0]) == std::string_view::npos;
+    const bool dateRead = looksLikeDate(before);
     if (numberRewritten || formulaRun || dateRead) {
         return "looks like the text " + quoted(before) + " converted by a spreadsheet into " +
                quoted(after) + "; import the column as text " + std::string(kXlsxFix);
@@ -205,7 +208,7 @@ std::optional<std::string> cellProblem(CellKind kind, std::string_view before,
         if (byte < 0x20 || byte == 0x7F) {
             char code[8];
             std::snprintf(code, sizeof code, "0x%02X", byte);
-            return quoted(after) + " holds the control character " + code +
+            return std::string("the cell holds the control character ") + code +
                    ", which no weapon text can hold; remove it";
         }
     }
