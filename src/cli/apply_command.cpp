@@ -75,6 +75,7 @@ int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
         printFailure(err, m_table, Failure{0, root.error()});
         return kExitFileFailed;
     }
+    m_marked = table->marked;
     m_fingerprinted = std::find(table->columns.begin(), table->columns.end(), kSourceColumn) !=
                       table->columns.end();
     if (!m_fingerprinted) {
@@ -107,7 +108,7 @@ int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
             targets.push_back({&row, {}, {}, {}, "the row names no file"});
             continue;
         }
-        const std::string path = unmarkedText(*named);
+        const std::string path = table->marked ? unmarkedText(*named) : *named;
         Expected<std::filesystem::path, std::string> file = root->file(path);
         if (!file) {
             targets.push_back({&row, {}, {}, {}, file.error()});
@@ -159,7 +160,7 @@ std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const s
                 "' changed after the table was made: make a new table, or --force "
                 "to apply anyway"};
     }
-    RowEdits edits = applyRowCells(row, *loaded, rows.has_value());
+    RowEdits edits = applyRowCells(row, m_marked, *loaded, rows.has_value());
     if (!edits.problems.empty()) {
         for (std::string& problem : edits.problems) {
             problem = "'" + shown + "': " + problem;

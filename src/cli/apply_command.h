@@ -34,7 +34,8 @@ class ApplyCommand : public Command {
     bool m_quiet = false;
     bool m_dropMissing = false;
     std::string m_table;
-    bool m_fingerprinted = false;
+    bool m_fingerprinted = false; // the table has a fingerprint column
+    bool m_marked = false;        // the table's texts may carry a leading "'"
 };
 
 } // namespace wepn

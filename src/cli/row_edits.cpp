@@ -6,7 +6,7 @@
 
 namespace wepn {
 
-RowEdits applyRowCells(const TableRow& row, LoadOutcome& loaded, bool familyList) {
+RowEdits applyRowCells(const TableRow& row, bool marked, LoadOutcome& loaded, bool familyList) {
     RowEdits edits;
     for (const auto& [column, cell] : row.cells) {
         if (column == kPathColumn || column == kSourceColumn) {
@@ -14,7 +14,7 @@ RowEdits applyRowCells(const TableRow& row, LoadOutcome& loaded, bool familyList
         }
         const std::optional<TableColumn> resolved = TableColumn::named(column);
         const std::string before = resolved->cell(loaded.state);
-        const std::string value = unmarkedText(cell);
+        const std::string value = marked ? unmarkedText(cell) : cell;
         if (value == before) {
             continue;
         }

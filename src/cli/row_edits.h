@@ -18,9 +18,9 @@ struct RowEdits {
 
 // Applies every cell of the row (but the path and the fingerprint) that
 // differs from the weapon's value, as `wepn set` would, after checking that
-// it means what its author saw. A text's leading "'" that the table added is
-// taken off first. `familyList`: whether the rows come from a family list,
-// which family columns need.
-RowEdits applyRowCells(const TableRow& row, LoadOutcome& loaded, bool familyList);
+// it means what its author saw. In a `marked` table a text's leading "'"
+// that `wepn table` added is taken off first. `familyList`: whether the rows
+// come from a family list, which family columns need.
+RowEdits applyRowCells(const TableRow& row, bool marked, LoadOutcome& loaded, bool familyList);
 
 } // namespace wepn

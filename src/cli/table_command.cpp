@@ -12,6 +12,7 @@
 #include "sheet/cell_check.h"
 #include "sheet/fingerprint.h"
 #include "sheet/table_root.h"
+#include "sheet/xlsx_table.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -128,6 +129,44 @@ std::string jsonRow(const Row& row, const std::vector<std::string>& names,
     return object.dump(2);
 }
 
+// The cells of a row in a workbook: numbers as numbers, all else as text.
+std::vector<SheetCell> sheetRow(const Row& row, const std::vector<TableColumn>& columns) {
+    std::vector<SheetCell> cells{{row.named, false}};
+    for (const TableColumn& column : columns) {
+        std::string cell = column.cell(*row.state);
+        const bool number = column.kind() != CellKind::Text && readNumber(cell).has_value();
+        cells.push_back({std::move(cell), number});
+    }
+    cells.push_back({row.source, false});
+    return cells;
+}
+
+int writeXlsx(const std::vector<Row>& rows, const std::vector<std::string>& names,
+              const std::vector<TableColumn>& columns, std::ostream& out, std::ostream& err) {
+    std::vector<std::vector<SheetCell>> sheet(1);
+    for (const std::string& name : names) {
+        sheet[0].push_back({name, false});
+    }
+    sheet[0].push_back({std::string(kSourceColumn), false});
+    int code = kExitOk;
+    for (const Row& row : rows) {
+        if (!row.state) {
+            printFailure(err, row.path, row.failure);
+            code = kExitFileFailed;
+            continue;
+        }
+        printWarnings(err, row.path, row.warnings);
+        sheet.push_back(sheetRow(row, columns));
+    }
+    std::string bytes;
+    if (std::optional<std::string> error = xlsxBytes(sheet, bytes)) {
+        printToolError(err, "table: " + *error);
+        return kExitFileFailed;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return code;
+}
+
 } // namespace
 
 CLI::App* TableCommand::addTo(CLI::App& app) {
@@ -137,8 +176,10 @@ CLI::App* TableCommand::addTo(CLI::App& app) {
     sub->add_option("--columns", m_columns,
                     "Comma-separated columns to print after the path (default: all)")
         ->type_name("LIST");
-    sub->add_option("--format", m_format, "csv (default), tsv or json")
-        ->check(CLI::IsMember({"csv", "tsv", "json"}))
+    sub->add_option(
+           "--format", m_format,
+           "csv (default), tsv, json or xlsx (for spreadsheets: keeps numbers and texts apart)")
+        ->check(CLI::IsMember({"csv", "tsv", "json", "xlsx"}))
         ->type_name("FORMAT");
     sub->add_option("PATH", m_paths, "Weapon scripts (.wepn) or folders holding them")
         ->required()
@@ -190,6 +231,9 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
         columns = tableColumns(weapons);
     }
     const std::vector<TableColumn> cells = resolved(columns);
+    if (m_format == "xlsx") {
+        return writeXlsx(rows, columns, cells, out, err);
+    }
     const bool json = m_format == "json";
     const char delimiter = m_format == "tsv" ? '\t' : ',';
     parallelFor(rows.size(), [&](std::size_t r) {

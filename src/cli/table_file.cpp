@@ -2,6 +2,7 @@
 
 #include "cli/delimited_text.h"
 #include "model/number_text.h"
+#include "sheet/xlsx_table.h"
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
@@ -76,12 +77,57 @@ Expected<TableFile, std::string> readJsonTable(std::string_view text) {
     return table;
 }
 
+// A table from its records, the first one the header.
+Expected<TableFile, std::string> fromRecords(std::vector<DelimitedRecord>& records) {
+    if (records.empty()) {
+        return std::string("no header row");
+    }
+    TableFile table;
+    table.columns = std::move(records.front().cells);
+    if (std::optional<std::string> problem = checkColumns(table.columns)) {
+        return "line " + std::to_string(records.front().line) + ": " + *problem;
+    }
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        DelimitedRecord& record = records[r];
+        if (record.cells.size() > table.columns.size()) {
+            return "line " + std::to_string(record.line) + ": " +
+                   std::to_string(record.cells.size()) + " cells under a header of " +
+                   std::to_string(table.columns.size());
+        }
+        TableRow row{record.line, {}};
+        for (std::size_t c = 0; c < record.cells.size(); ++c) {
+            row.cells.emplace_back(table.columns[c], std::move(record.cells[c]));
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+Expected<TableFile, std::string> readXlsxTable(std::string_view bytes) {
+    Expected<std::vector<SheetRow>, std::string> sheet = readXlsx(bytes);
+    if (!sheet) {
+        return sheet.error();
+    }
+    std::vector<DelimitedRecord> records;
+    for (SheetRow& row : *sheet) {
+        records.push_back({row.number, std::move(row.cells)});
+    }
+    // Absent cells are empty ones, as a delimited table would show them.
+    for (DelimitedRecord& record : records) {
+        record.cells.resize(std::max(record.cells.size(), records.front().cells.size()));
+    }
+    return fromRecords(records);
+}
+
 } // namespace
 
 Expected<TableFile, std::string> readTableFile(std::string_view text) {
     const std::size_t start = text.find_first_not_of(" \t\r\n");
     if (start != std::string_view::npos && text[start] == '[') {
         return readJsonTable(text);
+    }
+    if (looksLikeXlsx(text)) {
+        return readXlsxTable(text);
     }
     // Excel's "sep=X" line names the separator; without one a header with
     // tabs is TSV, one with semicolons and no commas is CSV as German
@@ -112,26 +158,9 @@ Expected<TableFile, std::string> readTableFile(std::string_view text) {
     if (!read.error.empty()) {
         return read.error;
     }
-    if (read.records.empty()) {
-        return std::string("no header row");
-    }
-    TableFile table;
-    table.columns = std::move(read.records.front().cells);
-    if (std::optional<std::string> problem = checkColumns(table.columns)) {
-        return "line " + std::to_string(read.records.front().line) + ": " + *problem;
-    }
-    for (std::size_t r = 1; r < read.records.size(); ++r) {
-        DelimitedRecord& record = read.records[r];
-        if (record.cells.size() > table.columns.size()) {
-            return "line " + std::to_string(record.line) + ": " +
-                   std::to_string(record.cells.size()) + " cells under a header of " +
-                   std::to_string(table.columns.size());
-        }
-        TableRow row{record.line, {}};
-        for (std::size_t c = 0; c < record.cells.size(); ++c) {
-            row.cells.emplace_back(table.columns[c], std::move(record.cells[c]));
-        }
-        table.rows.push_back(std::move(row));
+    Expected<TableFile, std::string> table = fromRecords(read.records);
+    if (table) {
+        table->marked = true;
     }
     return table;
 }

@@ -19,10 +19,12 @@ struct TableRow {
 struct TableFile {
     std::vector<std::string> columns;
     std::vector<TableRow> rows;
-    bool json = false; // rows are numbered by object, not by line
+    bool json = false;   // rows are numbered by object, not by line
+    bool marked = false; // delimited text: texts may carry the leading "'" of markedText()
 };
 
-// Reads a table as `wepn table` writes it: JSON (an array of objects) when the
+// Reads a table as `wepn table` writes it: XLSX by its signature, JSON (an
+// array of objects) when the
 // text starts with '[', delimited text otherwise: by the separator a first
 // "sep=X" line names, else TSV when the header holds a tab, ';' when it holds
 // semicolons and no comma, CSV otherwise. Fails
