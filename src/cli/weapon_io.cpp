@@ -139,9 +139,9 @@ std::vector<std::string> distinctFiles(const std::vector<std::string>& files, st
 }
 
 void printWarnings(std::ostream& err, std::string_view file,
-                   const std::vector<LoadWarning>& warnings) {
+                   const std::vector<LoadWarning>& warnings, std::string_view label) {
     for (const LoadWarning& warning : warnings) {
-        err << file << ": warning: " << latin1ToUtf8(warning.text) << '\n';
+        err << file << ": " << label << ": " << latin1ToUtf8(warning.text) << '\n';
     }
 }
 

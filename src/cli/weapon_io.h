@@ -58,8 +58,8 @@ std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes
 // named (the same device and inode); each repetition is noted on `err`.
 std::vector<std::string> distinctFiles(const std::vector<std::string>& files, std::ostream& err);
 
-// Prints each warning as "FILE: warning: TEXT".
+// Prints each warning as "FILE: warning: TEXT" (or another label).
 void printWarnings(std::ostream& err, std::string_view file,
-                   const std::vector<LoadWarning>& warnings);
+                   const std::vector<LoadWarning>& warnings, std::string_view label = "warning");
 
 } // namespace wepn
