@@ -1,6 +1,8 @@
 #include "cli/delimited_text.h"
 #include "cli_fixture.h"
+#include "sheet/cell_check.h"
 #include "sheet/fingerprint.h"
+#include "sheet/xlsx_table.h"
 #include "weapon_generator.h"
 
 #include <filesystem>
@@ -63,6 +65,32 @@ TEST(DelimitedTextTest, CellsRoundTripThroughQuoting) {
     EXPECT_EQ(delimitedCell("say \"hi\"", ','), "\"say \"\"hi\"\"\"");
     EXPECT_NE(readDelimited("a,\"b\nc", ',').error.find("line 1"), std::string::npos);
     EXPECT_NE(readDelimited("a\n\"b\"c", ',').error.find("line 2"), std::string::npos);
+}
+
+TEST(SheetCellsTest, TextsSurviveMarkingAndWorkbooks) {
+    const std::vector<std::string> texts{"=1+1", "+x",   "-x",  "@x",  "'", "''",    "'=x",
+                                         "'a",   "0012", "1E5", "3/4", "",  "Jäger", "a \"b\""};
+    std::vector<std::vector<SheetCell>> rows{{{"text", false}, {"number", false}}};
+    for (const std::string& text : texts) {
+        EXPECT_EQ(unmarkedText(markedText(text)), text);
+        EXPECT_EQ(markedText(text) != text,
+                  !text.empty() && (std::string("=+-@").find(text[0]) != std::string::npos ||
+                                    text.starts_with("''") || text.starts_with("'=")))
+            << text;
+        rows.push_back({{text, false}, {"0.375", true}});
+    }
+    rows.push_back({{"tiny", false}, {"1E-05", true}});
+    std::string bytes;
+    ASSERT_EQ(xlsxBytes(rows, bytes), std::nullopt);
+    const auto read = readXlsx(bytes);
+    ASSERT_TRUE(read) << read.error();
+    ASSERT_EQ(read->size(), rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        EXPECT_EQ((*read)[r].number, r + 1);
+        EXPECT_EQ((*read)[r].cells.at(0), rows[r][0].text) << r;
+        EXPECT_EQ((*read)[r].cells.at(1), rows[r][1].text) << r;
+    }
+    EXPECT_FALSE(readXlsx("PK\x03\x04 broken"));
 }
 
 TEST_F(CliTest, TableThenApplyUnchangedTouchesNothing) {
