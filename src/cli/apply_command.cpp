@@ -5,9 +5,9 @@
 #include "cli/row_edits.h"
 #include "cli/save_guard.h"
 #include "cli/table_input.h"
+#include "cli/table_targets.h"
 #include "cli/weapon_io.h"
 #include "cli/weapon_table.h"
-#include "files/file_identity.h"
 #include "files/path_mapping.h"
 #include "sheet/cell_check.h"
 #include "sheet/fingerprint.h"
@@ -16,23 +16,6 @@
 #include <algorithm>
 
 namespace wepn {
-namespace {
-
-const std::string* cellOf(const TableRow& row, std::string_view column) {
-    for (const auto& [name, value] : row.cells) {
-        if (name == column) {
-            return &value;
-        }
-    }
-    return nullptr;
-}
-
-bool blankRow(const TableRow& row) {
-    return std::all_of(row.cells.begin(), row.cells.end(),
-                       [](const auto& cell) { return cell.second.empty(); });
-}
-
-} // namespace
 
 CLI::App* ApplyCommand::addTo(CLI::App& app) {
     CLI::App* sub =
@@ -89,55 +72,14 @@ int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
         printFailure(err, m_table, Failure{table->json ? 0 : row.line, where + message});
         code = kExitFileFailed;
     };
-    // Every row's file is found, and told apart by identity, before any is
-    // written: a replaced file gets a new inode.
-    struct Target {
-        const TableRow* row;
-        std::filesystem::path file;
-        std::string shown;
-        std::optional<FileIdentity> identity;
-        std::string problem; // why the row cannot edit the file
-    };
-    std::vector<Target> targets;
-    for (const TableRow& row : table->rows) {
-        const std::string* named = cellOf(row, kPathColumn);
-        if (blankRow(row)) {
+    for (const RowTarget& target : rowTargets(*table, *root)) {
+        if (!target.problem.empty()) {
+            fail(*target.row, target.problem);
             continue;
         }
-        if (named == nullptr || named->empty()) {
-            targets.push_back({&row, {}, {}, {}, "the row names no file"});
-            continue;
-        }
-        const std::string path = table->marked ? unmarkedText(*named) : *named;
-        Expected<std::filesystem::path, std::string> file = root->file(path);
-        if (!file) {
-            targets.push_back({&row, {}, {}, {}, file.error()});
-            continue;
-        }
-        std::optional<FileIdentity> identity = fileIdentity(file->string());
-        targets.push_back({&row,
-                           std::move(file.value()),
-                           (root->folder() / path).lexically_normal().string(),
-                           identity,
-                           {}});
-    }
-    for (auto target = targets.begin(); target != targets.end(); ++target) {
-        if (!target->problem.empty()) {
-            fail(*target->row, target->problem);
-            continue;
-        }
-        const auto same = std::find_if(targets.begin(), target, [&](const Target& other) {
-            return target->identity && other.identity == target->identity;
-        });
-        if (same != target) {
-            fail(*target->row, "'" + target->shown + "' is the same file as " +
-                                   (table->json ? "object " : "line ") +
-                                   std::to_string(same->row->line) + "; the row is left out");
-            continue;
-        }
-        for (const std::string& problem : applyRow(target->file.string(), target->shown,
-                                                   *target->row, familyRows.value(), out, err)) {
-            fail(*target->row, problem);
+        for (const std::string& problem : applyRow(target.file.string(), target.shown, *target.row,
+                                                   familyRows.value(), out, err)) {
+            fail(*target.row, problem);
         }
     }
     return code;

@@ -141,6 +141,16 @@ std::vector<SheetCell> sheetRow(const Row& row, const std::vector<TableColumn>& 
     return cells;
 }
 
+// Prints what loading the row's file found; false when it failed.
+bool reported(const Row& row, std::ostream& err) {
+    if (!row.state) {
+        printFailure(err, row.path, row.failure);
+        return false;
+    }
+    printWarnings(err, row.path, row.warnings);
+    return true;
+}
+
 int writeXlsx(const std::vector<Row>& rows, const std::vector<std::string>& names,
               const std::vector<TableColumn>& columns, std::ostream& out, std::ostream& err) {
     std::vector<std::vector<SheetCell>> sheet(1);
@@ -150,12 +160,10 @@ int writeXlsx(const std::vector<Row>& rows, const std::vector<std::string>& name
     sheet[0].push_back({std::string(kSourceColumn), false});
     int code = kExitOk;
     for (const Row& row : rows) {
-        if (!row.state) {
-            printFailure(err, row.path, row.failure);
+        if (!reported(row, err)) {
             code = kExitFileFailed;
             continue;
         }
-        printWarnings(err, row.path, row.warnings);
         sheet.push_back(sheetRow(row, columns));
     }
     std::string bytes;
@@ -253,12 +261,10 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
     }
     bool first = true;
     for (const Row& row : rows) {
-        if (!row.state) {
-            printFailure(err, row.path, row.failure);
+        if (!reported(row, err)) {
             code = kExitFileFailed;
             continue;
         }
-        printWarnings(err, row.path, row.warnings);
         if (json) {
             out << (first ? "\n" : ",\n") << row.text;
         } else {

@@ -5,6 +5,7 @@
 #include "sheet/fingerprint.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace wepn {
 namespace {
@@ -29,7 +30,17 @@ Expected<TableFile, Failure> readTableInput(const std::string& path) {
     }
     Expected<TableFile, std::string> table = readTableFile(read.bytes);
     if (!table) {
-        return Failure{0, table.error()};
+        // "line N: REASON" names the line the way every other message does: TABLE:N.
+        const std::string& error = table.error();
+        std::size_t digits = 5;
+        while (error.starts_with("line ") && digits < error.size() &&
+               std::isdigit(static_cast<unsigned char>(error[digits]))) {
+            ++digits;
+        }
+        if (digits > 5 && error.compare(digits, 2, ": ") == 0) {
+            return Failure{std::stoul(error.substr(5, digits - 5)), error.substr(digits + 2)};
+        }
+        return Failure{0, error};
     }
     if (std::find(table->columns.begin(), table->columns.end(), kPathColumn) ==
         table->columns.end()) {
