@@ -112,6 +112,11 @@ std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const s
     if (edits.changes.empty()) {
         return {};
     }
+    // Only what would be written must be a weapon script: a folder's table
+    // lists every name holding ".wepn", and reading does no harm.
+    if (!endsInWeaponSuffix(std::filesystem::path(file).filename().string())) {
+        return {"'" + shown + "' is not a weapon script: its name does not end in .wepn"};
+    }
     if (std::optional<Failure> failure = notWeaponScript(shown, bytes)) {
         return {failure->message};
     }

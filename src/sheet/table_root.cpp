@@ -36,9 +36,6 @@ Expected<fs::path, std::string> TableRoot::file(const fs::path& named) const {
         return "'" + named.string() + "' lies outside '" + m_canonical.string() +
                "', the folder the table may edit (the table's folder, or --data DIR)";
     }
-    if (!endsInWeaponSuffix(file.filename().string())) {
-        return "'" + named.string() + "' is not a weapon script: its name does not end in .wepn";
-    }
     return file;
 }
 

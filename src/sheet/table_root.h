@@ -17,8 +17,7 @@ class TableRoot {
     static Expected<TableRoot, std::string> at(const std::filesystem::path& folder);
 
     /// The file a row names, with links and ".." resolved, or why the row may
-    /// not edit it: it lies outside the root, it does not exist, or its name
-    /// does not end in ".wepn".
+    /// not edit it: it lies outside the root or does not exist.
     Expected<std::filesystem::path, std::string> file(const std::filesystem::path& named) const;
 
     /// How a table names the file: relative to the root when it lies inside
