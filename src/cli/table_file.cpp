@@ -132,18 +132,14 @@ Expected<TableFile, std::string> readTableFile(std::string_view text) {
     // Excel's "sep=X" line names the separator; without one a header with
     // tabs is TSV, one with semicolons and no commas is CSV as German
     // spreadsheets write it.
-    std::size_t skipped = 0;
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
-    }
+    const std::string_view bare = text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text;
+    const bool sepLine = bare.starts_with("sep=") && bare.size() > 4 && bare[4] != '\r' &&
+                         bare[4] != '\n' && bare[4] != '"';
     char delimiter = ',';
-    if (text.starts_with("sep=") && text.size() > 4 && text[4] != '\r' && text[4] != '\n') {
-        delimiter = text[4];
-        const std::size_t end = text.find('\n');
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        skipped = 1;
+    if (sepLine) {
+        delimiter = bare[4];
     } else {
-        const std::string_view header = text.substr(0, text.find_first_of("\r\n"));
+        const std::string_view header = bare.substr(0, bare.find_first_of("\r\n"));
         if (header.find('\t') != std::string_view::npos) {
             delimiter = '\t';
         } else if (header.find(';') != std::string_view::npos &&
@@ -152,11 +148,11 @@ Expected<TableFile, std::string> readTableFile(std::string_view text) {
         }
     }
     DelimitedText read = readDelimited(text, delimiter);
-    for (DelimitedRecord& record : read.records) {
-        record.line += skipped;
-    }
     if (!read.error.empty()) {
         return read.error;
+    }
+    if (sepLine) {
+        read.records.erase(read.records.begin());
     }
     Expected<TableFile, std::string> table = fromRecords(read.records);
     if (table) {
