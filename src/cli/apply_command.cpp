@@ -2,70 +2,46 @@
 
 #include "cli/exit_code.h"
 #include "cli/failure.h"
+#include "cli/row_edits.h"
+#include "cli/save_guard.h"
+#include "cli/table_input.h"
+#include "cli/table_targets.h"
 #include "cli/weapon_io.h"
 #include "cli/weapon_table.h"
-#include "files/file_identity.h"
-#include "files/file_io.h"
+#include "files/path_mapping.h"
+#include "sheet/cell_check.h"
+#include "sheet/fingerprint.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
 
 namespace wepn {
-namespace {
-
-constexpr std::size_t kMaxTableBytes = 256 * 1024 * 1024;
-
-std::optional<std::string> unknownColumn(const std::vector<std::string>& columns) {
-    for (const std::string& column : columns) {
-        if (column != kPathColumn && !tableCell(WeaponState{}, column)) {
-            return column;
-        }
-    }
-    return std::nullopt;
-}
-
-const std::string* cellOf(const TableRow& row, std::string_view column) {
-    for (const auto& [name, value] : row.cells) {
-        if (name == column) {
-            return &value;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
 
 CLI::App* ApplyCommand::addTo(CLI::App& app) {
     CLI::App* sub =
         app.add_subcommand("apply", "Write back the cells of a weapon table that were changed");
     sub->add_option("--data", m_dataDir,
-                    "Data directory holding " + familyListPath() + " (needed for table edits)")
+                    "Data directory holding " + familyListPath() +
+                        " (needed for table edits); rows edit only files under it")
         ->type_name("DIR");
     sub->add_flag("--dry-run", m_dryRun, "Print what would change and write nothing");
-    sub->add_option("TABLE", m_table, "A table as `wepn table` writes it (CSV, TSV or JSON)")
+    sub->add_flag("--force", m_force, "Apply rows whose file changed after the table was made");
+    sub->add_flag("--drop-missing-families", m_dropMissing,
+                  "Save files whose tables name families the family list lacks, dropping them");
+    sub->add_flag("-q,--quiet", m_quiet, "Print nothing about the changes made");
+    sub->add_option("TABLE", m_table,
+                    "A table as `wepn table` writes it (XLSX, CSV, TSV or JSON; '-': standard "
+                    "input)")
         ->required()
         ->type_name("");
+    sub->footer("Without --data DIR, rows edit only files under the folder the table lies in.");
     return sub;
 }
 
 int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
-    const ReadResult read = readFileBytes(m_table, kMaxTableBytes);
-    if (!read.ok()) {
-        printFailure(err, m_table, Failure{0, *read.error});
-        return kExitFileFailed;
-    }
-    Expected<TableFile, std::string> table = readTableFile(read.bytes);
+    Expected<TableFile, Failure> table = readTableInput(m_table);
     if (!table) {
-        printFailure(err, m_table, Failure{0, table.error()});
-        return kExitFileFailed;
-    }
-    if (std::find(table->columns.begin(), table->columns.end(), kPathColumn) ==
-        table->columns.end()) {
-        printFailure(err, m_table, Failure{0, "no 'path' column: it names each row's file"});
-        return kExitFileFailed;
-    }
-    if (std::optional<std::string> unknown = unknownColumn(table->columns)) {
-        printFailure(err, m_table, Failure{0, "unknown column '" + *unknown + "'"});
+        printFailure(err, m_table, table.error());
         return kExitFileFailed;
     }
     Expected<std::optional<FamilyRows>, std::string> familyRows = readOptionalFamilyRows(m_dataDir);
@@ -73,105 +49,99 @@ int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
         printToolError(err, familyRows.error());
         return kExitFileFailed;
     }
-    // Files are told apart by identity before any is written: a replaced file
-    // gets a new inode.
-    std::vector<std::optional<FileIdentity>> identities;
-    for (const TableRow& row : table->rows) {
-        const std::string* path = cellOf(row, kPathColumn);
-        identities.push_back(path == nullptr ? std::nullopt : fileIdentity(*path));
+    const std::filesystem::path folder = m_dataDir ? std::filesystem::path(toNativePath(*m_dataDir))
+                                         : m_table == kStandardStream
+                                             ? std::filesystem::path(".")
+                                             : std::filesystem::path(m_table).parent_path();
+    const Expected<TableRoot, std::string> root = TableRoot::at(folder);
+    if (!root) {
+        printFailure(err, m_table, Failure{0, root.error()});
+        return kExitFileFailed;
+    }
+    m_marked = table->marked;
+    m_fingerprinted = std::find(table->columns.begin(), table->columns.end(), kSourceColumn) !=
+                      table->columns.end();
+    if (!m_fingerprinted) {
+        err << m_table << ": warning: no '" << kSourceColumn
+            << "' column: rows are applied whatever changed in their files since the table was "
+               "made (a new table has the column)\n";
     }
     int code = kExitOk;
-    const auto where = [&](std::size_t r) {
-        return (table->json ? "object " : "line ") + std::to_string(table->rows[r].line) + " of " +
-               m_table;
+    const auto fail = [&](const TableRow& row, const std::string& message) {
+        const std::string where = table->json ? "object " + std::to_string(row.line) + ": " : "";
+        printFailure(err, m_table, Failure{table->json ? 0 : row.line, where + message});
+        code = kExitFileFailed;
     };
-    for (std::size_t r = 0; r < table->rows.size(); ++r) {
-        const TableRow& row = table->rows[r];
-        const std::string* path = cellOf(row, kPathColumn);
-        if (path == nullptr || path->empty()) {
-            printFailure(err, m_table, Failure{row.line, "the row names no file"});
-            code = kExitFileFailed;
+    for (const RowTarget& target : rowTargets(*table, *root)) {
+        if (!target.problem.empty()) {
+            fail(*target.row, target.problem);
             continue;
         }
-        const auto same = std::find(identities.begin(), identities.begin() + r, identities[r]);
-        if (identities[r] && same != identities.begin() + r) {
-            printFailure(err, *path,
-                         Failure{0, where(r) + ": the same file as " +
-                                        where(same - identities.begin()) +
-                                        "; the row is left out"});
-            code = kExitFileFailed;
-            continue;
-        }
-        if (!applyRow(*path, row, where(r), familyRows.value(), out, err)) {
-            code = kExitFileFailed;
+        for (const std::string& problem : applyRow(target.file.string(), target.shown, *target.row,
+                                                   familyRows.value(), out, err)) {
+            fail(*target.row, problem);
         }
     }
     return code;
 }
 
-bool ApplyCommand::applyRow(const std::string& file, const TableRow& row, const std::string& where,
-                            const std::optional<FamilyRows>& rows, std::ostream& out,
-                            std::ostream& err) const {
-    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows);
+std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const std::string& shown,
+                                                const TableRow& row,
+                                                const std::optional<FamilyRows>& rows,
+                                                std::ostream& out, std::ostream& err) const {
+    std::string bytes;
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, bytes);
     if (!loaded) {
-        printFailure(err, file, loaded.error());
-        return false;
+        const Failure& failure = loaded.error();
+        return {shown + (failure.line == 0 ? "" : ":" + std::to_string(failure.line)) + ": " +
+                failure.message};
     }
-    printWarnings(err, file, loaded->warnings);
-    WeaponState& state = loaded->state;
-    std::vector<EditChange> changes;
-    bool failed = false;
-    const auto fail = [&](const std::string& message) {
-        printFailure(err, file, Failure{0, where + ": " + message});
-        failed = true;
-    };
-    for (const auto& [column, value] : row.cells) {
-        if (column == kPathColumn || *tableCell(state, column) == value) {
-            continue;
-        }
-        const std::string text = column + "=" + value;
-        if (column == kResultsColumn) {
-            fail("'" + text + "': the number of impact results cannot be set from a table");
-            continue;
-        }
-        Expected<Edit, std::string> edit = parseEdit(text);
-        if (!edit) {
-            fail(edit.error());
-            continue;
-        }
-        if (edit->needsFamilyList() && !m_dataDir) {
-            fail("'" + text + "' needs --data DIR: the families come from its family list");
-            continue;
-        }
-        Expected<EditChange, std::string> change = applyEdit(*edit, state, loaded->rows);
-        if (!change) {
-            fail("'" + text + "': " + change.error());
-        } else if (change->before != change->after) {
-            changes.push_back(std::move(change.value()));
-        }
+    const std::string* source = cellOf(row, kSourceColumn);
+    if (m_fingerprinted && !m_force && (source == nullptr || *source != fingerprint(bytes))) {
+        return {"'" + shown +
+                "' changed after the table was made: make a new table, or --force "
+                "to apply anyway"};
     }
-    if (failed) {
-        return false;
+    RowEdits edits = applyRowCells(row, m_marked, *loaded, rows.has_value());
+    if (!edits.problems.empty()) {
+        for (std::string& problem : edits.problems) {
+            problem = "'" + shown + "': " + problem;
+        }
+        return edits.problems;
     }
-    if (changes.empty()) {
-        return true;
+    if (edits.changes.empty()) {
+        return {};
     }
-    const Expected<std::string, Failure> saved = savedBytes(state);
+    // Only what would be written must be a weapon script: a folder's table
+    // lists every name holding ".wepn", and reading does no harm.
+    if (!endsInWeaponSuffix(std::filesystem::path(file).filename().string())) {
+        return {"'" + shown + "' is not a weapon script: its name does not end in .wepn"};
+    }
+    if (std::optional<Failure> failure = notWeaponScript(shown, bytes)) {
+        return {failure->message};
+    }
+    printWarnings(err, shown, loaded->warnings);
+    const std::vector<EditChange> dropped = droppedEntries(bytes, *loaded);
+    if (!dropped.empty() && !m_dropMissing) {
+        return {"'" + shown + "': " + droppingFailure(dropped).message};
+    }
+    edits.changes.insert(edits.changes.end(), dropped.begin(), dropped.end());
+    const Expected<std::string, Failure> saved = savedBytes(loaded->state);
     if (!saved) {
-        printFailure(err, file, saved.error());
-        return false;
+        return {"'" + shown + "': " + saved.error().message};
     }
     if (!m_dryRun) {
         if (std::optional<Failure> failure = replaceFile(file, *saved)) {
-            printFailure(err, file, *failure);
-            return false;
+            return {"'" + shown + "': " + failure->message};
         }
     }
-    for (const EditChange& change : changes) {
-        out << file << ": " << change.name << ' ' << change.before << " -> " << change.after
-            << '\n';
+    if (!m_quiet) {
+        for (const EditChange& change : edits.changes) {
+            out << shown << ": " << change.name << ' ' << change.before << " -> " << change.after
+                << '\n';
+        }
     }
-    return true;
+    return {};
 }
 
 } // namespace wepn

@@ -4,6 +4,7 @@
 #include "cli/edit.h"
 #include "cli/failure.h"
 #include "cli/table_file.h"
+#include "sheet/table_root.h"
 
 #include <optional>
 #include <string>
@@ -11,23 +12,30 @@
 
 namespace wepn {
 
-// `wepn apply [--data DIR] [--dry-run] TABLE`: reads a weapon table back and,
-// row by row, makes `wepn set`'s edits for the cells that differ from the
-// file. A row with a bad cell leaves its file untouched; the others go on.
+// `wepn apply [--data DIR] [--dry-run] [--force] [-q] TABLE`: reads a weapon
+// table back and, row by row, makes `wepn set`'s edits for the cells that
+// differ from the file. Rows edit only weapon files under the table's folder
+// (or DIR) that are unchanged since the table was made. A row with a bad cell
+// leaves its file untouched; the others go on.
 class ApplyCommand : public Command {
   public:
     CLI::App* addTo(CLI::App& app) override;
     int execute(std::ostream& out, std::ostream& err) override;
 
   private:
-    // Applies one row to its file; false when the row failed (already reported).
-    bool applyRow(const std::string& file, const TableRow& row, const std::string& where,
-                  const std::optional<FamilyRows>& rows, std::ostream& out,
-                  std::ostream& err) const;
+    // Applies one row to its file; why it failed, cell by cell, or nothing.
+    std::vector<std::string> applyRow(const std::string& file, const std::string& shown,
+                                      const TableRow& row, const std::optional<FamilyRows>& rows,
+                                      std::ostream& out, std::ostream& err) const;
 
     std::optional<std::string> m_dataDir;
     bool m_dryRun = false;
+    bool m_force = false;
+    bool m_quiet = false;
+    bool m_dropMissing = false;
     std::string m_table;
+    bool m_fingerprinted = false; // the table has a fingerprint column
+    bool m_marked = false;        // the table's texts may carry a leading "'"
 };
 
 } // namespace wepn

@@ -48,7 +48,7 @@ std::vector<std::string> dataWarnings(const WeaponState& state,
     if (std::none_of(folders.begin(), folders.end(),
                      [&](const std::string& folder) { return equalsIgnoringCase(folder, fire); })) {
         warnings.push_back("the weapon-fire effect '" + latin1ToUtf8(fire) +
-                           "' has no folder under Scripts\\Weaponfire");
+                           "' has no folder under Scripts/Weaponfire");
     }
     for (std::size_t i = 0; i < state.Results.size(); ++i) {
         const WeaponResult& result = state.Results[i];
@@ -106,9 +106,11 @@ bool DataCheck::checkFile(const std::string& file, std::ostream& out, std::ostre
     if (!failed && !m_options.quiet) {
         out << file << ": ok\n";
     }
-    printWarnings(err, file, loaded->warnings);
+    // Under --strict a warning fails the file, and says so.
+    const std::string_view label = m_options.strict ? "error" : "warning";
+    printWarnings(err, file, loaded->warnings, label);
     for (const std::string& warning : warnings) {
-        err << file << ": warning: " << warning << '\n';
+        err << file << ": " << label << ": " << warning << '\n';
     }
     printGameCheck(err, file, gameCheck);
     return !failed;

@@ -30,6 +30,8 @@ CLI::App* DiffCommand::addTo(CLI::App& app) {
         ->type_name("FORMAT");
     sub->add_option("A", m_a, "Weapon script (.wepn)")->required()->type_name("");
     sub->add_option("B", m_b, "Weapon script (.wepn)")->required()->type_name("");
+    sub->footer("Exit status:\n  0  the weapons are the same\n  1  they differ\n  2  a file could "
+                "not be read, or the command line is wrong");
     return sub;
 }
 

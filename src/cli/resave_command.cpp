@@ -2,6 +2,7 @@
 
 #include "cli/exit_code.h"
 #include "cli/files_in_order.h"
+#include "cli/save_guard.h"
 #include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
@@ -20,6 +21,8 @@ CLI::App* ResaveCommand::addTo(CLI::App& app) {
                         "Write the one FILE's script to this file ('-': standard output)")
             ->type_name("FILE");
     CLI::Option* inPlace = sub->add_flag("--in-place", m_inPlace, "Rewrite each FILE");
+    sub->add_flag("--drop-missing-families", m_dropMissing,
+                  "Save weapons whose tables name families the family list lacks, dropping them");
     output->excludes(inPlace);
     sub->add_option("FILE", m_files, "Weapon scripts (.wepn); '-' reads standard input")
         ->required()
@@ -36,7 +39,16 @@ std::optional<Failure> ResaveCommand::resave(const std::string& file, const Fami
     if (!loaded) {
         return loaded.error();
     }
+    if (m_inPlace) {
+        if (std::optional<Failure> failure = notWeaponScript(file, original)) {
+            return failure;
+        }
+    }
     printWarnings(err, file, loaded->warnings);
+    const std::vector<EditChange> dropped = droppedEntries(original, *loaded);
+    if (!dropped.empty() && !m_dropMissing) {
+        return droppingFailure(dropped);
+    }
     const Expected<std::string, Failure> saved = savedBytes(loaded->state);
     if (!saved) {
         return saved.error();

@@ -2,6 +2,7 @@
 
 #include "cli/exit_code.h"
 #include "cli/files_in_order.h"
+#include "cli/save_guard.h"
 #include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>
@@ -16,6 +17,8 @@ CLI::App* SetCommand::addTo(CLI::App& app) {
         ->type_name("DIR");
     sub->add_flag("--dry-run", m_dryRun, "Print what would change and write nothing");
     sub->add_flag("-q,--quiet", m_quiet, "Print nothing about the changes made");
+    sub->add_flag("--drop-missing-families", m_dropMissing,
+                  "Save files whose tables name families the family list lacks, dropping them");
     sub->add_option("EDIT", m_edits,
                     "NAME=VALUE or NAME*=FACTOR; NAME is a field, penetration.FAMILY, "
                     "accuracy.FAMILY or accuracy.FAMILY.damage ('wepn fields' lists them)")
@@ -38,6 +41,10 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
     }
     if (std::count(m_files.begin(), m_files.end(), kStandardStream) != 0) {
         printToolError(err, "set: standard input ('-') cannot be edited in place");
+        return kExitUsage;
+    }
+    if (std::optional<std::string> option = optionAfterMarker(m_files)) {
+        printToolError(err, "set: " + *option);
         return kExitUsage;
     }
     std::vector<Edit> edits;
@@ -74,9 +81,13 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
 std::optional<Failure> SetCommand::edit(const std::string& file, const std::vector<Edit>& edits,
                                         const std::optional<FamilyRows>& rows, std::ostream& out,
                                         std::ostream& err) const {
-    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows);
+    std::string bytes;
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, bytes);
     if (!loaded) {
         return loaded.error();
+    }
+    if (std::optional<Failure> failure = notWeaponScript(file, bytes)) {
+        return failure;
     }
     printWarnings(err, file, loaded->warnings);
     WeaponState& state = loaded->state;
@@ -93,6 +104,11 @@ std::optional<Failure> SetCommand::edit(const std::string& file, const std::vect
     // A file the edits leave as it was keeps its bytes and modification time,
     // even where the editor would write its statements otherwise.
     if (!changes.empty()) {
+        const std::vector<EditChange> dropped = droppedEntries(bytes, *loaded);
+        if (!dropped.empty() && !m_dropMissing) {
+            return droppingFailure(dropped);
+        }
+        changes.insert(changes.end(), dropped.begin(), dropped.end());
         const Expected<std::string, Failure> saved = savedBytes(state);
         if (!saved) {
             return saved.error();

@@ -7,8 +7,15 @@
 #include "cli/weapon_io.h"
 #include "cli/weapon_table.h"
 #include "files/directory_listing.h"
+#include "files/path_mapping.h"
+#include "model/number_text.h"
+#include "sheet/cell_check.h"
+#include "sheet/fingerprint.h"
+#include "sheet/table_root.h"
+#include "sheet/xlsx_table.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
@@ -31,7 +38,7 @@ void addFiles(std::vector<std::string>& files, const std::string& path) {
     }
 }
 
-// The columns named by --columns, path first; nothing names the unknown one.
+// The columns named by --columns, path first; nothing, or what is wrong with the list.
 std::optional<std::string> chosenColumns(const std::string& list,
                                          std::vector<std::string>& columns) {
     columns = {std::string(kPathColumn)};
@@ -40,11 +47,14 @@ std::optional<std::string> chosenColumns(const std::string& list,
         const std::size_t comma = std::min(list.find(',', start), list.size());
         const std::string name = list.substr(start, comma - start);
         start = comma + 1;
-        if (name == kPathColumn) {
+        if (name == kPathColumn || name == kSourceColumn) {
             continue;
         }
         if (name.empty() || !tableCell(WeaponState{}, name)) {
-            return name;
+            return "unknown column '" + name + "'";
+        }
+        if (std::find(columns.begin(), columns.end(), name) != columns.end()) {
+            return "the column '" + name + "' is named twice";
         }
         columns.push_back(name);
     }
@@ -53,6 +63,8 @@ std::optional<std::string> chosenColumns(const std::string& list,
 
 struct Row {
     std::string path;
+    std::string named;                // the path as the table names it
+    std::string source;               // the fingerprint of the file's bytes
     std::optional<WeaponState> state; // without the unrecognised lines, which no column shows
     Failure failure;
     std::vector<LoadWarning> warnings;
@@ -60,7 +72,9 @@ struct Row {
 };
 
 void load(Row& row, const std::optional<FamilyRows>& familyRows) {
-    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(row.path, familyRows);
+    std::string bytes;
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(row.path, familyRows, bytes);
+    row.source = fingerprint(bytes);
     if (!loaded) {
         row.failure = std::move(loaded.error());
         return;
@@ -78,24 +92,87 @@ std::vector<TableColumn> resolved(const std::vector<std::string>& columns) {
     return resolved;
 }
 
-std::string delimitedRow(const std::string& path, const std::vector<TableColumn>& columns,
-                         const WeaponState& state, char delimiter) {
-    std::string line = delimitedCell(path, delimiter);
-    for (const TableColumn& column : columns) {
-        line += delimiter;
-        line += delimitedCell(column.cell(state), delimiter);
-    }
-    return line + "\r\n";
+// A cell as a spreadsheet must show it: texts that would start a formula marked.
+std::string shownCell(const TableColumn& column, const WeaponState& state) {
+    std::string cell = column.cell(state);
+    return column.kind() == CellKind::Text ? markedText(cell) : cell;
 }
 
-std::string jsonRow(const std::string& path, const std::vector<std::string>& names,
-                    const std::vector<TableColumn>& columns, const WeaponState& state) {
-    nlohmann::ordered_json object;
-    object[names[0]] = path;
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        object[names[c + 1]] = columns[c].cell(state);
+std::string delimitedRow(const Row& row, const std::vector<TableColumn>& columns, char delimiter) {
+    std::string line = delimitedCell(markedText(row.named), delimiter);
+    for (const TableColumn& column : columns) {
+        line += delimiter;
+        line += delimitedCell(shownCell(column, *row.state), delimiter);
     }
+    return line + delimiter + row.source + "\n";
+}
+
+std::string jsonRow(const Row& row, const std::vector<std::string>& names,
+                    const std::vector<TableColumn>& columns) {
+    nlohmann::ordered_json object;
+    object[names[0]] = row.named;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        // Numbers as JSON numbers, the whole ones as integers.
+        const std::string cell = columns[c].cell(*row.state);
+        const std::optional<double> number = readNumber(cell);
+        auto& value = object[names[c + 1]];
+        if (!number || columns[c].kind() == CellKind::Text ||
+            columns[c].kind() == CellKind::Other) {
+            value = cell;
+        } else if (columns[c].kind() == CellKind::Integer) {
+            value = static_cast<std::int64_t>(*number);
+        } else {
+            value = *number;
+        }
+    }
+    object[std::string(kSourceColumn)] = row.source;
     return object.dump(2);
+}
+
+// The cells of a row in a workbook: numbers as numbers, all else as text.
+std::vector<SheetCell> sheetRow(const Row& row, const std::vector<TableColumn>& columns) {
+    std::vector<SheetCell> cells{{row.named, false}};
+    for (const TableColumn& column : columns) {
+        std::string cell = column.cell(*row.state);
+        const bool number = column.kind() != CellKind::Text && readNumber(cell).has_value();
+        cells.push_back({std::move(cell), number});
+    }
+    cells.push_back({row.source, false});
+    return cells;
+}
+
+// Prints what loading the row's file found; false when it failed.
+bool reported(const Row& row, std::ostream& err) {
+    if (!row.state) {
+        printFailure(err, row.path, row.failure);
+        return false;
+    }
+    printWarnings(err, row.path, row.warnings);
+    return true;
+}
+
+int writeXlsx(const std::vector<Row>& rows, const std::vector<std::string>& names,
+              const std::vector<TableColumn>& columns, std::ostream& out, std::ostream& err) {
+    std::vector<std::vector<SheetCell>> sheet(1);
+    for (const std::string& name : names) {
+        sheet[0].push_back({name, false});
+    }
+    sheet[0].push_back({std::string(kSourceColumn), false});
+    int code = kExitOk;
+    for (const Row& row : rows) {
+        if (!reported(row, err)) {
+            code = kExitFileFailed;
+            continue;
+        }
+        sheet.push_back(sheetRow(row, columns));
+    }
+    std::string bytes;
+    if (std::optional<std::string> error = xlsxBytes(sheet, bytes)) {
+        printToolError(err, "table: " + *error);
+        return kExitFileFailed;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return code;
 }
 
 } // namespace
@@ -108,8 +185,10 @@ CLI::App* TableCommand::addTo(CLI::App& app) {
     sub->add_option("--columns", m_columns,
                     "Comma-separated columns to print after the path (default: all)")
         ->type_name("LIST");
-    sub->add_option("--format", m_format, "csv (default), tsv or json")
-        ->check(CLI::IsMember({"csv", "tsv", "json"}))
+    sub->add_option(
+           "--format", m_format,
+           "csv (default), tsv, json or xlsx (for spreadsheets: keeps numbers and texts apart)")
+        ->check(CLI::IsMember({"csv", "tsv", "json", "xlsx"}))
         ->type_name("FORMAT");
     sub->add_option("PATH", m_paths, "Weapon scripts (.wepn) or folders holding them")
         ->required()
@@ -120,8 +199,8 @@ CLI::App* TableCommand::addTo(CLI::App& app) {
 int TableCommand::execute(std::ostream& out, std::ostream& err) {
     std::vector<std::string> columns;
     if (!m_columns.empty()) {
-        if (std::optional<std::string> unknown = chosenColumns(m_columns, columns)) {
-            printToolError(err, "table: --columns: unknown column '" + *unknown + "'");
+        if (std::optional<std::string> problem = chosenColumns(m_columns, columns)) {
+            printToolError(err, "table: --columns: " + *problem);
             return kExitUsage;
         }
     }
@@ -130,12 +209,23 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
         printToolError(err, familyRows.error());
         return kExitFileFailed;
     }
+    // Paths relative to the folder `apply` edits in: the data directory, or
+    // the folder the table is written in.
+    const Expected<TableRoot, std::string> root =
+        TableRoot::at(m_dataDir ? toNativePath(*m_dataDir) : ".");
+    if (!root) {
+        printToolError(err, "table: --data: " + root.error());
+        return kExitFileFailed;
+    }
     std::vector<Row> rows;
     for (const std::string& path : m_paths) {
         std::vector<std::string> files;
         addFiles(files, path);
         for (std::string& file : files) {
-            rows.push_back({std::move(file), std::nullopt, {}, {}, {}});
+            Row row;
+            row.named = root->named(file);
+            row.path = std::move(file);
+            rows.push_back(std::move(row));
         }
     }
     // Loading and formatting dominate: both run over the cores, writing stays in order.
@@ -150,32 +240,32 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
         columns = tableColumns(weapons);
     }
     const std::vector<TableColumn> cells = resolved(columns);
+    if (m_format == "xlsx") {
+        return writeXlsx(rows, columns, cells, out, err);
+    }
     const bool json = m_format == "json";
     const char delimiter = m_format == "tsv" ? '\t' : ',';
     parallelFor(rows.size(), [&](std::size_t r) {
-        if (const std::optional<WeaponState>& state = rows[r].state) {
-            rows[r].text = json ? jsonRow(rows[r].path, columns, cells, *state)
-                                : delimitedRow(rows[r].path, cells, *state, delimiter);
+        if (rows[r].state) {
+            rows[r].text =
+                json ? jsonRow(rows[r], columns, cells) : delimitedRow(rows[r], cells, delimiter);
         }
     });
     int code = kExitOk;
     if (json) {
         out << '[';
     } else {
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            out << (c == 0 ? "" : std::string(1, delimiter))
-                << delimitedCell(columns[c], delimiter);
+        for (const std::string& column : columns) {
+            out << delimitedCell(column, delimiter) << delimiter;
         }
-        out << "\r\n";
+        out << kSourceColumn << "\n";
     }
     bool first = true;
     for (const Row& row : rows) {
-        if (!row.state) {
-            printFailure(err, row.path, row.failure);
+        if (!reported(row, err)) {
             code = kExitFileFailed;
             continue;
         }
-        printWarnings(err, row.path, row.warnings);
         if (json) {
             out << (first ? "\n" : ",\n") << row.text;
         } else {

@@ -19,11 +19,15 @@ struct TableRow {
 struct TableFile {
     std::vector<std::string> columns;
     std::vector<TableRow> rows;
-    bool json = false; // rows are numbered by object, not by line
+    bool json = false;   // rows are numbered by object, not by line
+    bool marked = false; // delimited text: texts may carry the leading "'" of markedText()
 };
 
-// Reads a table as `wepn table` writes it: JSON (an array of objects) when the
-// text starts with '[', TSV when the header holds a tab, CSV otherwise. Fails
+// Reads a table as `wepn table` writes it: XLSX by its signature, JSON (an
+// array of objects) when the
+// text starts with '[', delimited text otherwise: by the separator a first
+// "sep=X" line names, else TSV when the header holds a tab, ';' when it holds
+// semicolons and no comma, CSV otherwise. Fails
 // with a reason naming the line on malformed text, a row with more cells than
 // the header or a column named twice.
 Expected<TableFile, std::string> readTableFile(std::string_view text);

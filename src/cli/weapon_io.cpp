@@ -64,6 +64,10 @@ ReadResult readStandardInput(std::size_t maxBytes) {
 
 } // namespace
 
+ReadResult readInputBytes(std::string_view path, std::size_t maxBytes) {
+    return path == kStandardStream ? readStandardInput(maxBytes) : readFileBytes(path, maxBytes);
+}
+
 std::optional<std::string> standardInputTwice(const std::vector<std::string>& files) {
     if (std::count(files.begin(), files.end(), kStandardStream) > 1) {
         return "'-' (standard input) is given more than once";
@@ -135,9 +139,9 @@ std::vector<std::string> distinctFiles(const std::vector<std::string>& files, st
 }
 
 void printWarnings(std::ostream& err, std::string_view file,
-                   const std::vector<LoadWarning>& warnings) {
+                   const std::vector<LoadWarning>& warnings, std::string_view label) {
     for (const LoadWarning& warning : warnings) {
-        err << file << ": warning: " << latin1ToUtf8(warning.text) << '\n';
+        err << file << ": " << label << ": " << latin1ToUtf8(warning.text) << '\n';
     }
 }
 

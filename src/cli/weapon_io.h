@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/failure.h"
+#include "files/file_io.h"
 #include "model/expected.h"
 #include "model/family_list.h"
 #include "model/load.h"
@@ -29,6 +30,9 @@ readOptionalFamilyRows(const std::optional<std::string>& dataDir);
 // The file name that stands for standard input (and, for -o, standard output).
 inline constexpr std::string_view kStandardStream = "-";
 
+// Reads a file, or standard input for "-", refusing more than maxBytes.
+ReadResult readInputBytes(std::string_view path, std::size_t maxBytes);
+
 // Fails, naming the problem, when "-" is given more than once: standard input
 // can be read only once.
 std::optional<std::string> standardInputTwice(const std::vector<std::string>& files);
@@ -54,8 +58,8 @@ std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes
 // named (the same device and inode); each repetition is noted on `err`.
 std::vector<std::string> distinctFiles(const std::vector<std::string>& files, std::ostream& err);
 
-// Prints each warning as "FILE: warning: TEXT".
+// Prints each warning as "FILE: warning: TEXT" (or another label).
 void printWarnings(std::ostream& err, std::string_view file,
-                   const std::vector<LoadWarning>& warnings);
+                   const std::vector<LoadWarning>& warnings, std::string_view label = "warning");
 
 } // namespace wepn

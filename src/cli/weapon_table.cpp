@@ -112,6 +112,25 @@ std::string TableColumn::cell(const WeaponState& state) const {
                                           : numberText(state.Accuracy.fValues[*k]);
 }
 
+CellKind TableColumn::kind() const {
+    switch (m_kind) {
+    case Kind::Field:
+        if (m_field->storage != ChoiceStorage::None) {
+            return CellKind::Other;
+        }
+        return m_field->kind == ValueKind::Text   ? CellKind::Text
+               : m_field->kind == ValueKind::Real ? CellKind::Number
+                                                  : CellKind::Integer;
+    case Kind::Penetration:
+    case Kind::Accuracy:
+        return CellKind::Number;
+    case Kind::Results:
+    case Kind::AccuracyDamage:
+        break;
+    }
+    return CellKind::Other;
+}
+
 std::optional<std::string> tableCell(const WeaponState& state, std::string_view column) {
     const std::optional<TableColumn> resolved = TableColumn::named(column);
     return resolved ? std::optional<std::string>(resolved->cell(state)) : std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "model/fields.h"
 #include "model/weapon.h"
+#include "sheet/cell_check.h"
 
 #include <optional>
 #include <string>
@@ -30,6 +31,9 @@ class TableColumn {
     // results, a table value as number text; empty for a family the weapon's
     // table lacks.
     std::string cell(const WeaponState& state) const;
+
+    // What the column's cells hold, for the checks of a changed cell.
+    CellKind kind() const;
 
   private:
     enum class Kind { Field, Results, Penetration, Accuracy, AccuracyDamage };

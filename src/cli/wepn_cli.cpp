@@ -25,6 +25,7 @@ constexpr const char* kEpilogue = R"(Exit status:
   0  every file is fine
   1  a file could not be read, loaded or written (the others are still done)
   2  the command line is wrong
+  diff: 0 the weapons are the same, 1 they differ, 2 a file could not be read
 
 Examples:
   $ wepn check -q Data/Weapon/*.wepn

@@ -116,7 +116,8 @@ TEST_F(CliTest, UsageErrorsExitTwoWithAMessage) {
     };
     const Case cases[] = {
         {{}, "A subcommand is required"},
-        {{"frob"}, "unknown command 'frob' (commands: check, resave, dump, set, fields, table, apply, diff)"},
+        {{"frob"},
+         "unknown command 'frob' (commands: check, resave, dump, set, fields, table, apply, diff)"},
         {{"check"}, "FILE or --files-from is required (see 'wepn check --help')"},
         {{"check", "--bogus", file}, "--bogus"},
         {{"check", "-", "-"}, "'-' (standard input) is given more than once"},
@@ -134,6 +135,10 @@ TEST_F(CliTest, UsageErrorsExitTwoWithAMessage) {
         {{"set", "sWeaponType*=2", "--", file}, "is not a number and cannot be scaled"},
         {{"set", "fWeaponFireRange*=abc", "--", file}, "the factor 'abc' is not a number"},
         {{"set", "penetration.Fighter=1", "--", file}, "needs --data DIR"},
+        {{"set", "fFireTime=1", "--", file, "--dry-run"},
+         "set: '--dry-run' after '--' names no file; options go before '--'"},
+        {{"table", "--columns", "fFireTime,fFireTime", file},
+         "table: --columns: the column 'fFireTime' is named twice"},
     };
     for (const Case& c : cases) {
         const ToolRun result = runWepnExecutable(c.args);

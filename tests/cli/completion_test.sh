@@ -19,9 +19,13 @@ compopt() { :; }
 source "$completion"
 
 failures=0
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+mkdir -p "$data/Scripts"
+printf 'ArmourFamily = {\n  { name = "Fighter", },\n  { name = "Corvette", },\n}\nAttackFamily = {\n  { name = "SmallCraft", },\n}\n' >"$data/Scripts/familylist.lua"
 # A command line (the last word is being completed) | words that must be offered
 while IFS='|' read -r line expected; do
-    read -ra COMP_WORDS <<<"$line"
+    read -ra COMP_WORDS <<<"${line//DATA/$data}"
     [[ $line == *' ' ]] && COMP_WORDS+=("")
     COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
     COMPREPLY=()
@@ -44,6 +48,10 @@ wepn set fWeaponFireR|fWeaponFireRange=
 wepn set --dry-run penetration.|penetration.FAMILY=
 wepn set iUseVelocityPred=1 -- |<files>
 wepn check |<files>
+wepn table --format |csv tsv json xlsx
+wepn diff --format |text json
+wepn apply -|--force --drop-missing-families -q --dry-run
+wepn set --data DATA penetration.|penetration.Fighter= penetration.Corvette=
 CASES
 [ "$failures" -eq 0 ] && echo "completion ok"
 exit "$failures"

@@ -209,3 +209,71 @@ TEST_F(CliTest, SetWithoutDataKeepsTheTablesAsTheFileNamesThem) {
 
 } // namespace
 } // namespace wepn::test
+
+namespace wepn::test {
+namespace {
+
+TEST_F(CliTest, RewritesRefuseNonWeaponsAndUnaskedDrops) {
+    write("Small/Scripts/familylist.lua",
+          "ArmourFamily = {{name=\"Fighter\"}}\nAttackFamily = {{name=\"SmallCraft\"}}\n");
+    const std::string small = path("Small");
+    const std::string dropping = "a save would drop the table entries of families the family "
+                                 "list lacks: penetration.Capital, accuracy.BigShips "
+                                 "(--drop-missing-families drops them)\n";
+    const std::string lacks = ": warning: the family list lacks families that the file names; a "
+                              "save drops them: penetration Capital; accuracy BigShips\n";
+    struct Case {
+        std::vector<std::string> args;
+        std::string bytes;
+        int code;
+        std::string out;
+        std::string err; // after "FILE"
+    };
+    const Case cases[] = {
+        {{"set", "fWeaponFireRange=5", "--"},
+         "echo hi\n",
+         1,
+         "",
+         ": error: 'FILE' is not a weapon script: it has no StartWeaponConfig line\n"},
+        {{"resave", "--data", dataDir(), "--in-place"},
+         "-- StartWeaponConfig(\n",
+         1,
+         "",
+         ": error: 'FILE' is not a weapon script: it has no StartWeaponConfig line\n"},
+        {{"set", "--data", small, "fWeaponFireRange=5", "--"},
+         kWeapon,
+         1,
+         "",
+         lacks + "FILE: error: " + dropping},
+        {{"resave", "--data", small, "--in-place"},
+         kWeapon,
+         1,
+         "",
+         lacks + "FILE: error: " + dropping},
+        {{"set", "--data", small, "--drop-missing-families", "fWeaponFireRange=5", "--"},
+         kWeapon,
+         0,
+         "FILE: fWeaponFireRange 3000 -> 5\nFILE: penetration.Capital 1 -> (dropped)\n"
+         "FILE: accuracy.BigShips 1 (damage 1) -> (dropped)\n",
+         lacks},
+    };
+    for (const Case& c : cases) {
+        const std::string file = write("w.wepn", c.bytes);
+        std::vector<std::string> args = c.args;
+        args.push_back(file);
+        const ToolRun result = run(args);
+        const auto named = [&](std::string text) {
+            for (std::size_t at; (at = text.find("FILE")) != std::string::npos;) {
+                text.replace(at, 4, file);
+            }
+            return text;
+        };
+        EXPECT_EQ(result.code, c.code) << args[0] << " " << c.bytes;
+        EXPECT_EQ(result.out, named(c.out)) << args[0];
+        EXPECT_EQ(result.err, c.err.empty() ? "" : named("FILE" + c.err)) << args[0];
+        EXPECT_EQ(readFile(file) == c.bytes, c.code != 0) << args[0];
+    }
+}
+
+} // namespace
+} // namespace wepn::test

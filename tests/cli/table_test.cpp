@@ -1,9 +1,14 @@
 #include "cli/delimited_text.h"
 #include "cli_fixture.h"
+#include "sheet/cell_check.h"
+#include "sheet/fingerprint.h"
+#include "sheet/xlsx_table.h"
 #include "weapon_generator.h"
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
 
 namespace wepn::test {
 namespace {
@@ -19,7 +24,7 @@ std::map<std::string, std::string> folderBytes(const std::string& dir) {
     return bytes;
 }
 
-// The table's text with one cell of the row for `file` replaced.
+// The table's text with one cell of the row naming `file` replaced.
 std::string withCell(const std::string& csv, const std::string& file, const std::string& column,
                      const std::string& value) {
     DelimitedText table = readDelimited(csv, ',');
@@ -62,25 +67,52 @@ TEST(DelimitedTextTest, CellsRoundTripThroughQuoting) {
     EXPECT_NE(readDelimited("a\n\"b\"c", ',').error.find("line 2"), std::string::npos);
 }
 
+TEST(SheetCellsTest, TextsSurviveMarkingAndWorkbooks) {
+    const std::vector<std::string> texts{"=1+1", "+x",   "-x",  "@x",  "'", "''",    "'=x",
+                                         "'a",   "0012", "1E5", "3/4", "",  "Jäger", "a \"b\""};
+    std::vector<std::vector<SheetCell>> rows{{{"text", false}, {"number", false}}};
+    for (const std::string& text : texts) {
+        EXPECT_EQ(unmarkedText(markedText(text)), text);
+        EXPECT_EQ(markedText(text) != text,
+                  !text.empty() && (std::string("=+-@").find(text[0]) != std::string::npos ||
+                                    text.starts_with("''") || text.starts_with("'=")))
+            << text;
+        rows.push_back({{text, false}, {"0.375", true}});
+    }
+    rows.push_back({{"tiny", false}, {"1E-05", true}});
+    std::string bytes;
+    ASSERT_EQ(xlsxBytes(rows, bytes), std::nullopt);
+    const auto read = readXlsx(bytes);
+    ASSERT_TRUE(read) << read.error();
+    ASSERT_EQ(read->size(), rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        EXPECT_EQ((*read)[r].number, r + 1);
+        EXPECT_EQ((*read)[r].cells.at(0), rows[r][0].text) << r;
+        EXPECT_EQ((*read)[r].cells.at(1), rows[r][1].text) << r;
+    }
+    EXPECT_FALSE(readXlsx("PK\x03\x04 broken"));
+}
+
 TEST_F(CliTest, TableThenApplyUnchangedTouchesNothing) {
     std::filesystem::copy(WEPN_EXAMPLES_DIR, path("Examples"),
                           std::filesystem::copy_options::recursive);
     WeaponGenerator generator(14);
     for (int i = 0; i < 40; ++i) {
-        write("Generated/w" + std::to_string(i) + ".wepn", generator.script("Bullet"));
+        write("Data/Generated/w" + std::to_string(i) + ".wepn", generator.script("Bullet"));
     }
-    for (const std::string folder : {"Examples/Weapon", "Generated"}) {
+    for (const std::string folder : {"Examples/Weapon", "Data/Generated"}) {
         const std::map<std::string, std::string> before = folderBytes(path(folder));
         for (const std::string format : {"csv", "tsv", "json"}) {
             for (const bool data : {true, false}) {
                 std::vector<std::string> args{"table", "--format", format, path(folder)};
                 const std::string dataDir =
-                    folder == "Generated" ? this->dataDir() : path("Examples");
+                    folder == "Data/Generated" ? this->dataDir() : path("Examples");
                 if (data) {
                     args.insert(args.begin() + 1, {"--data", dataDir});
                 }
                 const ToolRun table = run(args);
-                const std::string tablePath = write("table." + format, table.out);
+                const std::string tablePath =
+                    write((data ? "Data/table." : "table.") + format, table.out);
                 std::vector<std::string> apply{"apply", tablePath};
                 if (data) {
                     apply.insert(apply.begin() + 1, {"--data", dataDir});
@@ -123,12 +155,13 @@ TEST_F(CliTest, ApplyChangesExactlyTheChangedCell) {
         return dump;
     };
     for (const Case& c : cases) {
-        const std::string file = write("w.wepn", kWeapon);
-        const std::string other = write("other.wepn", kWeapon);
+        const std::string file = write("Data/w.wepn", kWeapon);
+        const std::string other = write("Data/other.wepn", kWeapon);
         const ToolRun table = run({"table", "--data", dataDir(), file, other});
         ASSERT_EQ(table.code, 0) << table.err;
         const json before = dumped(file);
-        const std::string tablePath = write("t.csv", withCell(table.out, file, c.column, c.value));
+        const std::string tablePath =
+            write("t.csv", withCell(table.out, "w.wepn", c.column, c.value));
 
         const ToolRun dry = run({"apply", "--data", dataDir(), "--dry-run", tablePath});
         EXPECT_EQ(dry.code, 0) << c.column << ": " << dry.err;
@@ -146,47 +179,92 @@ TEST_F(CliTest, ApplyChangesExactlyTheChangedCell) {
     }
 }
 
-TEST_F(CliTest, ApplyLeavesRowsWithBadCellsUntouched) {
-    struct Case {
-        const char* name;
-        std::string table;
-        int code;
-        const char* message;
-        bool goodRowApplied;
+// One case of tests/data/apply/refusals.txt: see the file's head.
+struct ApplyCase {
+    std::string name;
+    std::vector<std::string> args;
+    int code = 0;
+    std::set<std::string> changed;
+    std::vector<std::pair<std::string, std::string>> files;
+    std::string err;
+};
+
+std::vector<ApplyCase> applyCases(const std::string& text, const std::string& dir,
+                                  const std::string& source) {
+    const auto expand = [&](std::string line) {
+        for (const auto& [key, value] : {std::pair{"{dir}", dir}, std::pair{"{source}", source}}) {
+            for (std::size_t at; (at = line.find(key)) != std::string::npos;) {
+                line.replace(at, std::string(key).size(), value);
+            }
+        }
+        return line;
     };
-    const std::string good = write("good.wepn", kWeapon);
-    const std::string bad = write("bad.wepn", kWeapon);
-    const std::string goodRow = good + ",3300\n";
-    const Case cases[] = {
-        {"bad number", "path,fWeaponFireRange\n" + goodRow + bad + ",abc\n", 1,
-         "'fWeaponFireRange=abc': 'abc' is not a number", true},
-        {"missing file", "path,fWeaponFireRange\n" + goodRow + path("none.wepn") + ",1\n", 1,
-         "none.wepn: error:", true},
-        {"duplicated path", "path,fWeaponFireRange\n" + goodRow + good + ",10\n", 1,
-         "the same file as line 2 of", true},
-        {"results", "path,fWeaponFireRange,results\n" + bad + ",1,5\n" + goodRow, 1,
-         "'results=5': the number of impact results cannot be set", true},
-        {"text the writer refuses", "path,sWeaponFireName\n" + bad + ",\"say \"\"hi\"\"\"\n", 1,
-         "a double quote cannot be saved", false},
-        {"weapon name", "path,sWeaponName\n" + bad + ",Laser\n", 1, "sWeaponName cannot be edited",
-         false},
-        {"family without --data", "path,penetration.Fighter\n" + bad + ",0.1\n", 1,
-         "needs --data DIR", false},
-        {"unknown column", "path,fWeaponFireRange,fRange\n" + goodRow, 1, "unknown column 'fRange'",
-         false},
-        {"no path column", "fWeaponFireRange\n3300\n", 1, "no 'path' column", false},
-        {"column twice", "path,fFireTime,fFireTime\n" + goodRow, 1, "named twice", false},
-        {"too many cells", "path,fWeaponFireRange\n" + bad + ",1,2\n", 1, "3 cells", false},
-        {"open quote", "path,sWeaponType\n" + bad + ",\"Turret\n", 1, "not closed", false},
-    };
-    for (const Case& c : cases) {
-        write("good.wepn", kWeapon);
-        const std::string tablePath = write("t.csv", c.table);
-        const ToolRun applied = run({"apply", tablePath});
-        EXPECT_EQ(applied.code, c.code) << c.name << ": " << applied.err;
-        EXPECT_NE(applied.err.find(c.message), std::string::npos) << c.name << ": " << applied.err;
-        EXPECT_EQ(readFile(bad), kWeapon) << c.name;
-        EXPECT_EQ(readFile(good) != kWeapon, c.goodRowApplied) << c.name;
+    std::vector<ApplyCase> cases;
+    std::string* section = nullptr;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        const std::string value = expand(line.substr(std::min(line.find(' ') + 1, line.size())));
+        if (line.starts_with("=== ")) {
+            cases.push_back({value, {}, 0, {}, {}, {}});
+            section = nullptr;
+        } else if (line.starts_with("--- ")) {
+            cases.back().files.emplace_back(value, "");
+            section = value == "stderr" ? &cases.back().err : &cases.back().files.back().second;
+        } else if (section != nullptr) {
+            *section += expand(line) + "\n";
+        } else if (line.starts_with("args: ")) {
+            std::istringstream words(value);
+            for (std::string word; words >> word;) {
+                cases.back().args.push_back(word);
+            }
+        } else if (line.starts_with("code: ")) {
+            cases.back().code = std::stoi(value);
+        } else if (line.starts_with("changed: ")) {
+            cases.back().changed.insert(value);
+        }
+    }
+    // The blank lines between cases belong to no section.
+    for (ApplyCase& c : cases) {
+        while (c.err.ends_with("\n\n") || c.err == "\n") {
+            c.err.pop_back();
+        }
+        for (auto& file : c.files) {
+            while (file.second.ends_with("\n\n")) {
+                file.second.pop_back();
+            }
+        }
+    }
+    return cases;
+}
+
+TEST_F(CliTest, ApplyRefusesRowsWithTheirLineAndCell) {
+    const std::string dir = std::filesystem::path(path("x")).parent_path().string();
+    const std::vector<std::string> weapons{"mod/good.wepn", "mod/bad.wepn", "mod/notes.txt",
+                                           "outside.wepn",  "Data/w.wepn",  "Small/w.wepn"};
+    for (const ApplyCase& c :
+         applyCases(fixture("apply/refusals.txt"), dir, fingerprint(kWeapon))) {
+        std::filesystem::remove_all(path("mod"));
+        for (const std::string& weapon : weapons) {
+            write(weapon, kWeapon);
+        }
+        write("mod/fake.wepn", "print(1)\n");
+        std::filesystem::create_symlink("../outside.wepn", path("mod/link.wepn"));
+        write("Small/Scripts/familylist.lua", "ArmourFamily = {{name=\"Fighter\"}}\n"
+                                              "AttackFamily = {{name=\"SmallCraft\"}}\n");
+        for (const auto& [file, bytes] : c.files) {
+            if (file != "stderr") {
+                write(file, bytes);
+            }
+        }
+        std::vector<std::string> args{"apply"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const ToolRun applied = run(args);
+        EXPECT_EQ(applied.code, c.code) << c.name;
+        EXPECT_EQ(applied.err, c.err) << c.name;
+        for (const std::string& weapon : weapons) {
+            EXPECT_EQ(readFile(path(weapon)) != kWeapon, c.changed.contains(weapon))
+                << c.name << ": " << weapon;
+        }
     }
 }
 
@@ -195,7 +273,8 @@ TEST_F(CliTest, TableReportsFilesThatFailAndKeepsTheOthers) {
     const std::string broken = write("b.wepn", "StartWeaponConfig(NewWeaponType,\"x\"\n");
     const ToolRun table = run({"table", "--columns", "fWeaponFireRange,results", file, broken});
     EXPECT_EQ(table.code, 1);
-    EXPECT_EQ(table.out, "path,fWeaponFireRange,results\r\n" + file + ",3000,2\r\n");
+    EXPECT_EQ(table.out, "path,fWeaponFireRange,results,source\n" + file + ",3000,2," +
+                             fingerprint(kWeapon) + "\n");
     EXPECT_EQ(table.err, run({"check", broken}).err);
     EXPECT_EQ(run({"table", "--columns", "fRange", file}).code, 2);
 }
@@ -206,8 +285,9 @@ TEST_F(CliTest, TableListsAFolderAsTheOpenDialogDoes) {
     }
     const ToolRun table = run({"table", "--columns", "results", path("Mod") + "/"});
     EXPECT_EQ(table.code, 0) << table.err;
-    EXPECT_EQ(table.out, "path,results\r\n" + path("Mod/A.wepn") + ",2\r\n" + path("Mod/b.wepn") +
-                             ",2\r\n" + path("Mod/c.WEPN.bak") + ",2\r\n");
+    const std::string row = ",2," + fingerprint(kWeapon) + "\n";
+    EXPECT_EQ(table.out, "path,results,source\n" + path("Mod/A.wepn") + row + path("Mod/b.wepn") +
+                             row + path("Mod/c.WEPN.bak") + row);
 }
 
 } // namespace
