@@ -168,8 +168,8 @@ bool ApplyCommand::applyRow(const std::string& file, const TableRow& row, const 
         }
     }
     for (const EditChange& change : changes) {
-        out << file << ": " << change.name << ' ' << change.before << " -> " << change.after
-            << '\n';
+        out << shownName(file) << ": " << change.name << ' ' << change.before << " -> "
+            << change.after << '\n';
     }
     return true;
 }

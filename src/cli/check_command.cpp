@@ -128,7 +128,7 @@ int CheckCommand::execute(std::ostream& out, std::ostream& err) {
             if (result.failure) {
                 printFailure(err, files[i], *result.failure);
             } else if (!result.game.error && !m_quiet) {
-                out << files[i] << ": ok\n";
+                out << shownName(files[i]) << ": ok\n";
             }
             printWarnings(err, files[i], result.warnings);
             printGameCheck(err, files[i], result.game);

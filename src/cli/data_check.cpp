@@ -55,13 +55,12 @@ std::vector<std::string> dataWarnings(const WeaponState& state,
         const std::string where = "impact result " + std::to_string(i + 1) + ": ";
         if (!offered(kResultConditions, result.sCondition)) {
             warnings.push_back(where + "the condition '" + latin1ToUtf8(result.sCondition) +
-                               "' is not one the window offers (" +
-                               listed(kResultConditions) + ")");
+                               "' is not one the window offers (" + listed(kResultConditions) +
+                               ")");
         }
         if (!offered(kResultEffects, result.sEffect)) {
             warnings.push_back(where + "the effect '" + latin1ToUtf8(result.sEffect) +
-                               "' is not one the window offers (" + listed(kResultEffects) +
-                               ")");
+                               "' is not one the window offers (" + listed(kResultEffects) + ")");
         }
     }
     return warnings;
@@ -104,11 +103,11 @@ bool DataCheck::checkFile(const std::string& file, std::ostream& out, std::ostre
     const bool failed =
         gameCheck.error || (m_options.strict && !(warnings.empty() && loaded->warnings.empty()));
     if (!failed && !m_options.quiet) {
-        out << file << ": ok\n";
+        out << shownName(file) << ": ok\n";
     }
     printWarnings(err, file, loaded->warnings);
     for (const std::string& warning : warnings) {
-        err << file << ": warning: " << warning << '\n';
+        err << shownName(file) << ": warning: " << warning << '\n';
     }
     printGameCheck(err, file, gameCheck);
     return !failed;

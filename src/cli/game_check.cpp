@@ -1,10 +1,10 @@
 #include "cli/game_check.h"
 
-#include "game/editor_reading.h"
+#include "cli/latin1.h"
 #include "files/file_io.h"
+#include "game/editor_reading.h"
 #include "game/game_differences.h"
 #include "game/game_script.h"
-#include "cli/latin1.h"
 #include "model/load.h"
 #include "model/script_lines.h"
 
@@ -37,7 +37,7 @@ void printGameCheck(std::ostream& err, std::string_view file, const GameCheck& c
         printFailure(err, file, *check.error);
     }
     for (const std::string& difference : check.differences) {
-        err << file << ": warning: " << difference << '\n';
+        err << shownName(file) << ": warning: " << difference << '\n';
     }
 }
 

@@ -67,8 +67,7 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
         }
         return !failure;
     };
-    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk
-                                                                        : kExitFileFailed;
+    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk : kExitFileFailed;
 }
 
 std::optional<Failure> SetCommand::edit(const std::string& file, const std::vector<Edit>& edits,
@@ -107,11 +106,11 @@ std::optional<Failure> SetCommand::edit(const std::string& file, const std::vect
         return std::nullopt;
     }
     for (const EditChange& change : changes) {
-        out << file << ": " << change.name << ' ' << change.before << " -> " << change.after
-            << '\n';
+        out << shownName(file) << ": " << change.name << ' ' << change.before << " -> "
+            << change.after << '\n';
     }
     if (changes.empty()) {
-        out << file << ": no change\n";
+        out << shownName(file) << ": no change\n";
     }
     return std::nullopt;
 }

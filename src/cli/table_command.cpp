@@ -3,6 +3,7 @@
 #include "cli/delimited_text.h"
 #include "cli/exit_code.h"
 #include "cli/failure.h"
+#include "cli/latin1.h"
 #include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
 #include "cli/weapon_table.h"
@@ -91,7 +92,7 @@ std::string delimitedRow(const std::string& path, const std::vector<TableColumn>
 std::string jsonRow(const std::string& path, const std::vector<std::string>& names,
                     const std::vector<TableColumn>& columns, const WeaponState& state) {
     nlohmann::ordered_json object;
-    object[names[0]] = path;
+    object[names[0]] = nameToUtf8(path);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         object[names[c + 1]] = columns[c].cell(state);
     }
@@ -102,8 +103,7 @@ std::string jsonRow(const std::string& path, const std::vector<std::string>& nam
 
 CLI::App* TableCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("table", "Print weapons side by side, one row each");
-    sub->add_option("--data", m_dataDir,
-                    "Data directory: one column per family of its family list")
+    sub->add_option("--data", m_dataDir, "Data directory: one column per family of its family list")
         ->type_name("DIR");
     sub->add_option("--columns", m_columns,
                     "Comma-separated columns to print after the path (default: all)")

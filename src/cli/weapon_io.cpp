@@ -124,8 +124,8 @@ std::vector<std::string> distinctFiles(const std::vector<std::string>& files, st
             const auto [at, first] =
                 seen.emplace(std::pair(identity->device, identity->inode), distinct.size());
             if (!first) {
-                err << file << ": note: the same file as '" << distinct[at->second]
-                    << "'; it is edited once\n";
+                err << shownName(file) << ": note: the same file as '"
+                    << shownName(distinct[at->second]) << "'; it is edited once\n";
                 continue;
             }
         }
@@ -137,7 +137,7 @@ std::vector<std::string> distinctFiles(const std::vector<std::string>& files, st
 void printWarnings(std::ostream& err, std::string_view file,
                    const std::vector<LoadWarning>& warnings) {
     for (const LoadWarning& warning : warnings) {
-        err << file << ": warning: " << latin1ToUtf8(warning.text) << '\n';
+        err << shownName(file) << ": warning: " << latin1ToUtf8(warning.text) << '\n';
     }
 }
 

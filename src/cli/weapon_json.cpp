@@ -49,7 +49,7 @@ Json resultJson(const WeaponResult& result) {
 nlohmann::ordered_json weaponJson(std::string_view file, const WeaponState& state) {
     Json json = Json::object();
     json["format"] = kDumpFormat;
-    json["file"] = std::string(file);
+    json["file"] = nameToUtf8(file);
     for (const ScalarField& field : scalarFields()) {
         json[std::string(field.name)] = scalarValue(field, state);
     }
