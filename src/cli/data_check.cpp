@@ -55,12 +55,13 @@ std::vector<std::string> dataWarnings(const WeaponState& state,
         const std::string where = "impact result " + std::to_string(i + 1) + ": ";
         if (!offered(kResultConditions, result.sCondition)) {
             warnings.push_back(where + "the condition '" + latin1ToUtf8(result.sCondition) +
-                               "' is not one the window offers (" + listed(kResultConditions) +
-                               ")");
+                               "' is not one the window offers (" +
+                               listed(kResultConditions) + ")");
         }
         if (!offered(kResultEffects, result.sEffect)) {
             warnings.push_back(where + "the effect '" + latin1ToUtf8(result.sEffect) +
-                               "' is not one the window offers (" + listed(kResultEffects) + ")");
+                               "' is not one the window offers (" + listed(kResultEffects) +
+                               ")");
         }
     }
     return warnings;

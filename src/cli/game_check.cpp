@@ -1,10 +1,10 @@
 #include "cli/game_check.h"
 
-#include "cli/latin1.h"
-#include "files/file_io.h"
 #include "game/editor_reading.h"
+#include "files/file_io.h"
 #include "game/game_differences.h"
 #include "game/game_script.h"
+#include "cli/latin1.h"
 #include "model/load.h"
 #include "model/script_lines.h"
 

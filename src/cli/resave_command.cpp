@@ -78,7 +78,8 @@ int ResaveCommand::execute(std::ostream& out, std::ostream& err) {
     if (!m_inPlace) {
         return work(m_files.front(), out, err) ? kExitOk : kExitFileFailed;
     }
-    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk : kExitFileFailed;
+    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk
+                                                                        : kExitFileFailed;
 }
 
 } // namespace wepn

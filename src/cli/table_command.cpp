@@ -103,7 +103,8 @@ std::string jsonRow(const std::string& path, const std::vector<std::string>& nam
 
 CLI::App* TableCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("table", "Print weapons side by side, one row each");
-    sub->add_option("--data", m_dataDir, "Data directory: one column per family of its family list")
+    sub->add_option("--data", m_dataDir,
+                    "Data directory: one column per family of its family list")
         ->type_name("DIR");
     sub->add_option("--columns", m_columns,
                     "Comma-separated columns to print after the path (default: all)")
