@@ -89,7 +89,7 @@ bool DataCheck::check(const std::vector<std::string>& files, std::ostream& out,
         [this](const std::string& file, std::ostream& fileOut, std::ostream& fileErr) {
             return checkFile(file, fileOut, fileErr);
         },
-        ParallelShape{});
+        ParallelShape{}, false);
 }
 
 bool DataCheck::checkFile(const std::string& file, std::ostream& out, std::ostream& err) const {

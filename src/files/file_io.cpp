@@ -192,6 +192,28 @@ int copyIntoLinkedFile(LowLevelFileOps& ops, const std::string& target, std::str
     return error;
 }
 
+// A seam for tests of races: with WEPN_SAVE_PAUSE naming a FIFO, each save
+// stops between its checks and its commit: it writes the target's path and a
+// line feed to the FIFO, then waits until it can read the FIFO to its end.
+void pauseBeforeCommit(const std::string& target) {
+    static const char* const fifo = std::getenv("WEPN_SAVE_PAUSE");
+    if (fifo == nullptr) {
+        return;
+    }
+    const std::string line = target + '\n';
+    int fd = ::open(fifo, O_WRONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        [[maybe_unused]] const ssize_t written = ::write(fd, line.data(), line.size());
+        ::close(fd);
+    }
+    fd = ::open(fifo, O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        std::string ignored;
+        readRest(fd, ignored);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 ReadResult readFileBytes(std::string_view path, std::size_t maxBytes) {
@@ -334,6 +356,7 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given, std::
             return fail(errno, false);
         }
 
+        pauseBeforeCommit(target.path);
         const detail::UninterruptedStep commit;
         if (!commit.ok()) {
             return fail(EINTR, false);
@@ -341,11 +364,16 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given, std::
         if (target.exists && target.st.st_nlink > 1) {
             const int error = copyIntoLinkedFile(ops, target.path, bytes);
             ::unlink(temp.c_str());
-            return error != 0 ? cannot(error) : std::optional<std::string>();
+            if (error != 0) {
+                return cannot(error);
+            }
+            detail::noteCommitted();
+            return std::nullopt;
         }
         if (ops.rename(temp, target.path) != 0) {
             return fail(errno, false);
         }
+        detail::noteCommitted();
         DirectorySyncBatch::syncOrDefer(dir);
         return std::nullopt;
     } catch (const std::bad_alloc&) {

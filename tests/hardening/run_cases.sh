@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs each case of a .cases file through the built `wepn` and compares what
 # it prints (standard output and error together) with what the file expects.
-# A case runs in a fresh folder with W (the tool) and FIX (tests/data) set.
+# A case runs in a fresh folder with W (the tool) and FIX (tests/data) set,
+# and is stopped after a minute.
 #
 # File format: lines before the first case are a prelude run before each
 # case; "=== NAME" starts a case (its shell script follows) and
@@ -14,7 +15,7 @@ run() {
     local dir got
     while [[ $expect == *$'\n' ]]; do expect=${expect%$'\n'}; done
     dir=$(mktemp -d)
-    got=$(cd "$dir" && W="$W" FIX="$FIX" bash -c "$prelude$script" 2>&1)
+    got=$(cd "$dir" && W="$W" FIX="$FIX" timeout 60 bash -c "$prelude$script" 2>&1)
     chmod -R u+rwx "$dir" && rm -rf "$dir"
     if [ "$got" == "$expect" ]; then
         echo "ok: $name"
