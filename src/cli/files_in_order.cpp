@@ -46,7 +46,8 @@ bool eachFileInOrder(const std::vector<std::string>& files, std::ostream& out, s
                 // every file it finished.
                 const std::lock_guard lock(printing);
                 done[i] = ok ? 1 : 2;
-                for (; printed < count && done[printed] != 0; ++printed) {
+                for (; printed < count && done[printed] != 0 && !interruptionUnderway();
+                     ++printed) {
                     err << errs[printed].view();
                     out << outs[printed].view();
                     allOk = allOk && done[printed] == 1;

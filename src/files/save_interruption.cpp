@@ -101,6 +101,10 @@ void installSaveInterruptionHandlers() {
     }
 }
 
+bool interruptionUnderway() {
+    return g_ending.load();
+}
+
 BatchProgress::BatchProgress(std::vector<std::string> shownNames)
     : m_names(std::move(shownNames)), m_finished(new std::atomic<bool>[m_names.size()] {}) {
     g_batch.store(this);
@@ -121,8 +125,13 @@ void BatchProgress::working(std::size_t file) {
 }
 
 void BatchProgress::finished(std::size_t file) {
-    m_finished[file].store(true);
     t_batchFile = SIZE_MAX;
+    // Once an interruption has begun, saves fail without committing: what
+    // finishes then was not edited.
+    const detail::UninterruptedStep step;
+    if (step.ok()) {
+        m_finished[file].store(true);
+    }
 }
 
 void BatchProgress::reportInterruption() const {
@@ -154,7 +163,7 @@ namespace detail {
 void noteCommitted() {
     BatchProgress* batch = g_batch.load();
     if (batch != nullptr && t_batchFile != SIZE_MAX) {
-        batch->finished(t_batchFile);
+        batch->m_finished[t_batchFile].store(true);
     }
 }
 

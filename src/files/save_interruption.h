@@ -17,6 +17,16 @@ namespace wepn {
 /// the size limit fails with EFBIG like any failed write.
 void installSaveInterruptionHandlers();
 
+namespace detail {
+/// A save of the calling thread's current batch file has been committed;
+/// called inside the commit's uninterrupted step.
+void noteCommitted();
+} // namespace detail
+
+/// Whether a signal is ending the process: what fails meanwhile failed for
+/// that, and is not worth a message.
+bool interruptionUnderway();
+
 /// The files one run is editing, so that an interruption says where it
 /// stopped: "wepn: interrupted after N of M files; FILE... were not edited",
 /// on standard error, before the process exits. One batch at a time.
@@ -38,14 +48,13 @@ class BatchProgress {
     void reportInterruption() const;
 
   private:
+    friend void detail::noteCommitted();
+
     std::vector<std::string> m_names;
     std::unique_ptr<std::atomic<bool>[]> m_finished;
 };
 
 namespace detail {
-
-/// A save of the calling thread's current batch file has been committed.
-void noteCommitted();
 
 /// Registers a temporary file for removal on interruption for as long as the
 /// object lives. `ok()` is false when too many saves are in progress at once.
