@@ -42,6 +42,7 @@ CLI::App* ApplyCommand::addTo(CLI::App& app) {
                     "Data directory holding " + familyListPath() + " (needed for table edits)")
         ->type_name("DIR");
     sub->add_flag("--dry-run", m_dryRun, "Print what would change and write nothing");
+    sub->add_flag("--force", m_force, kForceHelp);
     sub->add_option("TABLE", m_table, "A table as `wepn table` writes it (CSV, TSV or JSON)")
         ->required()
         ->type_name("");
@@ -112,7 +113,9 @@ int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
 bool ApplyCommand::applyRow(const std::string& file, const TableRow& row, const std::string& where,
                             const std::optional<FamilyRows>& rows, std::ostream& out,
                             std::ostream& err) const {
-    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows);
+    std::string buffer;
+    FileStamp readAs;
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, buffer, &readAs);
     if (!loaded) {
         printFailure(err, file, loaded.error());
         return false;
@@ -162,7 +165,7 @@ bool ApplyCommand::applyRow(const std::string& file, const TableRow& row, const 
         return false;
     }
     if (!m_dryRun) {
-        if (std::optional<Failure> failure = replaceFile(file, *saved)) {
+        if (std::optional<Failure> failure = replaceFile(file, *saved, {readAs, m_force})) {
             printFailure(err, file, *failure);
             return false;
         }

@@ -16,6 +16,7 @@ CLI::App* SetCommand::addTo(CLI::App& app) {
         ->type_name("DIR");
     sub->add_flag("--dry-run", m_dryRun, "Print what would change and write nothing");
     sub->add_flag("-q,--quiet", m_quiet, "Print nothing about the changes made");
+    sub->add_flag("--force", m_force, kForceHelp);
     sub->add_option("EDIT", m_edits,
                     "NAME=VALUE or NAME*=FACTOR; NAME is a field, penetration.FAMILY, "
                     "accuracy.FAMILY or accuracy.FAMILY.damage ('wepn fields' lists them)")
@@ -74,7 +75,9 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
 std::optional<Failure> SetCommand::edit(const std::string& file, const std::vector<Edit>& edits,
                                         const std::optional<FamilyRows>& rows, std::ostream& out,
                                         std::ostream& err) const {
-    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows);
+    std::string buffer;
+    FileStamp readAs;
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, buffer, &readAs);
     if (!loaded) {
         return loaded.error();
     }
@@ -98,7 +101,7 @@ std::optional<Failure> SetCommand::edit(const std::string& file, const std::vect
             return saved.error();
         }
         if (!m_dryRun) {
-            if (std::optional<Failure> failure = replaceFile(file, *saved)) {
+            if (std::optional<Failure> failure = replaceFile(file, *saved, {readAs, m_force})) {
                 return failure;
             }
         }

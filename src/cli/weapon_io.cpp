@@ -77,8 +77,9 @@ Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
     return loadWeaponFile(path, rows, buffer);
 }
 
-Expected<LoadOutcome, Failure>
-loadWeaponFile(std::string_view path, const std::optional<FamilyRows>& rows, std::string& buffer) {
+Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
+                                              const std::optional<FamilyRows>& rows,
+                                              std::string& buffer, FileStamp* readAs) {
     if (path == kStandardStream) {
         ReadResult read = readStandardInput(kMaxScriptBytes);
         if (!read.ok()) {
@@ -86,7 +87,7 @@ loadWeaponFile(std::string_view path, const std::optional<FamilyRows>& rows, std
         }
         buffer = std::move(read.bytes);
     } else if (std::optional<std::string> error =
-                   readNativeFileInto(toNativePath(path), kMaxScriptBytes, buffer)) {
+                   readNativeFileInto(toNativePath(path), kMaxScriptBytes, buffer, readAs)) {
         return Failure{0, std::move(*error)};
     }
     Expected<LoadOutcome, LoadError> loaded = loadWeapon(
@@ -107,8 +108,9 @@ Expected<std::string, Failure> savedBytes(const WeaponState& state) {
     return std::move(written.value());
 }
 
-std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes) {
-    if (std::optional<std::string> error = writeFileSafely(path, bytes)) {
+std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes,
+                                   const SaveConditions& conditions) {
+    if (std::optional<std::string> error = writeFileSafely(path, bytes, conditions)) {
         return Failure{0, std::move(*error)};
     }
     return std::nullopt;

@@ -6,6 +6,10 @@
 
 namespace wepn {
 
+FileStamp fileStamp(const struct stat& st) {
+    return FileStamp{{st.st_dev, st.st_ino}, st.st_size, st.st_mtim};
+}
+
 std::optional<FileIdentity> fileIdentity(std::string_view path) {
     struct stat st {};
     if (::stat(toNativePath(path).c_str(), &st) != 0) {
