@@ -12,6 +12,7 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <unordered_set>
 
 namespace wepn {
 namespace {
@@ -81,20 +82,33 @@ std::vector<TableColumn> resolved(const std::vector<std::string>& columns) {
 
 std::string delimitedRow(const std::string& path, const std::vector<TableColumn>& columns,
                          const WeaponState& state, char delimiter) {
+    const FamilyIndex index(state);
     std::string line = delimitedCell(path, delimiter);
     for (const TableColumn& column : columns) {
         line += delimiter;
-        line += delimitedCell(column.cell(state), delimiter);
+        line += delimitedCell(column.cell(state, index), delimiter);
     }
     return line + "\r\n";
 }
 
+// `distinct`: no name is given twice, so each key is appended without a
+// search (which would make a row's time grow with the square of its columns).
 std::string jsonRow(const std::string& path, const std::vector<std::string>& names,
-                    const std::vector<TableColumn>& columns, const WeaponState& state) {
-    nlohmann::ordered_json object;
-    object[names[0]] = nameToUtf8(path);
+                    const std::vector<TableColumn>& columns, const WeaponState& state,
+                    bool distinct) {
+    const FamilyIndex index(state);
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    auto& members = object.get_ref<nlohmann::ordered_json::object_t&>();
+    const auto add = [&](const std::string& name, std::string value) {
+        if (distinct) {
+            members.emplace_back(name, std::move(value));
+        } else {
+            object[name] = std::move(value);
+        }
+    };
+    add(names[0], nameToUtf8(path));
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        object[names[c + 1]] = columns[c].cell(state);
+        add(names[c + 1], columns[c].cell(state, index));
     }
     return object.dump(2);
 }
@@ -152,10 +166,12 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
     }
     const std::vector<TableColumn> cells = resolved(columns);
     const bool json = m_format == "json";
+    const bool distinct =
+        std::unordered_set<std::string>(columns.begin(), columns.end()).size() == columns.size();
     const char delimiter = m_format == "tsv" ? '\t' : ',';
     parallelFor(rows.size(), [&](std::size_t r) {
         if (const std::optional<WeaponState>& state = rows[r].state) {
-            rows[r].text = json ? jsonRow(rows[r].path, columns, cells, *state)
+            rows[r].text = json ? jsonRow(rows[r].path, columns, cells, *state, distinct)
                                 : delimitedRow(rows[r].path, cells, *state, delimiter);
         }
     });
