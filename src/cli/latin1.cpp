@@ -1,5 +1,7 @@
 #include "cli/latin1.h"
 
+#include "files/utf8_sequence.h"
+
 namespace wepn {
 
 std::string latin1ToUtf8(std::string_view text) {
@@ -17,47 +19,11 @@ std::string latin1ToUtf8(std::string_view text) {
     return utf8;
 }
 
-namespace {
-
-// The length of the valid UTF-8 sequence starting `text`, or 0.
-std::size_t utf8SequenceLength(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-    }
-    if (length == 0 || text.size() < length) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[i]);
-        if ((next & 0xC0) != 0x80) {
-            return 0;
-        }
-        code = (code << 6) | (next & 0x3F);
-    }
-    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    return overlong || surrogate || code > 0x10FFFF ? 0 : length;
-}
-
-} // namespace
-
 std::string nameToUtf8(std::string_view name) {
     std::string utf8;
     utf8.reserve(name.size());
     for (std::size_t i = 0; i < name.size();) {
-        if (static_cast<unsigned char>(name[i]) < 0x80) {
-            utf8.push_back(name[i++]);
-        } else if (const std::size_t length = utf8SequenceLength(name.substr(i))) {
+        if (const std::size_t length = utf8SequenceLength(name.substr(i))) {
             utf8.append(name.substr(i, length));
             i += length;
         } else {

@@ -112,16 +112,8 @@ std::optional<TableColumn> TableColumn::named(std::string_view column) {
 }
 
 std::string TableColumn::cell(const WeaponState& state) const {
-    switch (m_kind) {
-    case Kind::Results:
-    case Kind::Field:
-        return cell(state, FamilyIndex(WeaponState{}));
-    case Kind::Penetration:
-    case Kind::Accuracy:
-    case Kind::AccuracyDamage:
-        break;
-    }
-    return cell(state, FamilyIndex(state));
+    const bool family = m_kind != Kind::Field && m_kind != Kind::Results;
+    return cell(state, FamilyIndex(family ? state : WeaponState{}));
 }
 
 std::string TableColumn::cell(const WeaponState& state, const FamilyIndex& index) const {

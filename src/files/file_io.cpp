@@ -401,11 +401,9 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given, std::
         }
         const auto cannot = [&](int error) { return cannotWrite(given, systemError(error)); };
         const std::string dir = directoryOf(target.path);
-        const std::string folder = dir.empty() ? "." : dir.substr(0, dir.size() - 1);
-        const auto notWritable = [&] {
-            return cannotWrite(given, "the folder '" + (folder.empty() ? "/" : folder) +
-                                          "' is not writable");
-        };
+        const std::string folder = dir.empty()       ? "."
+                                   : dir.size() == 1 ? dir
+                                                     : dir.substr(0, dir.size() - 1);
         // What is there now, looked at without following a link or opening
         // it, is the file every later step must still find.
         std::optional<FileStamp> checked;
@@ -421,13 +419,12 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given, std::
             }
             checked = fileStamp(target.st);
         }
-        const bool folderWritable = ::access(folder.empty() ? "/" : folder.c_str(), W_OK) == 0;
-        if (!folderWritable && (!target.exists || errno != EACCES)) {
-            return errno == EACCES ? notWritable() : cannot(errno);
-        }
-        if (!folderWritable) {
-            if (::access(target.path.c_str(), W_OK) != 0) {
-                return notWritable();
+        if (::access(folder.c_str(), W_OK) != 0) {
+            if (errno != EACCES) {
+                return cannot(errno);
+            }
+            if (!target.exists || ::access(target.path.c_str(), W_OK) != 0) {
+                return cannotWrite(given, "the folder '" + folder + "' is not writable");
             }
             // The file itself can be written: rewrite it where it is.
             pauseBeforeCommit(target.path);

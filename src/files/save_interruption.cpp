@@ -112,10 +112,9 @@ BatchProgress::BatchProgress(std::vector<std::string> shownNames)
 
 BatchProgress::~BatchProgress() {
     const detail::UninterruptedStep ending;
-    if (!ending.ok()) {
-        // The handler on another thread reads this batch as the process ends.
-        m_finished.release();
-        return;
+    while (!ending.ok()) {
+        // The handler on another thread reads this batch, and ends the process.
+        ::pause();
     }
     g_batch.store(nullptr);
 }
