@@ -34,6 +34,10 @@ struct FileStamp {
 /// The stamp of a file from its status.
 FileStamp fileStamp(const struct stat& st);
 
+/// The stamp of the file at `path` (Windows form or native), through symbolic
+/// links; nothing when it cannot be found.
+std::optional<FileStamp> fileStampOf(std::string_view path);
+
 /// The identity of the file at `path` (Windows form or native); nothing when
 /// it cannot be found.
 std::optional<FileIdentity> fileIdentity(std::string_view path);

@@ -71,6 +71,9 @@ EditorShell::~EditorShell() {
 
 bool EditorShell::eventFilter(QObject* watched, QEvent* event) {
     // Closing the main window ends the program at once, dialogs and all.
+    if (watched == &m_window && event->type() == QEvent::WindowActivate) {
+        offerReload();
+    }
     if (watched == &m_window && event->type() == QEvent::Close) {
         if (!closeRequested()) {
             event->ignore();
@@ -239,7 +242,23 @@ void EditorShell::openPath(const std::string& nativePath) {
     if (m_window.openFile(displayText(nativePath), read.bytes, m_preparation->familyRows,
                           m_preparation->weaponFireNames)) {
         m_currentFile = nativePath;
+        m_currentStamp = fileStampOf(nativePath);
         rememberFile(nativePath);
+    }
+}
+
+void EditorShell::offerReload() {
+    if (!m_currentStamp || m_window.isModified() || !m_preparation) {
+        return;
+    }
+    const std::optional<FileStamp> now = fileStampOf(m_currentFile);
+    if (!now || now == m_currentStamp) {
+        return;
+    }
+    m_currentStamp = now; // asked once for each change
+    if (m_messages->confirm(quoted("'%1' has been changed on disk. Reload it?",
+                                   directory_tree::lastNameOf(m_currentFile)))) {
+        openPath(m_currentFile);
     }
 }
 
@@ -257,8 +276,17 @@ void EditorShell::Save_Click() {
 
 bool EditorShell::mayReplace(const std::string& nativePath) {
     const std::optional<FileIdentity> chosen = fileIdentity(nativePath);
-    if (!chosen || chosen == fileIdentity(m_currentFile)) {
+    if (!chosen) {
         return true;
+    }
+    if (chosen == fileIdentity(m_currentFile)) {
+        if (!m_currentStamp || fileStampOf(nativePath) == m_currentStamp) {
+            return true;
+        }
+        return m_messages->ask(quoted("'%1' has been changed on disk since it was opened. "
+                                      "Overwrite it, or Cancel?",
+                                      directory_tree::lastNameOf(nativePath)),
+                               {QStringLiteral("Overwrite"), QStringLiteral("Cancel")}) == 0;
     }
     return m_messages->confirm(
         quoted("'%1' already exists. Replace it?", directory_tree::lastNameOf(nativePath)));
@@ -267,10 +295,14 @@ bool EditorShell::mayReplace(const std::string& nativePath) {
 void EditorShell::saveChosen(const std::string& nativePath) {
     // The window takes the chosen path as its file even when the save fails,
     // and so does the shell.
+    if (nativePath != m_currentFile) {
+        m_currentStamp.reset();
+    }
     m_currentFile = nativePath;
     if (!m_window.saveFile(displayText(nativePath))) {
         return;
     }
+    m_currentStamp = fileStampOf(nativePath);
     rememberFile(nativePath);
     if (std::function<void()> next = std::exchange(m_afterSave, {})) {
         next();
