@@ -27,6 +27,13 @@ class SaveFlowTest : public ShellTest {
         QTest::mouseClick(save()->findChild<QPushButton*>(QString::fromLatin1(name)),
                           Qt::LeftButton);
     }
+    // Opens a weapon of the weapon directory through the open dialog.
+    void openListed(const QString& name) {
+        triggerOpen();
+        clickRow(shell().frmOpen()->browser()->files(), name);
+        QTest::mouseClick(shell().frmOpen()->findChild<QPushButton*>(QStringLiteral("cmdOpen")),
+                          Qt::LeftButton);
+    }
     // Opens a weapon kept outside the weapon directory, from the command line.
     void openElsewhere() {
         QFile::copy(native("Data/Weapon/ion_lance.wepn"), native("elsewhere/gun.wepn"));
@@ -165,10 +172,7 @@ TEST_F(SaveFlowTest, AFileChangedOnDiskIsNotLostWithoutAQuestion) {
     const std::string gun = nativeBytes("Data/Weapon/gun.wepn");
     std::filesystem::copy_file(nativeBytes("Data/Weapon/ion_lance.wepn"), gun);
     startOnSampleData();
-    triggerOpen();
-    clickRow(shell().frmOpen()->browser()->files(), QStringLiteral("gun.wepn"));
-    QTest::mouseClick(shell().frmOpen()->findChild<QPushButton*>(QStringLiteral("cmdOpen")),
-                      Qt::LeftButton);
+    openListed(QStringLiteral("gun.wepn"));
     const auto theirEdit = [&] { std::ofstream(gun, std::ios::app) << "theirs()\r\n"; };
     const QString question = QStringLiteral(
         "'gun.wepn' has been changed on disk since it was opened. Overwrite it, or Cancel?");
@@ -202,10 +206,7 @@ TEST_F(SaveFlowTest, OddNamesAreSavedByTheirOwnBytes) {
     const std::string odd = nativeBytes("Data/Weapon/canon_") + "\xE9.wepn";
     std::filesystem::copy_file(nativeBytes("Data/Weapon/ion_lance.wepn"), odd);
     startOnSampleData();
-    triggerOpen();
-    clickRow(shell().frmOpen()->browser()->files(), QStringLiteral("canon_\u00E9.wepn"));
-    QTest::mouseClick(shell().frmOpen()->findChild<QPushButton*>(QStringLiteral("cmdOpen")),
-                      Qt::LeftButton);
+    openListed(QStringLiteral("canon_\u00E9.wepn"));
     ASSERT_EQ(window().filePath(), displayText(odd));
 
     std::filesystem::remove(odd);
