@@ -25,7 +25,9 @@ CLI::App* ApplyCommand::addTo(CLI::App& app) {
                         " (needed for table edits); rows edit only files under it")
         ->type_name("DIR");
     sub->add_flag("--dry-run", m_dryRun, "Print what would change and write nothing");
-    sub->add_flag("--force", m_force, "Apply rows whose file changed after the table was made");
+    sub->add_flag("--force", m_force,
+                  "Apply rows whose file changed after the table was made, and replace files "
+                  "without write permission");
     sub->add_flag("--drop-missing-families", m_dropMissing,
                   "Save files whose tables name families the family list lacks, dropping them");
     sub->add_flag("-q,--quiet", m_quiet, "Print nothing about the changes made");
@@ -90,7 +92,8 @@ std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const s
                                                 const std::optional<FamilyRows>& rows,
                                                 std::ostream& out, std::ostream& err) const {
     std::string bytes;
-    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, bytes);
+    FileStamp readAs;
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, bytes, &readAs);
     if (!loaded) {
         const Failure& failure = loaded.error();
         return {shown + (failure.line == 0 ? "" : ":" + std::to_string(failure.line)) + ": " +
@@ -131,14 +134,14 @@ std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const s
         return {"'" + shown + "': " + saved.error().message};
     }
     if (!m_dryRun) {
-        if (std::optional<Failure> failure = replaceFile(file, *saved)) {
+        if (std::optional<Failure> failure = replaceFile(file, *saved, {readAs, m_force})) {
             return {"'" + shown + "': " + failure->message};
         }
     }
     if (!m_quiet) {
         for (const EditChange& change : edits.changes) {
-            out << shown << ": " << change.name << ' ' << change.before << " -> " << change.after
-                << '\n';
+            out << shownName(shown) << ": " << change.name << ' ' << change.before << " -> "
+                << change.after << '\n';
         }
     }
     return {};

@@ -2,6 +2,7 @@
 
 #include "cli/data_check.h"
 #include "cli/exit_code.h"
+#include "cli/file_list.h"
 #include "cli/game_check.h"
 #include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
@@ -50,18 +51,6 @@ void checkFiles(const std::vector<std::string>& files, bool game,
     });
 }
 
-// Reads up to `count` paths, one a line, from `list` into `paths`; blank
-// lines name nothing. False once the list is exhausted and nothing was read.
-bool readPaths(std::istream& list, std::size_t count, std::vector<std::string>& paths) {
-    paths.clear();
-    for (std::string line; paths.size() < count && std::getline(list, line);) {
-        if (!line.empty()) {
-            paths.push_back(std::move(line));
-        }
-    }
-    return !paths.empty();
-}
-
 } // namespace
 
 CLI::App* CheckCommand::addTo(CLI::App& app) {
@@ -72,6 +61,9 @@ CLI::App* CheckCommand::addTo(CLI::App& app) {
     sub->add_option("--files-from", m_filesFrom,
                     "Also check the files named in LIST, one a line ('-' for standard input)")
         ->type_name("LIST");
+    sub->add_flag("-0,--null", m_nulSeparated,
+                  "The names in LIST are separated by NUL bytes (as find -print0 writes them)")
+        ->needs("--files-from");
     sub->callback([this] {
         if (m_files.empty() && !m_filesFrom) {
             throw CLI::RequiredError("FILE or --files-from");
@@ -128,7 +120,7 @@ int CheckCommand::execute(std::ostream& out, std::ostream& err) {
             if (result.failure) {
                 printFailure(err, files[i], *result.failure);
             } else if (!result.game.error && !m_quiet) {
-                out << files[i] << ": ok\n";
+                out << shownName(files[i]) << ": ok\n";
             }
             printWarnings(err, files[i], result.warnings);
             printGameCheck(err, files[i], result.game);
@@ -151,9 +143,15 @@ int CheckCommand::execute(std::ostream& out, std::ostream& err) {
         std::istream& list = *m_filesFrom == "-" ? std::cin : file;
         // A batch at a time, so memory stays the same however long the list.
         constexpr std::size_t kBatch = 1024;
+        FileList names(list, m_nulSeparated);
         std::vector<std::string> batch;
-        while (readPaths(list, kBatch, batch)) {
+        std::vector<std::string> refused;
+        while (names.read(kBatch, batch, refused)) {
             report(batch);
+            for (const std::string& problem : refused) {
+                err << shownName(*m_filesFrom) << ':' << problem << '\n';
+                code = kExitFileFailed;
+            }
         }
         if (list.bad()) {
             err << *m_filesFrom << ": error: the list of files could not be read to its end\n";

@@ -8,7 +8,7 @@
 
 namespace wepn {
 
-// `wepn check [-q] [--game] [--data DIR [--strict]] [--files-from LIST] FILE...`:
+// `wepn check [-q] [--game] [--data DIR [--strict]] [--files-from LIST [-0]] FILE...`:
 // loads each file ("-": standard input) as the editor does; with --game also
 // runs it as the game does and compares; with --data also checks it against
 // the game data. -q leaves out the "FILE: ok" lines. Results come in the
@@ -21,6 +21,7 @@ class CheckCommand : public Command {
   private:
     std::vector<std::string> m_files;
     std::optional<std::string> m_filesFrom;
+    bool m_nulSeparated = false;
     bool m_game = false;
     bool m_quiet = false;
     std::optional<std::string> m_dataDir;

@@ -89,7 +89,7 @@ bool DataCheck::check(const std::vector<std::string>& files, std::ostream& out,
         [this](const std::string& file, std::ostream& fileOut, std::ostream& fileErr) {
             return checkFile(file, fileOut, fileErr);
         },
-        ParallelShape{});
+        ParallelShape{}, false);
 }
 
 bool DataCheck::checkFile(const std::string& file, std::ostream& out, std::ostream& err) const {
@@ -104,13 +104,13 @@ bool DataCheck::checkFile(const std::string& file, std::ostream& out, std::ostre
     const bool failed =
         gameCheck.error || (m_options.strict && !(warnings.empty() && loaded->warnings.empty()));
     if (!failed && !m_options.quiet) {
-        out << file << ": ok\n";
+        out << shownName(file) << ": ok\n";
     }
     // Under --strict a warning fails the file, and says so.
     const std::string_view label = m_options.strict ? "error" : "warning";
     printWarnings(err, file, loaded->warnings, label);
     for (const std::string& warning : warnings) {
-        err << file << ": " << label << ": " << warning << '\n';
+        err << shownName(file) << ": " << label << ": " << warning << '\n';
     }
     printGameCheck(err, file, gameCheck);
     return !failed;

@@ -2,6 +2,7 @@
 
 #include "cli/exit_code.h"
 #include "cli/failure.h"
+#include "cli/latin1.h"
 #include "cli/weapon_diff.h"
 #include "cli/weapon_io.h"
 
@@ -59,8 +60,8 @@ int DiffCommand::execute(std::ostream& out, std::ostream& err) {
             list.push_back(
                 {{"kind", d.kind}, {"name", d.name}, {"a", jsonValue(d.a)}, {"b", jsonValue(d.b)}});
         }
-        out << nlohmann::ordered_json{{"a", m_a},
-                                      {"b", m_b},
+        out << nlohmann::ordered_json{{"a", nameToUtf8(m_a)},
+                                      {"b", nameToUtf8(m_b)},
                                       {"same", differences.empty()},
                                       {"differences", std::move(list)}}
                    .dump(2)

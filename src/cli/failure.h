@@ -14,6 +14,11 @@ struct Failure {
     std::string message;
 };
 
+// A file name as the text outputs print it: as it is, unless it holds a
+// control character (a line break or tab would cut the line that names it):
+// then in the shell's $'...' form, with \n, \t, \r, \\, \' and \xHH.
+std::string shownName(std::string_view file);
+
 // Prints "FILE:LINE: error: MESSAGE", or "FILE: error: MESSAGE" without a line.
 void printFailure(std::ostream& err, std::string_view file, const Failure& failure);
 

@@ -17,10 +17,11 @@ using FileWork = std::function<bool(const std::string& file, std::ostream& out, 
 inline constexpr ParallelShape kSaveShape{8, 4};
 
 // Runs `work` for every file, several files in flight at once as `shape`
-// says, and prints what each wrote to `out` and `err` in the files' order, a
-// batch of files at a time. Each folder that saves wrote into is synced once,
-// after its files. Returns whether every file succeeded.
+// says, and prints what each wrote to `out` and `err` in the files' order, as
+// soon as it and the files before it are done. Each folder that saves wrote
+// into is synced once, after its files. When `editing`, an interruption names
+// the files not yet done. Returns whether every file succeeded.
 bool eachFileInOrder(const std::vector<std::string>& files, std::ostream& out, std::ostream& err,
-                     const FileWork& work, ParallelShape shape = kSaveShape);
+                     const FileWork& work, ParallelShape shape = kSaveShape, bool editing = true);
 
 } // namespace wepn

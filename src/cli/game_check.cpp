@@ -37,7 +37,7 @@ void printGameCheck(std::ostream& err, std::string_view file, const GameCheck& c
         printFailure(err, file, *check.error);
     }
     for (const std::string& difference : check.differences) {
-        err << file << ": warning: " << difference << '\n';
+        err << shownName(file) << ": warning: " << difference << '\n';
     }
 }
 

@@ -1,5 +1,7 @@
 #include "cli/latin1.h"
 
+#include "files/utf8_sequence.h"
+
 namespace wepn {
 
 std::string latin1ToUtf8(std::string_view text) {
@@ -12,6 +14,20 @@ std::string latin1ToUtf8(std::string_view text) {
         } else {
             utf8.push_back(static_cast<char>(0xC0 | (byte >> 6)));
             utf8.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+        }
+    }
+    return utf8;
+}
+
+std::string nameToUtf8(std::string_view name) {
+    std::string utf8;
+    utf8.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();) {
+        if (const std::size_t length = utf8SequenceLength(name.substr(i))) {
+            utf8.append(name.substr(i, length));
+            i += length;
+        } else {
+            utf8 += latin1ToUtf8(name.substr(i++, 1));
         }
     }
     return utf8;

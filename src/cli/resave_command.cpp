@@ -23,6 +23,7 @@ CLI::App* ResaveCommand::addTo(CLI::App& app) {
     CLI::Option* inPlace = sub->add_flag("--in-place", m_inPlace, "Rewrite each FILE");
     sub->add_flag("--drop-missing-families", m_dropMissing,
                   "Save weapons whose tables name families the family list lacks, dropping them");
+    sub->add_flag("--force", m_force, kForceHelp);
     output->excludes(inPlace);
     sub->add_option("FILE", m_files, "Weapon scripts (.wepn); '-' reads standard input")
         ->required()
@@ -35,7 +36,8 @@ CLI::App* ResaveCommand::addTo(CLI::App& app) {
 std::optional<Failure> ResaveCommand::resave(const std::string& file, const FamilyRows& rows,
                                              std::ostream& out, std::ostream& err) const {
     std::string original;
-    const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, original);
+    FileStamp readAs;
+    const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, original, &readAs);
     if (!loaded) {
         return loaded.error();
     }
@@ -55,10 +57,10 @@ std::optional<Failure> ResaveCommand::resave(const std::string& file, const Fami
     }
     if (m_inPlace) {
         // A file already as the editor writes it keeps its modification time.
-        return *saved == original ? std::nullopt : replaceFile(file, *saved);
+        return *saved == original ? std::nullopt : replaceFile(file, *saved, {readAs, m_force});
     }
     if (!m_output.empty() && m_output != kStandardStream) {
-        return replaceFile(m_output, *saved);
+        return replaceFile(m_output, *saved, {std::nullopt, m_force});
     }
     out.write(saved->data(), static_cast<std::streamsize>(saved->size()));
     out.flush();

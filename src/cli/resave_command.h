@@ -25,6 +25,7 @@ class ResaveCommand : public Command {
     std::string m_output;
     bool m_inPlace = false;
     bool m_dropMissing = false;
+    bool m_force = false;
     std::vector<std::string> m_files;
 };
 

@@ -19,6 +19,7 @@ CLI::App* SetCommand::addTo(CLI::App& app) {
     sub->add_flag("-q,--quiet", m_quiet, "Print nothing about the changes made");
     sub->add_flag("--drop-missing-families", m_dropMissing,
                   "Save files whose tables name families the family list lacks, dropping them");
+    sub->add_flag("--force", m_force, kForceHelp);
     sub->add_option("EDIT", m_edits,
                     "NAME=VALUE or NAME*=FACTOR; NAME is a field, penetration.FAMILY, "
                     "accuracy.FAMILY or accuracy.FAMILY.damage ('wepn fields' lists them)")
@@ -74,15 +75,15 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
         }
         return !failure;
     };
-    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk
-                                                                        : kExitFileFailed;
+    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk : kExitFileFailed;
 }
 
 std::optional<Failure> SetCommand::edit(const std::string& file, const std::vector<Edit>& edits,
                                         const std::optional<FamilyRows>& rows, std::ostream& out,
                                         std::ostream& err) const {
     std::string bytes;
-    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, bytes);
+    FileStamp readAs;
+    Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, bytes, &readAs);
     if (!loaded) {
         return loaded.error();
     }
@@ -114,7 +115,7 @@ std::optional<Failure> SetCommand::edit(const std::string& file, const std::vect
             return saved.error();
         }
         if (!m_dryRun) {
-            if (std::optional<Failure> failure = replaceFile(file, *saved)) {
+            if (std::optional<Failure> failure = replaceFile(file, *saved, {readAs, m_force})) {
                 return failure;
             }
         }
@@ -123,11 +124,11 @@ std::optional<Failure> SetCommand::edit(const std::string& file, const std::vect
         return std::nullopt;
     }
     for (const EditChange& change : changes) {
-        out << file << ": " << change.name << ' ' << change.before << " -> " << change.after
-            << '\n';
+        out << shownName(file) << ": " << change.name << ' ' << change.before << " -> "
+            << change.after << '\n';
     }
     if (changes.empty()) {
-        out << file << ": no change\n";
+        out << shownName(file) << ": no change\n";
     }
     return std::nullopt;
 }

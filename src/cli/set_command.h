@@ -33,6 +33,7 @@ class SetCommand : public Command {
     bool m_dryRun = false;
     bool m_quiet = false;
     bool m_dropMissing = false;
+    bool m_force = false;
     std::vector<std::string> m_edits;
     std::vector<std::string> m_files;
 };

@@ -3,6 +3,7 @@
 #include "cli/delimited_text.h"
 #include "cli/exit_code.h"
 #include "cli/failure.h"
+#include "cli/latin1.h"
 #include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
 #include "cli/weapon_table.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <unordered_set>
 
 namespace wepn {
 namespace {
@@ -93,47 +95,60 @@ std::vector<TableColumn> resolved(const std::vector<std::string>& columns) {
 }
 
 // A cell as a spreadsheet must show it: texts that would start a formula marked.
-std::string shownCell(const TableColumn& column, const WeaponState& state) {
-    std::string cell = column.cell(state);
+std::string shownCell(const TableColumn& column, const WeaponState& state,
+                      const FamilyIndex& index) {
+    std::string cell = column.cell(state, index);
     return column.kind() == CellKind::Text ? markedText(cell) : cell;
 }
 
 std::string delimitedRow(const Row& row, const std::vector<TableColumn>& columns, char delimiter) {
+    const FamilyIndex index(*row.state);
     std::string line = delimitedCell(markedText(row.named), delimiter);
     for (const TableColumn& column : columns) {
         line += delimiter;
-        line += delimitedCell(shownCell(column, *row.state), delimiter);
+        line += delimitedCell(shownCell(column, *row.state, index), delimiter);
     }
     return line + delimiter + row.source + "\n";
 }
 
+// `distinct`: no name is given twice, so each key is appended without a
+// search (which would make a row's time grow with the square of its columns).
 std::string jsonRow(const Row& row, const std::vector<std::string>& names,
-                    const std::vector<TableColumn>& columns) {
-    nlohmann::ordered_json object;
-    object[names[0]] = row.named;
+                    const std::vector<TableColumn>& columns, bool distinct) {
+    const FamilyIndex index(*row.state);
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    auto& members = object.get_ref<nlohmann::ordered_json::object_t&>();
+    const auto add = [&](const std::string& name, nlohmann::ordered_json value) {
+        if (distinct) {
+            members.emplace_back(name, std::move(value));
+        } else {
+            object[name] = std::move(value);
+        }
+    };
+    add(names[0], nameToUtf8(row.named));
     for (std::size_t c = 0; c < columns.size(); ++c) {
         // Numbers as JSON numbers, the whole ones as integers.
-        const std::string cell = columns[c].cell(*row.state);
+        std::string cell = columns[c].cell(*row.state, index);
         const std::optional<double> number = readNumber(cell);
-        auto& value = object[names[c + 1]];
-        if (!number || columns[c].kind() == CellKind::Text ||
-            columns[c].kind() == CellKind::Other) {
-            value = cell;
-        } else if (columns[c].kind() == CellKind::Integer) {
-            value = static_cast<std::int64_t>(*number);
+        const CellKind kind = columns[c].kind();
+        if (!number || kind == CellKind::Text || kind == CellKind::Other) {
+            add(names[c + 1], std::move(cell));
+        } else if (kind == CellKind::Integer) {
+            add(names[c + 1], static_cast<std::int64_t>(*number));
         } else {
-            value = *number;
+            add(names[c + 1], *number);
         }
     }
-    object[std::string(kSourceColumn)] = row.source;
+    add(std::string(kSourceColumn), row.source);
     return object.dump(2);
 }
 
 // The cells of a row in a workbook: numbers as numbers, all else as text.
 std::vector<SheetCell> sheetRow(const Row& row, const std::vector<TableColumn>& columns) {
-    std::vector<SheetCell> cells{{row.named, false}};
+    const FamilyIndex index(*row.state);
+    std::vector<SheetCell> cells{{nameToUtf8(row.named), false}};
     for (const TableColumn& column : columns) {
-        std::string cell = column.cell(*row.state);
+        std::string cell = column.cell(*row.state, index);
         const bool number = column.kind() != CellKind::Text && readNumber(cell).has_value();
         cells.push_back({std::move(cell), number});
     }
@@ -179,8 +194,7 @@ int writeXlsx(const std::vector<Row>& rows, const std::vector<std::string>& name
 
 CLI::App* TableCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("table", "Print weapons side by side, one row each");
-    sub->add_option("--data", m_dataDir,
-                    "Data directory: one column per family of its family list")
+    sub->add_option("--data", m_dataDir, "Data directory: one column per family of its family list")
         ->type_name("DIR");
     sub->add_option("--columns", m_columns,
                     "Comma-separated columns to print after the path (default: all)")
@@ -244,11 +258,13 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
         return writeXlsx(rows, columns, cells, out, err);
     }
     const bool json = m_format == "json";
+    const bool distinct =
+        std::unordered_set<std::string>(columns.begin(), columns.end()).size() == columns.size();
     const char delimiter = m_format == "tsv" ? '\t' : ',';
     parallelFor(rows.size(), [&](std::size_t r) {
         if (rows[r].state) {
-            rows[r].text =
-                json ? jsonRow(rows[r], columns, cells) : delimitedRow(rows[r], cells, delimiter);
+            rows[r].text = json ? jsonRow(rows[r], columns, cells, distinct)
+                                : delimitedRow(rows[r], cells, delimiter);
         }
     });
     int code = kExitOk;

@@ -6,6 +6,7 @@
 #include "model/number_text.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace wepn {
 namespace {
@@ -56,17 +57,20 @@ void compareResults(Differences& out, const WeaponState& a, const WeaponState& b
 // Lines of `from` that `other` lacks, each line of `other` matching once.
 void unmatchedLines(Differences& out, const WeaponState& from, const WeaponState& other,
                     bool fromIsA) {
-    std::vector<bool> used(other.strLines.size(), false);
+    // How often each line of `other` is still there to match.
+    std::unordered_map<std::string_view, std::size_t> unused;
+    for (const std::string& line : other.strLines) {
+        ++unused[line];
+    }
     for (std::size_t i = 0; i < from.strLines.size(); ++i) {
         const std::string& text = from.strLines[i];
         if (text.empty()) {
             continue;
         }
-        bool found = false;
-        for (std::size_t j = 0; j < other.strLines.size() && !found; ++j) {
-            if (!used[j] && other.strLines[j] == text) {
-                used[j] = found = true;
-            }
+        const auto match = unused.find(text);
+        const bool found = match != unused.end() && match->second > 0;
+        if (found) {
+            --match->second;
         }
         if (!found) {
             const std::string name = "line " + std::to_string(i + 1);
@@ -90,9 +94,12 @@ std::vector<WeaponDifference> weaponDifferences(const WeaponState& a, const Weap
     compareResults(out, a, b);
     const std::vector<std::string> columns = tableColumns({&a, &b});
     const auto families = std::find(columns.begin(), columns.end(), kResultsColumn) + 1;
+    const FamilyIndex indexA(a);
+    const FamilyIndex indexB(b);
     for (auto column = families; column != columns.end(); ++column) {
+        const TableColumn resolved = *TableColumn::named(*column);
         const auto value = [&](const WeaponState& s) -> std::optional<std::string> {
-            std::string cell = *tableCell(s, *column);
+            std::string cell = resolved.cell(s, &s == &a ? indexA : indexB);
             return cell.empty() ? std::nullopt : std::optional<std::string>(cell);
         };
         compare(out, "family", *column, value(a), value(b));

@@ -81,8 +81,9 @@ Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
     return loadWeaponFile(path, rows, buffer);
 }
 
-Expected<LoadOutcome, Failure>
-loadWeaponFile(std::string_view path, const std::optional<FamilyRows>& rows, std::string& buffer) {
+Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
+                                              const std::optional<FamilyRows>& rows,
+                                              std::string& buffer, FileStamp* readAs) {
     if (path == kStandardStream) {
         ReadResult read = readStandardInput(kMaxScriptBytes);
         if (!read.ok()) {
@@ -90,7 +91,7 @@ loadWeaponFile(std::string_view path, const std::optional<FamilyRows>& rows, std
         }
         buffer = std::move(read.bytes);
     } else if (std::optional<std::string> error =
-                   readNativeFileInto(toNativePath(path), kMaxScriptBytes, buffer)) {
+                   readNativeFileInto(toNativePath(path), kMaxScriptBytes, buffer, readAs)) {
         return Failure{0, std::move(*error)};
     }
     Expected<LoadOutcome, LoadError> loaded = loadWeapon(
@@ -111,8 +112,9 @@ Expected<std::string, Failure> savedBytes(const WeaponState& state) {
     return std::move(written.value());
 }
 
-std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes) {
-    if (std::optional<std::string> error = writeFileSafely(path, bytes)) {
+std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes,
+                                   const SaveConditions& conditions) {
+    if (std::optional<std::string> error = writeFileSafely(path, bytes, conditions)) {
         return Failure{0, std::move(*error)};
     }
     return std::nullopt;
@@ -128,8 +130,8 @@ std::vector<std::string> distinctFiles(const std::vector<std::string>& files, st
             const auto [at, first] =
                 seen.emplace(std::pair(identity->device, identity->inode), distinct.size());
             if (!first) {
-                err << file << ": note: the same file as '" << distinct[at->second]
-                    << "'; it is edited once\n";
+                err << shownName(file) << ": note: the same file as '"
+                    << shownName(distinct[at->second]) << "'; it is edited once\n";
                 continue;
             }
         }
@@ -141,7 +143,7 @@ std::vector<std::string> distinctFiles(const std::vector<std::string>& files, st
 void printWarnings(std::ostream& err, std::string_view file,
                    const std::vector<LoadWarning>& warnings, std::string_view label) {
     for (const LoadWarning& warning : warnings) {
-        err << file << ": " << label << ": " << latin1ToUtf8(warning.text) << '\n';
+        err << shownName(file) << ": " << label << ": " << latin1ToUtf8(warning.text) << '\n';
     }
 }
 

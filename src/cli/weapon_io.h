@@ -43,16 +43,23 @@ std::optional<std::string> standardInputTwice(const std::vector<std::string>& fi
 // the file names them, in file order, instead of ending up empty.
 Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
                                               const std::optional<FamilyRows>& rows);
-// The same, reading into `buffer`, which a caller loading many files reuses.
-Expected<LoadOutcome, Failure>
-loadWeaponFile(std::string_view path, const std::optional<FamilyRows>& rows, std::string& buffer);
+// The same, reading into `buffer`, which a caller loading many files reuses,
+// and noting in `readAs` the file as it was read (for replaceFile).
+Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
+                                              const std::optional<FamilyRows>& rows,
+                                              std::string& buffer, FileStamp* readAs = nullptr);
 
 // The bytes the editor's Save As writes for the state, or the field the
 // writer refuses.
 Expected<std::string, Failure> savedBytes(const WeaponState& state);
 
-// Writes the bytes over the file, all or nothing.
-std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes);
+// Writes the bytes over the file, all or nothing, as `conditions` allow.
+std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes,
+                                   const SaveConditions& conditions = {});
+
+// The help of the --force flag of the verbs that save.
+inline constexpr const char* kForceHelp =
+    "Also replace files without write permission (refused even for root otherwise)";
 
 // The files to edit in place, each file once however often and however it is
 // named (the same device and inode); each repetition is noted on `err`.

@@ -3,6 +3,8 @@
 #include "cli/latin1.h"
 #include "model/fields.h"
 
+#include <unordered_map>
+
 namespace wepn {
 namespace {
 
@@ -20,20 +22,31 @@ Json scalarValue(const ScalarField& field, const WeaponState& state) {
     return std::visit(Visitor{}, ref);
 }
 
-// Adds a family's value to a table; a family the file names more than once
-// holds all its values, in order, in an array, so that nothing is lost.
-void addFamily(Json& table, const std::string& family, Json value) {
-    const std::string key = latin1ToUtf8(family);
-    if (!table.contains(key)) {
-        table[key] = std::move(value);
-        return;
+// A table of families as a JSON object. A family the file names more than
+// once holds all its values, in order, in an array, so that nothing is lost.
+// Where each key is, is kept beside the object: finding it in the object
+// would take time growing with the number of families.
+class FamilyTable {
+  public:
+    void add(const std::string& family, Json value) {
+        auto& members = m_json.get_ref<Json::object_t&>();
+        const auto [at, added] = m_positions.emplace(latin1ToUtf8(family), members.size());
+        if (added) {
+            members.emplace_back(at->first, std::move(value));
+            return;
+        }
+        Json& known = (members.begin() + static_cast<std::ptrdiff_t>(at->second))->second;
+        if (!known.is_array()) {
+            known = Json::array({std::move(known)});
+        }
+        known.push_back(std::move(value));
     }
-    Json& known = table[key];
-    if (!known.is_array()) {
-        known = Json::array({std::move(known)});
-    }
-    known.push_back(std::move(value));
-}
+    Json take() { return std::move(m_json); }
+
+  private:
+    Json m_json = Json::object();
+    std::unordered_map<std::string, std::size_t> m_positions;
+};
 
 Json resultJson(const WeaponResult& result) {
     return Json{{"sCondition", latin1ToUtf8(result.sCondition)},
@@ -49,7 +62,7 @@ Json resultJson(const WeaponResult& result) {
 nlohmann::ordered_json weaponJson(std::string_view file, const WeaponState& state) {
     Json json = Json::object();
     json["format"] = kDumpFormat;
-    json["file"] = std::string(file);
+    json["file"] = nameToUtf8(file);
     for (const ScalarField& field : scalarFields()) {
         json[std::string(field.name)] = scalarValue(field, state);
     }
@@ -58,18 +71,17 @@ nlohmann::ordered_json weaponJson(std::string_view file, const WeaponState& stat
         results.push_back(resultJson(result));
     }
     json["results"] = std::move(results);
-    Json penetration = Json::object();
+    FamilyTable penetration;
     for (std::size_t i = 0; i < state.Penetration.sFamilies.size(); ++i) {
-        addFamily(penetration, state.Penetration.sFamilies[i], state.Penetration.fValues[i]);
+        penetration.add(state.Penetration.sFamilies[i], state.Penetration.fValues[i]);
     }
-    json["penetration"] = std::move(penetration);
-    Json accuracy = Json::object();
+    json["penetration"] = penetration.take();
+    FamilyTable accuracy;
     for (std::size_t i = 0; i < state.Accuracy.sFamilies.size(); ++i) {
-        addFamily(
-            accuracy, state.Accuracy.sFamilies[i],
-            {{"value", state.Accuracy.fValues[i]}, {"damage", state.Accuracy.iAlwaysDamage[i]}});
+        accuracy.add(state.Accuracy.sFamilies[i], {{"value", state.Accuracy.fValues[i]},
+                                                   {"damage", state.Accuracy.iAlwaysDamage[i]}});
     }
-    json["accuracy"] = std::move(accuracy);
+    json["accuracy"] = accuracy.take();
     json["bTurretProperties"] = state.bTurretProperties;
     Json lines = Json::array();
     for (std::size_t i = 0; i < state.strLines.size(); ++i) {

@@ -5,6 +5,8 @@
 #include "model/number_text.h"
 #include "model/text_tokens.h"
 
+#include <unordered_set>
+
 namespace wepn {
 namespace {
 
@@ -12,26 +14,31 @@ constexpr std::string_view kPenetrationPrefix = "penetration.";
 constexpr std::string_view kAccuracyPrefix = "accuracy.";
 constexpr std::string_view kDamageSuffix = ".damage";
 
-void addFamilies(std::vector<std::string>& families, const std::vector<std::string>& named) {
+// Adds the families of `named` not yet in `families` (ignoring case; `seen`
+// holds the lower-case names so far).
+void addFamilies(std::vector<std::string>& families, std::unordered_set<std::string>& seen,
+                 const std::vector<std::string>& named) {
     for (const std::string& family : named) {
-        bool known = false;
-        for (const std::string& seen : families) {
-            known = known || equalsIgnoringCase(seen, family);
-        }
-        if (!known) {
+        if (seen.insert(toLowerLatin1(family)).second) {
             families.push_back(family);
         }
     }
 }
 
-std::optional<std::size_t> familyAt(const std::vector<std::string>& families,
-                                    std::string_view family) {
+// The first row of each family name, ignoring case.
+std::unordered_map<std::string, std::size_t> firstRows(const std::vector<std::string>& families) {
+    std::unordered_map<std::string, std::size_t> rows;
+    rows.reserve(families.size());
     for (std::size_t i = 0; i < families.size(); ++i) {
-        if (equalsIgnoringCase(families[i], family)) {
-            return i;
-        }
+        rows.emplace(toLowerLatin1(families[i]), i);
     }
-    return std::nullopt;
+    return rows;
+}
+
+std::optional<std::size_t> rowOf(const std::unordered_map<std::string, std::size_t>& rows,
+                                 const std::string& folded) {
+    const auto found = rows.find(folded);
+    return found == rows.end() ? std::nullopt : std::optional<std::size_t>(found->second);
 }
 
 } // namespace
@@ -44,9 +51,11 @@ std::vector<std::string> tableColumns(const std::vector<const WeaponState*>& wea
     columns.emplace_back(kResultsColumn);
     std::vector<std::string> armour;
     std::vector<std::string> attack;
+    std::unordered_set<std::string> armourSeen;
+    std::unordered_set<std::string> attackSeen;
     for (const WeaponState* weapon : weapons) {
-        addFamilies(armour, weapon->Penetration.sFamilies);
-        addFamilies(attack, weapon->Accuracy.sFamilies);
+        addFamilies(armour, armourSeen, weapon->Penetration.sFamilies);
+        addFamilies(attack, attackSeen, weapon->Accuracy.sFamilies);
     }
     for (const std::string& family : armour) {
         columns.push_back(std::string(kPenetrationPrefix) + latin1ToUtf8(family));
@@ -57,6 +66,18 @@ std::vector<std::string> tableColumns(const std::vector<const WeaponState*>& wea
                           std::string(kDamageSuffix));
     }
     return columns;
+}
+
+FamilyIndex::FamilyIndex(const WeaponState& state)
+    : m_penetration(firstRows(state.Penetration.sFamilies)),
+      m_accuracy(firstRows(state.Accuracy.sFamilies)) {}
+
+std::optional<std::size_t> FamilyIndex::penetration(const std::string& folded) const {
+    return rowOf(m_penetration, folded);
+}
+
+std::optional<std::size_t> FamilyIndex::accuracy(const std::string& folded) const {
+    return rowOf(m_accuracy, folded);
 }
 
 std::optional<TableColumn> TableColumn::named(std::string_view column) {
@@ -71,7 +92,7 @@ std::optional<TableColumn> TableColumn::named(std::string_view column) {
     std::string_view name = *latin1;
     if (name.starts_with(kPenetrationPrefix)) {
         resolved.m_kind = Kind::Penetration;
-        resolved.m_family = name.substr(kPenetrationPrefix.size());
+        resolved.m_family = toLowerLatin1(name.substr(kPenetrationPrefix.size()));
     } else if (name.starts_with(kAccuracyPrefix)) {
         name.remove_prefix(kAccuracyPrefix.size());
         resolved.m_kind = Kind::Accuracy;
@@ -79,7 +100,7 @@ std::optional<TableColumn> TableColumn::named(std::string_view column) {
             resolved.m_kind = Kind::AccuracyDamage;
             name.remove_suffix(kDamageSuffix.size());
         }
-        resolved.m_family = name;
+        resolved.m_family = toLowerLatin1(name);
     } else {
         resolved.m_kind = Kind::Field;
         resolved.m_field = findScalarField(name);
@@ -91,20 +112,25 @@ std::optional<TableColumn> TableColumn::named(std::string_view column) {
 }
 
 std::string TableColumn::cell(const WeaponState& state) const {
+    const bool family = m_kind != Kind::Field && m_kind != Kind::Results;
+    return cell(state, FamilyIndex(family ? state : WeaponState{}));
+}
+
+std::string TableColumn::cell(const WeaponState& state, const FamilyIndex& index) const {
     switch (m_kind) {
     case Kind::Results:
         return std::to_string(state.Results.size());
     case Kind::Field:
         return latin1ToUtf8(fieldText(*m_field, state));
     case Kind::Penetration: {
-        const auto k = familyAt(state.Penetration.sFamilies, m_family);
+        const auto k = index.penetration(m_family);
         return k ? numberText(state.Penetration.fValues[*k]) : "";
     }
     case Kind::Accuracy:
     case Kind::AccuracyDamage:
         break;
     }
-    const auto k = familyAt(state.Accuracy.sFamilies, m_family);
+    const auto k = index.accuracy(m_family);
     if (!k) {
         return "";
     }

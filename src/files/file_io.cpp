@@ -7,11 +7,13 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace wepn {
@@ -172,13 +174,29 @@ int readRest(int fd, std::string& bytes) {
     }
 }
 
-// A file with several hard links is rewritten where it is, so every name
-// keeps seeing it. The old text is read first and put back if the copy stops
-// part-way. Returns 0 or the reason the new text could not be put in place.
-int copyIntoLinkedFile(LowLevelFileOps& ops, const std::string& target, std::string_view bytes) {
+constexpr const char* kChanged = "it was changed by another program since it was read";
+
+// The file a save checked, as it must still be when the save commits.
+bool unchanged(const struct stat& now, const FileStamp& expected) {
+    return S_ISREG(now.st_mode) && fileStamp(now) == expected;
+}
+
+// A file rewritten where it is (several hard links, or a folder that takes
+// no new file) keeps every name seeing it. It is opened without following a
+// link or waiting on a FIFO, and must still be the checked file. The old text
+// is read first and put back if the copy stops part-way. Returns the reason
+// the new text could not be put in place.
+std::optional<std::string> copyInPlace(LowLevelFileOps& ops, const std::string& target,
+                                       std::string_view bytes, const FileStamp& expected) {
     const int fd = ops.openExisting(target);
     if (fd < 0) {
-        return errno;
+        // A link or a special file in its place: not the file checked.
+        return errno == ELOOP || errno == ENXIO ? kChanged : systemError(errno);
+    }
+    struct stat now {};
+    if (::fstat(fd, &now) != 0 || !unchanged(now, expected)) {
+        ops.close(fd);
+        return std::string(kChanged);
     }
     std::string old;
     const int readError = readRest(fd, old);
@@ -189,7 +207,97 @@ int copyIntoLinkedFile(LowLevelFileOps& ops, const std::string& target, std::str
     if (ops.close(fd) != 0 && error == 0) {
         error = errno;
     }
-    return error;
+    return error != 0 ? std::optional<std::string>(systemError(error)) : std::nullopt;
+}
+
+// Replaces `target` by `temp`. An existing target is exchanged with the
+// temporary file, and what comes out must be the checked file, unchanged:
+// otherwise the exchange is undone and another program's file stays. A new
+// target must still not exist. Where the file system cannot exchange names,
+// the check comes just before a plain rename.
+std::optional<std::string> commitByRename(LowLevelFileOps& ops, const std::string& temp,
+                                          const std::string& target,
+                                          const std::optional<FileStamp>& expected) {
+    struct stat now {};
+    const unsigned flags = expected ? RENAME_EXCHANGE : RENAME_NOREPLACE;
+    if (ops.rename(temp, target, flags) == 0) {
+        if (expected && (::lstat(temp.c_str(), &now) != 0 || !unchanged(now, *expected))) {
+            ops.rename(temp, target, RENAME_EXCHANGE);
+            return std::string(kChanged);
+        }
+        ::unlink(temp.c_str()); // the old file, when exchanged
+        return std::nullopt;
+    }
+    if (errno == EEXIST) {
+        return std::string(kChanged);
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return systemError(errno);
+    }
+    const bool there = ::lstat(target.c_str(), &now) == 0;
+    if (expected ? !there || !unchanged(now, *expected) : there) {
+        return std::string(kChanged);
+    }
+    if (ops.rename(temp, target, 0) != 0) {
+        return systemError(errno);
+    }
+    return std::nullopt;
+}
+
+// Copies the extended attributes (an ACL among them) of the file at `from`
+// to the new file `fd`, where the file system and the process's rights allow.
+void keepAttributes(const std::string& from, int fd) {
+    std::string names(1024, '\0');
+    ssize_t length;
+    while ((length = ::llistxattr(from.c_str(), names.data(), names.size())) < 0 &&
+           errno == ERANGE) {
+        names.resize(names.size() * 4);
+    }
+    std::string value;
+    for (std::size_t at = 0; length > 0 && at < static_cast<std::size_t>(length);
+         at = names.find('\0', at) + 1) {
+        const char* name = names.c_str() + at;
+        const ssize_t size = ::lgetxattr(from.c_str(), name, nullptr, 0);
+        if (size < 0) {
+            continue;
+        }
+        value.resize(static_cast<std::size_t>(size));
+        const ssize_t got = ::lgetxattr(from.c_str(), name, value.data(), value.size());
+        if (got >= 0) {
+            ::fsetxattr(fd, name, value.data(), static_cast<std::size_t>(got), 0);
+        }
+    }
+}
+
+// Whether the file may not be written: without write permission for this
+// process, or for root without any write permission at all.
+bool readOnly(const std::string& path, const struct stat& st) {
+    if (::geteuid() == 0) {
+        return (st.st_mode & 0222) == 0;
+    }
+    return ::access(path.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
+// A seam for tests of races: with WEPN_SAVE_PAUSE naming a FIFO, each save
+// stops between its checks and its commit: it writes the target's path and a
+// line feed to the FIFO, then waits until it can read the FIFO to its end.
+void pauseBeforeCommit(const std::string& target) {
+    static const char* const fifo = std::getenv("WEPN_SAVE_PAUSE");
+    if (fifo == nullptr) {
+        return;
+    }
+    const std::string line = target + '\n';
+    int fd = ::open(fifo, O_WRONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        [[maybe_unused]] const ssize_t written = ::write(fd, line.data(), line.size());
+        ::close(fd);
+    }
+    fd = ::open(fifo, O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        std::string ignored;
+        readRest(fd, ignored);
+        ::close(fd);
+    }
 }
 
 } // namespace
@@ -209,7 +317,7 @@ ReadResult readNativeFileBytes(const std::string& native, std::size_t maxBytes) 
 }
 
 std::optional<std::string> readNativeFileInto(const std::string& native, std::size_t maxBytes,
-                                              std::string& bytes) {
+                                              std::string& bytes, FileStamp* stamp) {
     bytes.clear();
     try {
         // Non-blocking, so opening a pipe cannot hang; what was opened is
@@ -259,6 +367,9 @@ std::optional<std::string> readNativeFileInto(const std::string& native, std::si
             }
         }
         bytes.resize(error ? 0 : filled);
+        if (stamp != nullptr) {
+            *stamp = fileStamp(st);
+        }
         ::close(fd);
         return error;
     } catch (const std::bad_alloc&) {
@@ -268,31 +379,67 @@ std::optional<std::string> readNativeFileInto(const std::string& native, std::si
 
 std::optional<std::string> writeFileSafely(std::string_view path, std::string_view bytes,
                                            LowLevelFileOps& ops) {
+    return writeFileSafely(path, bytes, SaveConditions{}, ops);
+}
+
+std::optional<std::string> writeFileSafely(std::string_view path, std::string_view bytes,
+                                           const SaveConditions& conditions, LowLevelFileOps& ops) {
     try {
-        return writeNativeFileSafely(toNativePath(path), bytes, ops);
+        return writeNativeFileSafely(toNativePath(path), bytes, ops, conditions);
     } catch (const std::bad_alloc&) {
         return cannotWrite(std::string(path), systemError(ENOMEM));
     }
 }
 
 std::optional<std::string> writeNativeFileSafely(const std::string& given, std::string_view bytes,
-                                                 LowLevelFileOps& ops) {
+                                                 LowLevelFileOps& ops,
+                                                 const SaveConditions& conditions) {
     try {
         SaveTarget target;
         if (std::optional<std::string> error = resolveSaveTarget(given, target)) {
             return error;
         }
         const auto cannot = [&](int error) { return cannotWrite(given, systemError(error)); };
-        if (target.exists && !S_ISREG(target.st.st_mode)) {
-            return "'" + given + "' is not a regular file";
+        const std::string dir = directoryOf(target.path);
+        const std::string folder = dir.empty()       ? "."
+                                   : dir.size() == 1 ? dir
+                                                     : dir.substr(0, dir.size() - 1);
+        // What is there now, looked at without following a link or opening
+        // it, is the file every later step must still find.
+        std::optional<FileStamp> checked;
+        if (target.exists) {
+            if (!S_ISREG(target.st.st_mode)) {
+                return "'" + given + "' is not a regular file";
+            }
+            if (conditions.readAs && !(fileStamp(target.st) == *conditions.readAs)) {
+                return cannotWrite(given, kChanged);
+            }
+            if (!conditions.force && readOnly(target.path, target.st)) {
+                return "'" + given + "' is read-only";
+            }
+            checked = fileStamp(target.st);
         }
-        // Renaming would replace a read-only file; refuse it as opening it would.
-        if (target.exists && ::access(target.path.c_str(), W_OK) != 0) {
-            return cannot(errno);
+        if (::access(folder.c_str(), W_OK) != 0) {
+            if (errno != EACCES) {
+                return cannot(errno);
+            }
+            if (!target.exists || ::access(target.path.c_str(), W_OK) != 0) {
+                return cannotWrite(given, "the folder '" + folder + "' is not writable");
+            }
+            // The file itself can be written: rewrite it where it is.
+            pauseBeforeCommit(target.path);
+            const detail::UninterruptedStep commit;
+            if (!commit.ok()) {
+                return cannot(EINTR);
+            }
+            if (std::optional<std::string> error = copyInPlace(ops, target.path, bytes, *checked)) {
+                return cannotWrite(given, *error);
+            }
+            detail::noteCommitted();
+            return std::nullopt;
         }
 
         // The whole new text goes to a temporary file beside the target first.
-        const std::string dir = directoryOf(target.path);
         std::string temp;
         std::optional<detail::TemporaryFileRegistration> registration;
         int fd = -1;
@@ -323,6 +470,7 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given, std::
         };
         if (target.exists) {
             keepOwnerAndMode(fd, target.st);
+            keepAttributes(target.path, fd);
         }
         if (const int error = writeAll(ops, fd, bytes)) {
             return fail(error, true);
@@ -334,18 +482,25 @@ std::optional<std::string> writeNativeFileSafely(const std::string& given, std::
             return fail(errno, false);
         }
 
+        pauseBeforeCommit(target.path);
         const detail::UninterruptedStep commit;
         if (!commit.ok()) {
             return fail(EINTR, false);
         }
+        std::optional<std::string> error;
         if (target.exists && target.st.st_nlink > 1) {
-            const int error = copyIntoLinkedFile(ops, target.path, bytes);
+            error = copyInPlace(ops, target.path, bytes, *checked);
             ::unlink(temp.c_str());
-            return error != 0 ? cannot(error) : std::optional<std::string>();
+        } else {
+            error = commitByRename(ops, temp, target.path, checked);
+            if (error) {
+                ::unlink(temp.c_str());
+            }
         }
-        if (ops.rename(temp, target.path) != 0) {
-            return fail(errno, false);
+        if (error) {
+            return cannotWrite(given, *error);
         }
+        detail::noteCommitted();
         DirectorySyncBatch::syncOrDefer(dir);
         return std::nullopt;
     } catch (const std::bad_alloc&) {

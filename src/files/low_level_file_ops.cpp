@@ -11,7 +11,7 @@ int LowLevelFileOps::createExclusive(const std::string& path, mode_t mode) {
 }
 
 int LowLevelFileOps::openExisting(const std::string& path) {
-    return ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+    return ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
 }
 
 int LowLevelFileOps::truncate(int fd, off_t size) {
@@ -30,8 +30,8 @@ int LowLevelFileOps::close(int fd) {
     return ::close(fd);
 }
 
-int LowLevelFileOps::rename(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str());
+int LowLevelFileOps::rename(const std::string& from, const std::string& to, unsigned flags) {
+    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), flags);
 }
 
 LowLevelFileOps& LowLevelFileOps::system() {

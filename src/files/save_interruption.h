@@ -1,17 +1,58 @@
 #pragma once
 
+#include <atomic>
 #include <csignal>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace wepn {
 
-/// Makes SIGINT, SIGTERM and SIGHUP end the process cleanly while files are
+/// Makes SIGINT, SIGTERM, SIGHUP and SIGQUIT end the process cleanly while files are
 /// being saved: the temporary files of saves in progress are removed, a
 /// commit under way (the rename, or the copy into a hard-linked file) is
 /// finished first, and the process exits with 128 + the signal's number.
 /// Without this, saves still never leave a broken target, but an interrupted
-/// one leaves its temporary file behind.
+/// one leaves its temporary file behind. SIGXFSZ is ignored, so a file past
+/// the size limit fails with EFBIG like any failed write.
 void installSaveInterruptionHandlers();
+
+namespace detail {
+/// A save of the calling thread's current batch file has been committed;
+/// called inside the commit's uninterrupted step.
+void noteCommitted();
+} // namespace detail
+
+/// Whether a signal is ending the process: what fails meanwhile failed for
+/// that, and is not worth a message.
+bool interruptionUnderway();
+
+/// The files one run is editing, so that an interruption says where it
+/// stopped: "wepn: interrupted after N of M files; FILE... were not edited",
+/// on standard error, before the process exits. One batch at a time.
+class BatchProgress {
+  public:
+    /// `shownNames`: each file as the messages show it, in order.
+    explicit BatchProgress(std::vector<std::string> shownNames);
+    ~BatchProgress();
+    BatchProgress(const BatchProgress&) = delete;
+    BatchProgress& operator=(const BatchProgress&) = delete;
+
+    /// The calling thread works on file `file` now: a save it commits
+    /// finishes that file.
+    static void working(std::size_t file);
+    /// File `file` is done: edited, left as it was, or failed.
+    void finished(std::size_t file);
+
+    /// Writes the message; async-signal-safe.
+    void reportInterruption() const;
+
+  private:
+    friend void detail::noteCommitted();
+
+    std::vector<std::string> m_names;
+    std::unique_ptr<std::atomic<bool>[]> m_finished;
+};
 
 namespace detail {
 

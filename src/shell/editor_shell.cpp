@@ -82,6 +82,9 @@ EditorShell::~EditorShell() {
 
 bool EditorShell::eventFilter(QObject* watched, QEvent* event) {
     // Closing the main window ends the program at once, dialogs and all.
+    if (watched == &m_window && event->type() == QEvent::WindowActivate) {
+        offerReload();
+    }
     if (watched == &m_window && event->type() == QEvent::Close) {
         if (!closeRequested()) {
             event->ignore();
@@ -329,7 +332,23 @@ void EditorShell::openPath(const std::string& nativePath) {
     if (m_window.openFile(displayText(nativePath), read.bytes, m_preparation->familyRows,
                           m_preparation->weaponFireNames)) {
         m_currentFile = nativePath;
+        m_currentStamp = fileStampOf(nativePath);
         rememberFile(nativePath);
+    }
+}
+
+void EditorShell::offerReload() {
+    if (!m_currentStamp || m_window.isModified() || !m_preparation) {
+        return;
+    }
+    const std::optional<FileStamp> now = fileStampOf(m_currentFile);
+    if (!now || now == m_currentStamp) {
+        return;
+    }
+    m_currentStamp = now; // asked once for each change
+    if (m_messages->confirm(quoted("'%1' has been changed on disk. Reload it?",
+                                   directory_tree::lastNameOf(m_currentFile)))) {
+        openPath(m_currentFile);
     }
 }
 
@@ -367,8 +386,17 @@ bool EditorShell::mayReplace(const std::string& nativePath) {
         return false;
     }
     const std::optional<FileIdentity> chosen = fileIdentity(nativePath);
-    if (!chosen || chosen == fileIdentity(m_currentFile)) {
+    if (!chosen) {
         return true;
+    }
+    if (chosen == fileIdentity(m_currentFile)) {
+        if (!m_currentStamp || fileStampOf(nativePath) == m_currentStamp) {
+            return true;
+        }
+        return m_messages->ask(quoted("'%1' has been changed on disk since it was opened. "
+                                      "Overwrite it, or Cancel?",
+                                      directory_tree::lastNameOf(nativePath)),
+                               {QStringLiteral("Overwrite"), QStringLiteral("Cancel")}) == 0;
     }
     return m_messages->confirm(
         QStringLiteral("'%1' already exists in '%2'. Replace it?").arg(name, folder));
@@ -382,6 +410,7 @@ void EditorShell::saveChosen(const std::string& nativePath) {
         m_currentFile = std::move(previous);
         return;
     }
+    m_currentStamp = fileStampOf(nativePath);
     rememberFile(nativePath);
     if (std::function<void()> next = std::exchange(m_afterSave, {})) {
         next();

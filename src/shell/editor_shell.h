@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/custom_fso.h"
+#include "files/file_identity.h"
 #include "model/expected.h"
 #include "model/family_list.h"
 #include "shell/data_paths.h"
@@ -90,6 +91,9 @@ class EditorShell : public QObject {
     // False when the user declines to replace an existing file other than the
     // one being edited.
     bool mayReplace(const std::string& nativePath);
+    // Offers to reload the file when another program changed it and the
+    // window holds no unsaved edit.
+    void offerReload();
     void saveChosen(const std::string& nativePath);
     std::optional<QString> writeThroughFileLayer(const QString& shownPath,
                                                  std::string_view bytes) const;
@@ -104,6 +108,8 @@ class EditorShell : public QObject {
     std::optional<OpenPreparation> m_preparation;
     // The native path of the file last opened or saved.
     std::string m_currentFile;
+    // The file as it was opened or last saved, to notice another program's edit.
+    std::optional<FileStamp> m_currentStamp;
     std::unique_ptr<FrmOpen> m_frmOpen;
     std::unique_ptr<FrmSave> m_frmSave;
     std::unique_ptr<FrmDecompiledDataDir> m_frmDataDir;

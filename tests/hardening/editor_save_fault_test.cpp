@@ -46,30 +46,30 @@ class FileSizeCap {
 struct Fault {
     const char* name;
     bool needsNonRoot;
-    const char* reason; // the system's error text
+    const char* message; // "%1" stands for the target
     // Prepares the fault and gives the path to save to.
     std::string (*arrange)(const TempDir& dir, const std::string& old);
     rlim_t fileSizeCap = RLIM_INFINITY;
 };
 
 const Fault kFaults[] = {
-    {"read-only target", true, "Permission denied",
+    {"read-only target", false, "'%1' is read-only",
      [](const TempDir&, const std::string& old) {
          ::chmod(old.c_str(), 0444);
          return old;
      }},
-    {"read-only directory", true, "Permission denied",
-     [](const TempDir& dir, const std::string& old) {
+    {"read-only directory", true, "cannot write '%1': the folder '%1/..' is not writable",
+     [](const TempDir& dir, const std::string&) {
          ::chmod((dir / "w").c_str(), 0555);
-         return old;
+         return dir / "w/new.wepn";
      }},
-    {"missing directory", false, "No such file or directory",
+    {"missing directory", false, "cannot write '%1': No such file or directory",
      [](const TempDir& dir, const std::string&) { return dir / "w/missing/gun.wepn"; }},
-    {"name too long", false, "File name too long",
+    {"name too long", false, "cannot write '%1': File name too long",
      [](const TempDir& dir, const std::string&) {
          return dir / ("w/" + std::string(300, 'n') + ".wepn");
      }},
-    {"write fails part-way", false, "File too large",
+    {"write fails part-way", false, "cannot write '%1': File too large",
      [](const TempDir&, const std::string& old) { return old; }, 100},
 };
 
@@ -96,9 +96,11 @@ class EditorSaveFault : public ::testing::Test {
             }
             EXPECT_FALSE(saved) << what;
             ASSERT_EQ(messages.texts.size(), 1) << what;
-            EXPECT_EQ(messages.texts.last(), kSaveFailed + "\ncannot write '" +
-                                                 QString::fromStdString(target) + "': " +
-                                                 fault.reason)
+            EXPECT_EQ(messages.texts.last(),
+                      kSaveFailed + "\n" +
+                          QString(fault.message)
+                              .replace("%1/..", QString::fromStdString(dir / "w"))
+                              .replace("%1", QString::fromStdString(target)))
                 << what;
             EXPECT_EQ(readFile(old), kWeapon) << what << ": the old file is intact";
             EXPECT_EQ(entryNames(dir / "w"), std::set<std::string>{"gun.wepn"})

@@ -19,16 +19,19 @@ struct Fault {
     const char* name;
     bool needsNonRoot;
     std::size_t fileSizeLimit;
-    const char* reason;
+    const char* message; // "%1" stands for the target
     void (*arrange)(const std::string& dir, const std::string& target);
 };
 
 const Fault kInPlaceFaults[] = {
-    {"read-only target", true, 0, "Permission denied",
+    {"read-only target", false, 0, "'%1' is read-only",
      [](const std::string&, const std::string& target) { ::chmod(target.c_str(), 0444); }},
-    {"read-only directory", true, 0, "Permission denied",
-     [](const std::string& dir, const std::string&) { ::chmod(dir.c_str(), 0555); }},
-    {"write fails part-way", false, kTinyFileLimit, "File too large",
+    {"read-only directory and target", true, 0, "'%1' is read-only",
+     [](const std::string& dir, const std::string& target) {
+         ::chmod(target.c_str(), 0444);
+         ::chmod(dir.c_str(), 0555);
+     }},
+    {"write fails part-way", false, kTinyFileLimit, "cannot write '%1': File too large",
      [](const std::string&, const std::string&) {}},
 };
 
@@ -54,9 +57,9 @@ TEST(SaveFault, InPlaceWritesKeepTheOldFile) {
             fault.arrange(dir / "w", target);
             const ToolRun run = runWepnExecutable(args, fault.fileSizeLimit);
             EXPECT_EQ(run.code, 1) << what;
-            EXPECT_EQ(run.err,
-                      target + ": error: cannot write '" + target + "': " + fault.reason + "\n")
-                << what;
+            std::string message = fault.message;
+            message.replace(message.find("%1"), 2, target);
+            EXPECT_EQ(run.err, target + ": error: " + message + "\n") << what;
             EXPECT_EQ(readFile(target), kWeapon) << what << ": the old file is intact";
             EXPECT_EQ(entryNames(dir / "w"), std::set<std::string>{"gun.wepn"})
                 << what << ": no temporary file";

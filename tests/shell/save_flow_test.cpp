@@ -5,6 +5,7 @@
 #include "shell/frm_save.h"
 #include "shell/path_text.h"
 #include "shell_fixture.h"
+#include "test_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <utility>
 
@@ -26,6 +28,13 @@ class SaveFlowTest : public ShellTest {
     QLineEdit* nameField() { return save()->findChild<QLineEdit*>(QStringLiteral("txtFilename")); }
     void click(const char* name) {
         QTest::mouseClick(save()->findChild<QPushButton*>(QString::fromLatin1(name)),
+                          Qt::LeftButton);
+    }
+    // Opens a weapon of the weapon directory through the open dialog.
+    void openListed(const QString& name) {
+        triggerOpen();
+        clickRow(shell().frmOpen()->browser()->files(), name);
+        QTest::mouseClick(shell().frmOpen()->findChild<QPushButton*>(QStringLiteral("cmdOpen")),
                           Qt::LeftButton);
     }
     // Opens a weapon kept outside the weapon directory, from the command line.
@@ -215,19 +224,50 @@ TEST_F(SaveFlowTest, ReplacingAnotherFileAsksFirst) {
     EXPECT_EQ(window().filePath(), native("Data/Weapon/RAIL_DRIVER.wepn"));
 }
 
+// Another program's edit of the open file is not overwritten without a
+// question, and is offered for reloading when the window is activated.
+TEST_F(SaveFlowTest, AFileChangedOnDiskIsNotLostWithoutAQuestion) {
+    const std::string gun = nativeBytes("Data/Weapon/gun.wepn");
+    std::filesystem::copy_file(nativeBytes("Data/Weapon/ion_lance.wepn"), gun);
+    startOnSampleData();
+    openListed(QStringLiteral("gun.wepn"));
+    const auto theirEdit = [&] { std::ofstream(gun, std::ios::app) << "theirs()\r\n"; };
+    const QString question = QStringLiteral(
+        "'gun.wepn' has been changed on disk since it was opened. Overwrite it, or Cancel?");
+    for (const qsizetype choice : {-1, 0}) {
+        theirEdit();
+        messages.texts.clear();
+        messages.choice = choice;
+        triggerSaveAs();
+        click("cmdSave");
+        ASSERT_FALSE(messages.texts.isEmpty()) << choice;
+        EXPECT_EQ(messages.texts.first(), question) << choice;
+        EXPECT_EQ(test::readFile(gun).find("theirs()") != std::string::npos, choice != 0) << choice;
+        if (choice != 0) {
+            click("cmdCancel");
+        }
+    }
+    theirEdit();
+    messages.texts.clear();
+    messages.answer = true;
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&window(), &activate);
+    EXPECT_EQ(messages.texts,
+              QStringList{QStringLiteral("'gun.wepn' has been changed on disk. Reload it?")});
+    QApplication::sendEvent(&window(), &activate);
+    EXPECT_EQ(messages.texts.size(), 1) << "asked once for each change";
+}
+
 // A file opened by odd bytes is saved back to those bytes: the proposed name
 // stands for them while it is shown unchanged; a typed name is literal.
 TEST_F(SaveFlowTest, OddNamesAreSavedByTheirOwnBytes) {
     const std::string odd = nativeBytes("Data/Weapon/canon_") + "\xE9.wepn";
     std::filesystem::copy_file(nativeBytes("Data/Weapon/ion_lance.wepn"), odd);
     startOnSampleData();
-    triggerOpen();
-    clickRow(shell().frmOpen()->browser()->files(), QStringLiteral("canon_\u00E9.wepn"));
-    QTest::mouseClick(shell().frmOpen()->findChild<QPushButton*>(QStringLiteral("cmdOpen")),
-                      Qt::LeftButton);
+    openListed(QStringLiteral("canon_\u00E9.wepn"));
     ASSERT_EQ(window().filePath(), displayText(odd));
 
-    std::filesystem::resize_file(odd, 0);
+    std::filesystem::remove(odd);
     messages.texts.clear();
     triggerSaveAs();
     EXPECT_EQ(nameField()->text(), QStringLiteral("canon_\u00E9.wepn"));
@@ -235,7 +275,7 @@ TEST_F(SaveFlowTest, OddNamesAreSavedByTheirOwnBytes) {
     EXPECT_EQ(messages.texts,
               QStringList{QStringLiteral("Successfully saved to '%1'").arg(displayText(odd))})
         << "no question: it is the file being edited";
-    EXPECT_GT(std::filesystem::file_size(odd), 0U);
+    EXPECT_TRUE(std::filesystem::exists(odd));
     EXPECT_FALSE(QFileInfo::exists(native("Data/Weapon/canon_\u00E9.wepn")));
 
     // Typed names: letters as typed; a backslash separates folders, which
