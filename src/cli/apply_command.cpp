@@ -41,6 +41,9 @@ CLI::App* ApplyCommand::addTo(CLI::App& app) {
     sub->add_option("--data", m_dataDir,
                     "Data directory holding " + familyListPath() + " (needed for table edits)")
         ->type_name("DIR");
+    sub->add_flag("--drop-later-tables", m_dropLaterTables,
+                  "Remove the later statements of an edited table that the file sets twice "
+                  "(without it such an edit fails the file: the game would not receive it)");
     sub->add_flag("--dry-run", m_dryRun, "Print what would change and write nothing");
     sub->add_option("TABLE", m_table, "A table as `wepn table` writes it (CSV, TSV or JSON)")
         ->required()
@@ -119,6 +122,8 @@ bool ApplyCommand::applyRow(const std::string& file, const TableRow& row, const 
     }
     printWarnings(err, file, loaded->warnings);
     WeaponState& state = loaded->state;
+    const PenetrationSet penetration = state.Penetration;
+    const AccuracySet accuracy = state.Accuracy;
     std::vector<EditChange> changes;
     bool failed = false;
     const auto fail = [&](const std::string& message) {
@@ -155,6 +160,11 @@ bool ApplyCommand::applyRow(const std::string& file, const TableRow& row, const 
     }
     if (changes.empty()) {
         return true;
+    }
+    if (std::optional<Failure> failure = settleLaterTables(state, penetration, accuracy,
+                                                           loaded->laterTables, m_dropLaterTables)) {
+        printFailure(err, file, *failure);
+        return false;
     }
     const Expected<std::string, Failure> saved = savedBytes(state);
     if (!saved) {

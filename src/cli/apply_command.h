@@ -27,6 +27,7 @@ class ApplyCommand : public Command {
 
     std::optional<std::string> m_dataDir;
     bool m_dryRun = false;
+    bool m_dropLaterTables = false;
     std::string m_table;
 };
 

@@ -199,7 +199,7 @@ void checkDropDowns(WeaponState& state, std::size_t line) {
 LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& familyList,
                  std::string_view bytes, LoadedTables tables) {
     detail::ScriptRead read = detail::readScript(current, bytes);
-    LoadOutcome outcome{std::move(read.state), familyList.value_or(FamilyRows{}), {}, {}};
+    LoadOutcome outcome{std::move(read.state), familyList.value_or(FamilyRows{}), {}, {}, {}};
     WeaponState& state = outcome.state;
 
     if (familyList) {
@@ -224,6 +224,26 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
              unrecognizedFireTypeMessage(state.CurrentWeapon.sWeaponFireType),
              {}});
     }
+    if (read.hashLines > 1) {
+        outcome.warnings.push_back(
+            {LoadWarning::Kind::HashLineRunsOn,
+             "lines 1 to " + std::to_string(read.hashLines) +
+                 ": the first line starts with \"#\", which Lua skips up to the first line "
+                 "feed; these lines end with a lone carriage return, so the game skips them "
+                 "all, and so does the editor",
+             {}});
+    }
+    for (const std::string_view statement : {"setPenetration", "setAccuracy"}) {
+        if (const LaterTable* later = laterTable(read.laterTables, statement)) {
+            outcome.warnings.push_back({LoadWarning::Kind::LaterTable,
+                                        "line " + std::to_string(later->firstLine) +
+                                            ": a second " + std::string(statement) +
+                                            " sets the table again; the game uses the values "
+                                            "of the last one, the editor shows the first",
+                                        {}});
+        }
+    }
+    outcome.laterTables = std::move(read.laterTables);
     state.CurrentWeapon.sWeaponName = "NewWeaponType";
     checkDropDowns(state, read.configLine);
     if (tables == LoadedTables::FromRows) {
@@ -244,6 +264,39 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
 }
 
 } // namespace
+
+const LaterTable* laterTable(const std::vector<LaterTable>& laterTables,
+                             std::string_view statement) {
+    const auto found = std::find_if(laterTables.begin(), laterTables.end(),
+                                    [&](const LaterTable& t) { return t.statement == statement; });
+    return found == laterTables.end() ? nullptr : &*found;
+}
+
+std::vector<LaterTable> overriddenTables(const PenetrationSet& penetration,
+                                         const AccuracySet& accuracy, const WeaponState& edited,
+                                         const std::vector<LaterTable>& laterTables) {
+    std::vector<LaterTable> overridden;
+    for (const auto& [statement, changed] :
+         {std::pair{"setPenetration", penetration != edited.Penetration},
+          std::pair{"setAccuracy", accuracy != edited.Accuracy}}) {
+        const LaterTable* later = laterTable(laterTables, statement);
+        if (changed && later != nullptr) {
+            overridden.push_back(*later);
+        }
+    }
+    return overridden;
+}
+
+void dropLaterTables(WeaponState& state, const std::vector<LaterTable>& laterTables,
+                     std::string_view statement) {
+    for (const LaterTable& later : laterTables) {
+        for (std::size_t line = later.firstLine;
+             later.statement == statement && line <= later.lastLine && line <= state.strLines.size();
+             ++line) {
+            state.strLines[line - 1].clear();
+        }
+    }
+}
 
 Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
                                             const std::optional<FamilyRows>& familyList,

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wepn {
 
@@ -14,6 +15,16 @@ namespace wepn {
 struct LoadError {
     std::size_t line = 0;
     std::string reason;
+};
+
+/// A table statement after the first of its kind. The reader leaves it among
+/// the unrecognised lines, so a save carries it and the game, which runs it
+/// after the editor's own, takes its values.
+struct LaterTable {
+    std::string_view statement; ///< "setPenetration" or "setAccuracy"
+    std::size_t firstLine = 0;  ///< 1-based: the statement's line
+    std::size_t lastLine = 0;   ///< the line that closes it, or the last before
+                                ///< the next table statement or the file's end
 };
 
 /// Reads a weapon script over `current`: statements the file lacks keep
@@ -29,6 +40,8 @@ namespace detail {
 struct ScriptRead {
     WeaponState state;
     std::size_t configLine = 0; ///< line of the StartWeaponConfig that counts, 0 if none
+    std::size_t hashLines = 0;  ///< lines a "#" first line covers (ScriptLines::hashLines)
+    std::vector<LaterTable> laterTables;
 };
 
 ScriptRead readScript(const WeaponState& current, std::string_view bytes);
