@@ -5,6 +5,7 @@
 #include "model/list_rows.h"
 #include "model/number_text.h"
 #include "model/reader_support.h"
+#include "model/save_changes.h"
 #include "model/script_reader.h"
 #include "model/text_tokens.h"
 
@@ -166,8 +167,8 @@ std::string choices(const ScalarField& field) {
 
 // Fields with choices must hold one of them, which is what their drop-down
 // boxes can show. A choice stored as text is matched ignoring case and takes
-// the choice's spelling, which a save writes.
-void checkDropDowns(WeaponState& state, std::size_t line) {
+// the choice's spelling, which a save writes: the load warns of that.
+void checkDropDowns(WeaponState& state, std::size_t line, std::vector<LoadWarning>& warnings) {
     const auto refuse = [line](const ScalarField& field, std::string_view value) {
         detail::fail(line, "'" + excerpt(value) + "' is not a choice of " +
                                std::string(field.name) + ": " + choices(field) + " (argument " +
@@ -184,6 +185,15 @@ void checkDropDowns(WeaponState& state, std::size_t line) {
                              [&](std::string_view c) { return equalsIgnoringCase(c, *text); });
             if (choice == field.choices.end()) {
                 refuse(field, *text);
+            }
+            if (*text != *choice) {
+                warnings.push_back({LoadWarning::Kind::SaveChangesValues,
+                                    "line " + std::to_string(line) + ": " +
+                                        std::string(field.name) + " '" + *text +
+                                        "' is shown and saved as '" + std::string(*choice) +
+                                        "', which the game receives as another text",
+                                    {},
+                                    {"StartWeaponConfig"}});
             }
             *text = std::string(*choice);
         } else if (field.storage == ChoiceStorage::Index) {
@@ -210,7 +220,14 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
             LoadWarning warning{
                 LoadWarning::Kind::FamiliesNotInList,
                 familiesWarning(armour, attack, std::numeric_limits<std::size_t>::max()),
-                familiesWarning(armour, attack, kNamesInBrief)};
+                familiesWarning(armour, attack, kNamesInBrief),
+                {}};
+            for (const auto& [missing, statement] :
+                 {std::pair{&armour, "setPenetration"}, std::pair{&attack, "setAccuracy"}}) {
+                if (!missing->empty()) {
+                    warning.statements.emplace_back(statement);
+                }
+            }
             if (warning.brief == warning.text) {
                 warning.brief.clear();
             }
@@ -222,8 +239,11 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
         outcome.warnings.push_back(
             {LoadWarning::Kind::UnknownFireType,
              unrecognizedFireTypeMessage(state.CurrentWeapon.sWeaponFireType),
+             {},
              {}});
     }
+    detail::warnOfSaveChanges(state, read.found, familyList && tables == LoadedTables::FromRows,
+                              read.unreadSpawns, outcome.warnings);
     if (read.hashLines > 1) {
         outcome.warnings.push_back(
             {LoadWarning::Kind::HashLineRunsOn,
@@ -231,6 +251,7 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
                  ": the first line starts with \"#\", which Lua skips up to the first line "
                  "feed; these lines end with a lone carriage return, so the game skips them "
                  "all, and so does the editor",
+             {},
              {}});
     }
     for (const std::string_view statement : {"setPenetration", "setAccuracy"}) {
@@ -240,12 +261,13 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
                                             ": a second " + std::string(statement) +
                                             " sets the table again; the game uses the values "
                                             "of the last one, the editor shows the first",
+                                        {},
                                         {}});
         }
     }
     outcome.laterTables = std::move(read.laterTables);
     state.CurrentWeapon.sWeaponName = "NewWeaponType";
-    checkDropDowns(state, read.configLine);
+    checkDropDowns(state, read.configLine, outcome.warnings);
     if (tables == LoadedTables::FromRows) {
         presentFamilies(state, outcome.rows);
     } else {

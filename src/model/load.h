@@ -2,6 +2,7 @@
 
 #include "model/expected.h"
 #include "model/family_list.h"
+#include "model/load_warning.h"
 #include "model/script_reader.h"
 #include "model/weapon.h"
 
@@ -11,14 +12,6 @@
 #include <vector>
 
 namespace wepn {
-
-struct LoadWarning {
-    enum class Kind { UnknownFireType, FamiliesNotInList, LaterTable, HashLineRunsOn };
-    Kind kind;
-    std::string text;  ///< the whole warning, every name it concerns included
-    std::string brief; ///< a box's form: at most 20 names a list, then "and N more";
-                       ///< empty when it is `text` itself
-};
 
 /// What the editor shows after a load, and the state it would save.
 struct LoadOutcome {

@@ -151,6 +151,10 @@ void readStatements(ScriptLines& lines, ScriptRead& read) {
     state.Results.reserve(lines.count(kAddWeaponResult));
     eachStatement(lines, kAddWeaponResult, [&](std::string_view line, std::size_t number) {
         state.Results.push_back(readResult(line, number));
+        const auto spawned = quotedPart(line, 7);
+        if (state.Results.back().sEffect != "SpawnWeaponFire" && spawned && !spawned->empty()) {
+            read.unreadSpawns.push_back(number);
+        }
         const WeaponResult& r = state.Results.back();
         for (const std::string* text : {&r.sCondition, &r.sEffect, &r.sTarget,
                                         &r.sSpawnedWeaponEffect}) {
@@ -179,7 +183,8 @@ void readStatements(ScriptLines& lines, ScriptRead& read) {
 } // namespace
 
 ScriptRead readScript(const WeaponState& current, std::string_view bytes) {
-    ScriptRead read{current, 0, 0, {}};
+    ScriptRead read;
+    read.state = current;
     WeaponState& state = read.state;
     state.Results.clear();
     state.Penetration.sFamilies.clear();
@@ -190,6 +195,10 @@ ScriptRead readScript(const WeaponState& current, std::string_view bytes) {
     state.bTurretProperties = false;
     state.strLoadedEscapes.clear();
     ScriptLines lines(bytes);
+    for (const Keyword keyword : {kStartWeaponConfig, kAddWeaponResult, kSetAngles, kSetMiscValues,
+                                  kSetPenetration, kSetAccuracy}) {
+        read.found |= lines.count(keyword) != 0 ? keyword : 0;
+    }
     readStatements(lines, read);
     read.hashLines = lines.hashLines();
     state.strLines = lines.remaining();

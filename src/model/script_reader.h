@@ -4,6 +4,7 @@
 #include "model/weapon.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,9 @@ struct ScriptRead {
     std::size_t configLine = 0; ///< line of the StartWeaponConfig that counts, 0 if none
     std::size_t hashLines = 0;  ///< lines a "#" first line covers (ScriptLines::hashLines)
     std::vector<LaterTable> laterTables;
+    std::uint8_t found = 0; ///< Keyword bits of the statements the file has
+    /// Lines of results that name a spawned effect without SpawnWeaponFire.
+    std::vector<std::size_t> unreadSpawns;
 };
 
 ScriptRead readScript(const WeaponState& current, std::string_view bytes);
