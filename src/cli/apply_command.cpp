@@ -161,8 +161,8 @@ bool ApplyCommand::applyRow(const std::string& file, const TableRow& row, const 
     if (changes.empty()) {
         return true;
     }
-    if (std::optional<Failure> failure = settleLaterTables(state, penetration, accuracy,
-                                                           loaded->laterTables, m_dropLaterTables)) {
+    if (std::optional<Failure> failure = settleLaterTables(
+            state, penetration, accuracy, loaded->laterTables, m_dropLaterTables)) {
         printFailure(err, file, *failure);
         return false;
     }

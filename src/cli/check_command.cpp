@@ -125,8 +125,8 @@ int CheckCommand::execute(std::ostream& out, std::ostream& err) {
         checkFiles(files, m_game, results);
         for (std::size_t i = 0; i < files.size(); ++i) {
             const CheckResult& result = results[i];
-            const bool failed = result.failure || result.game.error ||
-                                (m_strict && !result.warnings.empty());
+            const bool failed =
+                result.failure || result.game.error || (m_strict && !result.warnings.empty());
             if (result.failure) {
                 printFailure(err, files[i], *result.failure);
             } else if (!failed && !m_quiet) {

@@ -23,7 +23,8 @@ std::string_view trimmed(std::string_view line) {
 std::string_view tableStatement(std::string_view line) {
     const std::string text = lower(trimmed(line));
     for (const std::string_view word : {"setpenetration", "setaccuracy"}) {
-        if (text.starts_with(word) && trimmed(std::string_view(text).substr(word.size())).starts_with('(')) {
+        if (text.starts_with(word) &&
+            trimmed(std::string_view(text).substr(word.size())).starts_with('(')) {
             return word;
         }
     }

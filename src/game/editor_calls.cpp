@@ -72,7 +72,8 @@ std::vector<std::string_view> fieldNames(GameFunction function) {
 GameCall scalarCall(GameFunction function, const WeaponState& state, bool saved) {
     GameCall call{function, {LuaValue::weapon()}};
     for (const std::string_view name : fieldNames(function)) {
-        call.arguments.push_back(std::visit(ToValue{state, saved}, findScalarField(name)->at(state)));
+        call.arguments.push_back(
+            std::visit(ToValue{state, saved}, findScalarField(name)->at(state)));
     }
     return call;
 }

@@ -47,9 +47,10 @@ GameCall asUsed(GameCall call) {
     }
     const bool accuracy = call.function == GameFunction::setAccuracy;
     const LuaValue fallback =
-        accuracy ? LuaValue::ofNumber(1) : (lead <= call.arguments.size() ? call.arguments[lead - 1]
-                                                                          : LuaValue{});
-    std::vector<LuaValue> families(call.arguments.begin() + std::ptrdiff_t(std::min(lead, call.arguments.size())),
+        accuracy ? LuaValue::ofNumber(1)
+                 : (lead <= call.arguments.size() ? call.arguments[lead - 1] : LuaValue{});
+    std::vector<LuaValue> families(call.arguments.begin() +
+                                       std::ptrdiff_t(std::min(lead, call.arguments.size())),
                                    call.arguments.end());
     call.arguments.resize(std::min(lead, call.arguments.size()));
     for (LuaValue& family : families) {
@@ -73,17 +74,18 @@ GameCall asUsed(GameCall call) {
             family.kind = LuaValue::Kind::Nil;
         }
     }
-    std::erase_if(families, [](const LuaValue& family) { return family.kind == LuaValue::Kind::Nil; });
-    std::sort(families.begin(), families.end(), [](const LuaValue& a, const LuaValue& b) {
-        return describe(a) < describe(b);
-    });
+    std::erase_if(families,
+                  [](const LuaValue& family) { return family.kind == LuaValue::Kind::Nil; });
+    std::sort(families.begin(), families.end(),
+              [](const LuaValue& a, const LuaValue& b) { return describe(a) < describe(b); });
     call.arguments.insert(call.arguments.end(), families.begin(), families.end());
     return call;
 }
 
 const GameCall* lastCall(const std::vector<GameCall>& calls, GameFunction function) {
-    const auto found = std::find_if(calls.rbegin(), calls.rend(),
-                                    [&](const GameCall& call) { return call.function == function; });
+    const auto found = std::find_if(calls.rbegin(), calls.rend(), [&](const GameCall& call) {
+        return call.function == function;
+    });
     return found == calls.rend() ? nullptr : &*found;
 }
 
@@ -178,7 +180,8 @@ RoundTripResult checkRoundTrip(std::string_view script,
     }
     // The editor shows what the game receives from the saved text, but for a
     // table that a later statement sets again, of which the reload warns.
-    std::vector<std::string> shownOtherwise = changedFunctions(editorCalls(reloaded->state, true), *game);
+    std::vector<std::string> shownOtherwise =
+        changedFunctions(editorCalls(reloaded->state, true), *game);
     std::erase_if(shownOtherwise, [&](const std::string& function) {
         return laterTable(reloaded->laterTables, function) != nullptr;
     });
@@ -211,8 +214,7 @@ RoundTripResult checkRoundTrip(std::string_view script,
         })) {
         return {RoundTrip::ReadOtherwise, joined(gameDifferences(load->state, *original))};
     }
-    return fails("a save without edits changes what the game receives, unwarned:" +
-                 joined(untold));
+    return fails("a save without edits changes what the game receives, unwarned:" + joined(untold));
 }
 
 } // namespace wepn::game

@@ -257,8 +257,8 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
     for (const std::string_view statement : {"setPenetration", "setAccuracy"}) {
         if (const LaterTable* later = laterTable(read.laterTables, statement)) {
             outcome.warnings.push_back({LoadWarning::Kind::LaterTable,
-                                        "line " + std::to_string(later->firstLine) +
-                                            ": a second " + std::string(statement) +
+                                        "line " + std::to_string(later->firstLine) + ": a second " +
+                                            std::string(statement) +
                                             " sets the table again; the game uses the values "
                                             "of the last one, the editor shows the first",
                                         {},
@@ -313,7 +313,8 @@ void dropLaterTables(WeaponState& state, const std::vector<LaterTable>& laterTab
                      std::string_view statement) {
     for (const LaterTable& later : laterTables) {
         for (std::size_t line = later.firstLine;
-             later.statement == statement && line <= later.lastLine && line <= state.strLines.size();
+             later.statement == statement && line <= later.lastLine &&
+             line <= state.strLines.size();
              ++line) {
             state.strLines[line - 1].clear();
         }

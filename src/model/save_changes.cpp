@@ -44,7 +44,8 @@ void warn(std::vector<LoadWarning>& warnings, const std::string& lead,
         return;
     }
     constexpr std::size_t kNamesInBrief = 20;
-    LoadWarning warning{LoadWarning::Kind::SaveChangesValues, lead + listed(names, names.size()),
+    LoadWarning warning{LoadWarning::Kind::SaveChangesValues,
+                        lead + listed(names, names.size()),
                         lead + listed(names, kNamesInBrief),
                         {statements.begin(), statements.end()}};
     if (warning.brief == warning.text) {
@@ -106,8 +107,8 @@ void checkNumbers(const WeaponState& state, std::vector<LoadWarning>& warnings) 
     std::vector<std::string> damage;
     for (std::size_t i = 0; i < a.sFamilies.size() && i < a.iAlwaysDamage.size(); ++i) {
         if (a.iAlwaysDamage[i] != 0 && a.iAlwaysDamage[i] != 1) {
-            damage.push_back("accuracy family " + a.sFamilies[i] + " damage=" +
-                             integerText(a.iAlwaysDamage[i]));
+            damage.push_back("accuracy family " + a.sFamilies[i] +
+                             " damage=" + integerText(a.iAlwaysDamage[i]));
         }
     }
     warn(warnings, "a save writes every damage part as damage=1: ", damage, {"setAccuracy"});
@@ -160,8 +161,7 @@ void warnOfSaveChanges(const WeaponState& state, std::uint8_t found, bool tables
     if (tablesFromRows) {
         std::vector<std::string> names;
         std::set<std::string> statements;
-        checkTwice(state.Penetration.sFamilies, "penetration", "setPenetration", names,
-                   statements);
+        checkTwice(state.Penetration.sFamilies, "penetration", "setPenetration", names, statements);
         checkTwice(state.Accuracy.sFamilies, "accuracy", "setAccuracy", names, statements);
         warn(warnings,
              "the file names families twice (letter case aside); the editor shows the first "

@@ -156,8 +156,8 @@ void ScriptLines::skipComments() {
             std::size_t at = std::string_view::npos;
             if (!closing.empty()) {
                 at = m_lines[i].find(closing, 2 + closing.size());
-                for (std::size_t next = i + 1; at == std::string_view::npos && next < m_lines.size();
-                     ++next) {
+                for (std::size_t next = i + 1;
+                     at == std::string_view::npos && next < m_lines.size(); ++next) {
                     at = m_lines[next].find(closing);
                     end = next;
                 }
@@ -170,9 +170,8 @@ void ScriptLines::skipComments() {
                 consume(i);
             }
             std::string_view rest = m_lines[i].substr(at + closing.size());
-            m_lines[i] = rest.find_first_not_of(" \t") == std::string_view::npos
-                             ? rest.substr(0, 0)
-                             : rest;
+            m_lines[i] =
+                rest.find_first_not_of(" \t") == std::string_view::npos ? rest.substr(0, 0) : rest;
         }
     }
 }

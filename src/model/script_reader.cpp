@@ -111,8 +111,7 @@ void grabValues(std::string_view line, std::size_t lineNumber, WeaponState& stat
     for (const ScalarField& field : startWeaponConfigFields().subspan(1)) {
         const std::size_t argument = std::size_t(field.argument);
         const std::string_view text = argument == 25 ? head(tokens[argument]) : tokens[argument];
-        std::visit(FieldStore{text, tokens.where(argument), lineNumber, state},
-                   field.at(state));
+        std::visit(FieldStore{text, tokens.where(argument), lineNumber, state}, field.at(state));
     }
 }
 
@@ -156,8 +155,8 @@ void readStatements(ScriptLines& lines, ScriptRead& read) {
             read.unreadSpawns.push_back(number);
         }
         const WeaponResult& r = state.Results.back();
-        for (const std::string* text : {&r.sCondition, &r.sEffect, &r.sTarget,
-                                        &r.sSpawnedWeaponEffect}) {
+        for (const std::string* text :
+             {&r.sCondition, &r.sEffect, &r.sTarget, &r.sSpawnedWeaponEffect}) {
             noteEscapes(*text, state);
         }
     });

@@ -116,7 +116,8 @@ TEST_F(CliTest, UsageErrorsExitTwoWithAMessage) {
     };
     const Case cases[] = {
         {{}, "A subcommand is required"},
-        {{"frob"}, "unknown command 'frob' (commands: check, resave, dump, set, fields, table, apply, diff)"},
+        {{"frob"},
+         "unknown command 'frob' (commands: check, resave, dump, set, fields, table, apply, diff)"},
         {{"check"}, "FILE or --files-from is required (see 'wepn check --help')"},
         {{"check", "--bogus", file}, "--bogus"},
         {{"check", "-", "-"}, "'-' (standard input) is given more than once"},
@@ -240,9 +241,9 @@ TEST_F(CliTest, ResaveWritesTheGoldenFilesForEveryExample) {
 }
 
 // What a modder does to a file (tests/data/game_view/*: the input, the
-// command with its exit code (DATA: the fixture data directory), what the file holds after it or what resave
-// prints, and stderr, FILE standing for the file's path): a save without
-// edits leaves the game what the file gave it and keeps every line of code.
+// command with its exit code (DATA: the fixture data directory), what the file holds after it or
+// what resave prints, and stderr, FILE standing for the file's path): a save without edits leaves
+// the game what the file gave it and keeps every line of code.
 TEST_F(CliTest, SavesLeaveTheGameWhatTheFileGaveIt) {
     const std::filesystem::path rows = std::filesystem::path(WEPN_TEST_DATA_DIR) / "game_view";
     for (const auto& row : std::filesystem::directory_iterator(rows)) {

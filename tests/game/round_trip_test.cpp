@@ -1,11 +1,11 @@
 // The round trip judged by the game: whatever Lua runs and the editor loads,
 // the editor's save runs in Lua as well, gives the game exactly what the
 // editor loads from it, keeps every line of code, and gives the game the
-// same last call of each kind as the file or the load warned of the change. Over the sample data, the fuzz seeds and generated
-// weapons of every fire type, with the sample family list (as the editor
-// loads) and without one (as wepn does).
-#include "model/family_list.h"
+// same last call of each kind as the file or the load warned of the change. Over the sample data,
+// the fuzz seeds and generated weapons of every fire type, with the sample family list (as the
+// editor loads) and without one (as wepn does).
 #include "game/game_round_trip.h"
+#include "model/family_list.h"
 #include "weapon_generator.h"
 
 #include <array>

@@ -18,10 +18,16 @@ constexpr std::array<std::string_view, 17> kFamilies{
     "Resource", "Mothership", "SmallCraft", "BigShips", "Structure", "fighter",
     "_Hidden",  "Drone2",     "UNKNOWN_X",  "frigate",  "Undamaged"};
 // Lua that the editor carries as unrecognised lines and that runs anywhere.
-constexpr std::array<std::string_view, 10> kOtherCode{
-    "local speed = 1",    "x = \"text\"", "if x then end", "y = { 1, 2; n = 3 }", "z = 2 ^ 3 // 1",
-    "do local w = 1 end", "; ;", "local note = \"setAccuracy retuned\"", "local z = (2)",
-    "local t = { setPenetration = 1 }"};
+constexpr std::array<std::string_view, 10> kOtherCode{"local speed = 1",
+                                                      "x = \"text\"",
+                                                      "if x then end",
+                                                      "y = { 1, 2; n = 3 }",
+                                                      "z = 2 ^ 3 // 1",
+                                                      "do local w = 1 end",
+                                                      "; ;",
+                                                      "local note = \"setAccuracy retuned\"",
+                                                      "local z = (2)",
+                                                      "local t = { setPenetration = 1 }"};
 constexpr std::array<std::string_view, 6> kComments{
     "-- a comment",          "--",
     "---- rule ----",        "--[[ one-line long comment ]]",

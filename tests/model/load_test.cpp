@@ -73,7 +73,8 @@ TEST(Load, WarnsOfFamiliesTheListLacks) {
               "the family list lacks families that the file names; a save drops "
               "them: penetration Nobody; accuracy Ghost");
     EXPECT_TRUE(outcome.warnings[0].brief.empty()) << "a short list is its own brief";
-    for (const LoadWarning& warning : load(withTables("{Nobody=3,})", "{})"), std::nullopt).warnings) {
+    for (const LoadWarning& warning :
+         load(withTables("{Nobody=3,})", "{})"), std::nullopt).warnings) {
         EXPECT_NE(warning.kind, LoadWarning::Kind::FamiliesNotInList) << "no family list";
     }
 }
