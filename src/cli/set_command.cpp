@@ -70,7 +70,8 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
         }
         return !failure;
     };
-    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk : kExitFileFailed;
+    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk
+                                                                        : kExitFileFailed;
 }
 
 std::optional<Failure> SetCommand::edit(const std::string& file, const std::vector<Edit>& edits,

@@ -46,8 +46,8 @@ std::optional<std::string> readNativeFileInto(const std::string& nativePath, std
 std::optional<std::string> writeFileSafely(std::string_view path, std::string_view bytes,
                                            LowLevelFileOps& ops = LowLevelFileOps::system());
 /// writeFileSafely to a path already in the native form, used as it is.
-std::optional<std::string> writeNativeFileSafely(const std::string& nativePath,
-                                                 std::string_view bytes,
-                                                 LowLevelFileOps& ops = LowLevelFileOps::system());
+std::optional<std::string>
+writeNativeFileSafely(const std::string& nativePath, std::string_view bytes,
+                      LowLevelFileOps& ops = LowLevelFileOps::system());
 
 } // namespace wepn

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
+#include <functional>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -65,9 +65,9 @@ TEST(WriteFileSafely, EachKindOfTargetGetsTheTextOrIsRefused) {
     struct Case {
         const char* name;
         std::function<std::string(const test::TempDir&)> arrange; // gives the path to save to
-        std::string error;    // "" for success; "DIR" stands for the directory
-        const char* landsIn;  // the file that then holds the text, relative to DIR
-        const char* keptLink; // a link that must still be a link afterwards
+        std::string error;     // "" for success; "DIR" stands for the directory
+        const char* landsIn;   // the file that then holds the text, relative to DIR
+        const char* keptLink;  // a link that must still be a link afterwards
     };
     const Case cases[] = {
         {"new file", [](const test::TempDir& d) { return d / "fresh.wepn"; }, "", "fresh.wepn",
@@ -120,7 +120,8 @@ TEST(WriteFileSafely, EachKindOfTargetGetsTheTextOrIsRefused) {
              return d / "l.wepn";
          },
          "'DIR/l.wepn' is not a regular file", nullptr, "l.wepn"},
-        {"directory", [](const test::TempDir& d) { return d.makeDir("folder.wepn"); },
+        {"directory",
+         [](const test::TempDir& d) { return d.makeDir("folder.wepn"); },
          "'DIR/folder.wepn' is not a regular file", nullptr, nullptr},
         {"socket",
          [](const test::TempDir& d) {
@@ -268,9 +269,9 @@ TEST(WriteFileSafely, FailureLeavesTheOldFileAndNoTemporary) {
             const auto error = writeFileSafely(target, std::string(100, 'n'), ops);
             // Steps a shape never takes (rename for a hard-linked file, the
             // in-place steps otherwise) let the save succeed.
-            const bool taken = shape == Shape::HardLinked
-                                   ? f.step != FaultyOps::Step::Rename
-                                   : f.step != FaultyOps::Step::Truncate && f.allowed < 100;
+            const bool taken = shape == Shape::HardLinked ? f.step != FaultyOps::Step::Rename
+                                                          : f.step != FaultyOps::Step::Truncate &&
+                                                                f.allowed < 100;
             if (taken) {
                 EXPECT_EQ(error, "cannot write '" + target + "': " + std::strerror(f.error))
                     << what;
