@@ -15,7 +15,7 @@ std::string lower(std::string_view text) {
 }
 
 std::string_view trimmed(std::string_view line) {
-    line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+    line.remove_prefix(std::min(line.find_first_not_of(" \t\v\f"), line.size()));
     return line;
 }
 

@@ -256,13 +256,19 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
     }
     for (const std::string_view statement : {"setPenetration", "setAccuracy"}) {
         if (const LaterTable* later = laterTable(read.laterTables, statement)) {
-            outcome.warnings.push_back({LoadWarning::Kind::LaterTable,
-                                        "line " + std::to_string(later->firstLine) + ": a second " +
-                                            std::string(statement) +
-                                            " sets the table again; the game uses the values "
-                                            "of the last one, the editor shows the first",
-                                        {},
-                                        {}});
+            // One before the editor's statement comes after it in a save.
+            const bool moves = std::any_of(
+                read.laterTables.begin(), read.laterTables.end(),
+                [&](const LaterTable& t) { return t.statement == statement && t.beforeFirst; });
+            outcome.warnings.push_back(
+                {LoadWarning::Kind::LaterTable,
+                 "line " + std::to_string(later->firstLine) + ": a second " +
+                     std::string(statement) +
+                     " sets the table again; the game uses the values of the last one, the "
+                     "editor shows the first",
+                 {},
+                 moves ? std::vector<std::string>{std::string(statement)}
+                       : std::vector<std::string>{}});
         }
     }
     outcome.laterTables = std::move(read.laterTables);

@@ -87,15 +87,28 @@ std::string longCommentClosing(std::string_view text) {
 }
 
 // Whether the line starts the table statement `word` ("setpenetration"):
-// after blanks, the word in any letter case, blanks, "(".
+// after what Lua skips as blanks, the word in any letter case, blanks, "(".
 bool startsStatement(std::string_view line, std::string_view word) {
-    line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+    constexpr std::string_view kLuaBlanks = " \t\v\f";
+    line.remove_prefix(std::min(line.find_first_not_of(kLuaBlanks), line.size()));
     if (!startsWithWord(line, word)) {
         return false;
     }
     line.remove_prefix(word.size());
-    line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+    line.remove_prefix(std::min(line.find_first_not_of(kLuaBlanks), line.size()));
     return line.starts_with('(');
+}
+
+// Whether the line calls the table function `word` after other code.
+bool callsTable(std::string_view line, std::string_view word) {
+    const std::string lower = toLowerLatin1(line);
+    for (std::size_t at = lower.find(word); at != std::string::npos;
+         at = lower.find(word, at + 1)) {
+        if (startsStatement(std::string_view(lower).substr(at), word)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -134,12 +147,15 @@ ScriptLines::ScriptLines(std::string_view bytes) {
     skipComments();
     markKeywords(bytes);
     // A table statement is one that starts its line: a line that merely names
-    // the table ("local note = \"setAccuracy retuned\"") is other code.
+    // the table ("local note = \"setAccuracy retuned\"") is other code, and
+    // one that calls it elsewhere ("x = setAccuracy(...)") is noted.
+    m_elsewhere.resize(m_lines.size());
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         for (const auto& [word, bit] : {std::pair{"setpenetration", kSetPenetration},
                                         std::pair{"setaccuracy", kSetAccuracy}}) {
             if ((m_kinds[i] & bit) != 0 && !startsStatement(m_lines[i], word)) {
                 m_kinds[i] &= std::uint8_t(~bit);
+                m_elsewhere[i] |= callsTable(m_lines[i], word) ? bit : 0;
             }
         }
     }

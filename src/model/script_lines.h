@@ -40,6 +40,11 @@ class ScriptLines {
     /// True for an unconsumed line that holds the keyword; for a table, one
     /// that starts the table's statement.
     bool holds(std::size_t i, Keyword keyword) const { return (m_kinds[i] & keyword) != 0; }
+    /// True for a line that calls the table function of `keyword` after
+    /// other code on it ("x = setAccuracy(...)"): no statement of the reader.
+    bool callsElsewhere(std::size_t i, Keyword keyword) const {
+        return (m_elsewhere[i] & keyword) != 0;
+    }
     /// The number of unconsumed lines that hold the keyword.
     std::size_t count(Keyword keyword) const {
         return std::size_t(std::count_if(m_kinds.begin(), m_kinds.end(),
@@ -60,6 +65,7 @@ class ScriptLines {
 
     std::vector<std::string_view> m_lines;
     std::vector<std::uint8_t> m_kinds;
+    std::vector<std::uint8_t> m_elsewhere;
     std::size_t m_hashLines = 0;
 };
 

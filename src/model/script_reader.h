@@ -18,7 +18,8 @@ struct LoadError {
     std::string reason;
 };
 
-/// A table statement after the first of its kind. The reader leaves it among
+/// A table statement after the first of its kind, or a call of the table's
+/// function after other code on a line. The reader leaves it among
 /// the unrecognised lines, so a save carries it and the game, which runs it
 /// after the editor's own, takes its values.
 struct LaterTable {
@@ -26,6 +27,9 @@ struct LaterTable {
     std::size_t firstLine = 0;  ///< 1-based: the statement's line
     std::size_t lastLine = 0;   ///< the line that closes it, or the last before
                                 ///< the next table statement or the file's end
+    /// It stands before the statement the editor reads (a call after other
+    /// code on its line): a save puts it after, where the game takes it last.
+    bool beforeFirst = false;
 };
 
 /// Reads a weapon script over `current`: statements the file lacks keep

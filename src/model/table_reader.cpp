@@ -123,8 +123,9 @@ std::string_view beforeEquals(std::string_view text) {
 // after it up to the first line holding ")", or up to the next line that
 // starts a table statement, which an unclosed table never takes. Entries on
 // the statement line count only from its first "{". Later statements of the
-// kind stay unrecognised lines, which a save carries, so the game still runs
-// them after the editor's own; they are returned with the lines they span.
+// kind, and calls of it after other code on a line, stay unrecognised lines,
+// which a save carries, so the game still runs them after the editor's own;
+// they are returned with the lines they span.
 template <class ReadStatement, class ReadLine>
 std::vector<LaterTable> readTable(ScriptLines& lines, Keyword keyword, std::string_view name,
                                   ReadStatement readStatement, ReadLine readLine) {
@@ -142,12 +143,13 @@ std::vector<LaterTable> readTable(ScriptLines& lines, Keyword keyword, std::stri
     std::vector<LaterTable> later;
     bool first = true;
     for (std::size_t index = 0; index < lines.size(); ++index) {
-        if (!lines.holds(index, keyword)) {
+        const bool elsewhere = lines.callsElsewhere(index, keyword);
+        if (!lines.holds(index, keyword) && !elsewhere) {
             continue;
         }
-        if (!first) {
+        if (!first || elsewhere) {
             const std::size_t last = lastLine(index, [](std::size_t) {});
-            later.push_back({name, index + 1, last + 1});
+            later.push_back({name, index + 1, last + 1, first});
             index = last;
             continue;
         }
