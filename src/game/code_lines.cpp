@@ -23,8 +23,11 @@ std::string_view trimmed(std::string_view line) {
 std::string_view tableStatement(std::string_view line) {
     const std::string text = lower(trimmed(line));
     for (const std::string_view word : {"setpenetration", "setaccuracy"}) {
-        if (text.starts_with(word) &&
-            trimmed(std::string_view(text).substr(word.size())).starts_with('(')) {
+        if (!text.starts_with(word)) {
+            continue;
+        }
+        const std::string_view rest = trimmed(std::string_view(text).substr(word.size()));
+        if (rest.empty() || rest.starts_with('(')) {
             return word;
         }
     }
@@ -79,19 +82,24 @@ std::vector<std::string_view> codeLines(std::string_view script) {
             line = (last == i ? line : lines[last]).substr(close + closing.size());
             i = last;
         }
+        // A line that holds another statement is that statement, table or not.
+        if (editorStatement(line)) {
+            continue;
+        }
         const std::string_view table = tableStatement(line);
         if (!table.empty() && !tableRead[table == "setaccuracy"]) {
             tableRead[table == "setaccuracy"] = true;
             // Lines of other statements and comments amid the table are no part of it.
             bool closed = line.find(')') != std::string_view::npos;
-            while (!closed && i + 1 < lines.size() && tableStatement(lines[i + 1]).empty()) {
+            while (!closed && i + 1 < lines.size() &&
+                   (tableStatement(lines[i + 1]).empty() || editorStatement(lines[i + 1]))) {
                 const std::string_view next = lines[++i];
                 closed = !editorStatement(next) && !next.starts_with("--") &&
                          next.find(')') != std::string_view::npos;
             }
             continue;
         }
-        if (!trimmed(line).empty() && !editorStatement(line)) {
+        if (!trimmed(line).empty()) {
             code.push_back(line);
         }
     }

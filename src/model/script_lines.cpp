@@ -87,7 +87,8 @@ std::string longCommentClosing(std::string_view text) {
 }
 
 // Whether the line starts the table statement `word` ("setpenetration"):
-// after what Lua skips as blanks, the word in any letter case, blanks, "(".
+// after what Lua skips as blanks, the word in any letter case, blanks, "("
+// or the line's end.
 bool startsStatement(std::string_view line, std::string_view word) {
     constexpr std::string_view kLuaBlanks = " \t\v\f";
     line.remove_prefix(std::min(line.find_first_not_of(kLuaBlanks), line.size()));
@@ -96,7 +97,8 @@ bool startsStatement(std::string_view line, std::string_view word) {
     }
     line.remove_prefix(word.size());
     line.remove_prefix(std::min(line.find_first_not_of(kLuaBlanks), line.size()));
-    return line.starts_with('(');
+    // The call's bracket may stand on the next line.
+    return line.empty() || line.starts_with('(');
 }
 
 // Whether the line calls the table function `word` after other code.
