@@ -1,6 +1,7 @@
-// Whatever Lua runs and the editor loads, the editor's save runs in Lua too
-// and gives the game exactly what the editor loads from it; with a family
-// list and without one.
+// Whatever Lua runs and the editor loads, the editor's save runs in Lua too,
+// gives the game exactly what the editor loads from it, keeps every line of
+// code, and gives the game the same last call of each kind as the file, or
+// the load warned of the change; with a family list and without one.
 #include "game/game_round_trip.h"
 
 #include <cstdint>

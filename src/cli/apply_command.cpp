@@ -16,6 +16,15 @@
 #include <algorithm>
 
 namespace wepn {
+namespace {
+
+// A failure as a row's problem: the file as the table names it, and the line.
+std::string located(const std::string& shown, const Failure& failure) {
+    return shown + (failure.line == 0 ? "" : ":" + std::to_string(failure.line)) + ": " +
+           failure.message;
+}
+
+} // namespace
 
 CLI::App* ApplyCommand::addTo(CLI::App& app) {
     CLI::App* sub =
@@ -24,6 +33,9 @@ CLI::App* ApplyCommand::addTo(CLI::App& app) {
                     "Data directory holding " + familyListPath() +
                         " (needed for table edits); rows edit only files under it")
         ->type_name("DIR");
+    sub->add_flag("--drop-later-tables", m_dropLaterTables,
+                  "Remove the later statements of an edited table that the file sets twice "
+                  "(without it such an edit fails the file: the game would not receive it)");
     sub->add_flag("--dry-run", m_dryRun, "Print what would change and write nothing");
     sub->add_flag("--force", m_force,
                   "Apply rows whose file changed after the table was made, and replace files "
@@ -95,9 +107,7 @@ std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const s
     FileStamp readAs;
     Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows, bytes, &readAs);
     if (!loaded) {
-        const Failure& failure = loaded.error();
-        return {shown + (failure.line == 0 ? "" : ":" + std::to_string(failure.line)) + ": " +
-                failure.message};
+        return {located(shown, loaded.error())};
     }
     const std::string* source = cellOf(row, kSourceColumn);
     if (m_fingerprinted && !m_force && (source == nullptr || *source != fingerprint(bytes))) {
@@ -105,6 +115,8 @@ std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const s
                 "' changed after the table was made: make a new table, or --force "
                 "to apply anyway"};
     }
+    const PenetrationSet penetration = loaded->state.Penetration;
+    const AccuracySet accuracy = loaded->state.Accuracy;
     RowEdits edits = applyRowCells(row, m_marked, *loaded, rows.has_value());
     if (!edits.problems.empty()) {
         for (std::string& problem : edits.problems) {
@@ -129,6 +141,10 @@ std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const s
         return {"'" + shown + "': " + droppingFailure(dropped).message};
     }
     edits.changes.insert(edits.changes.end(), dropped.begin(), dropped.end());
+    if (std::optional<Failure> failure = settleLaterTables(
+            loaded->state, penetration, accuracy, loaded->laterTables, m_dropLaterTables)) {
+        return {located(shown, *failure)};
+    }
     const Expected<std::string, Failure> saved = savedBytes(loaded->state);
     if (!saved) {
         return {"'" + shown + "': " + saved.error().message};

@@ -33,6 +33,7 @@ class ApplyCommand : public Command {
     bool m_force = false;
     bool m_quiet = false;
     bool m_dropMissing = false;
+    bool m_dropLaterTables = false;
     std::string m_table;
     bool m_fingerprinted = false; // the table has a fingerprint column
     bool m_marked = false;        // the table's texts may carry a leading "'"

@@ -76,7 +76,7 @@ CLI::App* CheckCommand::addTo(CLI::App& app) {
                     "Data directory: also warn about what its family list and weapon-fire "
                     "folders lack, and about impact results the window does not offer")
         ->type_name("DIR");
-    sub->add_flag("--strict", m_strict, "With --data: a warning fails the file")->needs("--data");
+    sub->add_flag("--strict", m_strict, "A warning of the load (or of --data) fails the file");
     return sub;
 }
 
@@ -117,14 +117,16 @@ int CheckCommand::execute(std::ostream& out, std::ostream& err) {
         checkFiles(files, m_game, results);
         for (std::size_t i = 0; i < files.size(); ++i) {
             const CheckResult& result = results[i];
+            const bool failed =
+                result.failure || result.game.error || (m_strict && !result.warnings.empty());
             if (result.failure) {
                 printFailure(err, files[i], *result.failure);
-            } else if (!result.game.error && !m_quiet) {
+            } else if (!failed && !m_quiet) {
                 out << shownName(files[i]) << ": ok\n";
             }
-            printWarnings(err, files[i], result.warnings);
+            printWarnings(err, files[i], result.warnings, m_strict ? "error" : "warning");
             printGameCheck(err, files[i], result.game);
-            if (result.failure || result.game.error) {
+            if (failed) {
                 code = kExitFileFailed;
             }
         }

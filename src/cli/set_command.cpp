@@ -15,6 +15,9 @@ CLI::App* SetCommand::addTo(CLI::App& app) {
     sub->add_option("--data", m_dataDir,
                     "Data directory holding " + familyListPath() + " (needed for table edits)")
         ->type_name("DIR");
+    sub->add_flag("--drop-later-tables", m_dropLaterTables,
+                  "Remove the later statements of an edited table that the file sets twice "
+                  "(without it such an edit fails the file: the game would not receive it)");
     sub->add_flag("--dry-run", m_dryRun, "Print what would change and write nothing");
     sub->add_flag("-q,--quiet", m_quiet, "Print nothing about the changes made");
     sub->add_flag("--drop-missing-families", m_dropMissing,
@@ -92,6 +95,8 @@ std::optional<Failure> SetCommand::edit(const std::string& file, const std::vect
     }
     printWarnings(err, file, loaded->warnings);
     WeaponState& state = loaded->state;
+    const PenetrationSet penetration = state.Penetration;
+    const AccuracySet accuracy = state.Accuracy;
     std::vector<EditChange> changes;
     for (const Edit& edit : edits) {
         Expected<EditChange, std::string> change = applyEdit(edit, state, loaded->rows);
@@ -105,6 +110,10 @@ std::optional<Failure> SetCommand::edit(const std::string& file, const std::vect
     // A file the edits leave as it was keeps its bytes and modification time,
     // even where the editor would write its statements otherwise.
     if (!changes.empty()) {
+        if (std::optional<Failure> failure = settleLaterTables(
+                state, penetration, accuracy, loaded->laterTables, m_dropLaterTables)) {
+            return failure;
+        }
         const std::vector<EditChange> dropped = droppedEntries(bytes, *loaded);
         if (!dropped.empty() && !m_dropMissing) {
             return droppingFailure(dropped);

@@ -31,6 +31,7 @@ class SetCommand : public Command {
 
     std::optional<std::string> m_dataDir;
     bool m_dryRun = false;
+    bool m_dropLaterTables = false;
     bool m_quiet = false;
     bool m_dropMissing = false;
     bool m_force = false;

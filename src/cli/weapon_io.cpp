@@ -52,7 +52,7 @@ ReadResult readStandardInput(std::size_t maxBytes) {
     while (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0) {
         result.bytes.append(buffer, static_cast<std::size_t>(std::cin.gcount()));
         if (result.bytes.size() > maxBytes) {
-            result.error = "is larger than " + std::to_string(maxBytes) + " bytes";
+            result.error = "standard input is larger than " + std::to_string(maxBytes) + " bytes";
             return result;
         }
     }
@@ -110,6 +110,21 @@ Expected<std::string, Failure> savedBytes(const WeaponState& state) {
                               " cannot be written: " + latin1ToUtf8(written.error().reason)};
     }
     return std::move(written.value());
+}
+
+std::optional<Failure> settleLaterTables(WeaponState& edited, const PenetrationSet& penetration,
+                                         const AccuracySet& accuracy,
+                                         const std::vector<LaterTable>& laterTables, bool drop) {
+    for (const LaterTable& later : overriddenTables(penetration, accuracy, edited, laterTables)) {
+        if (!drop) {
+            return Failure{later.firstLine,
+                           "a second " + std::string(later.statement) +
+                               " sets the table again, so the game would not receive this "
+                               "edit; --drop-later-tables removes the later statements"};
+        }
+        dropLaterTables(edited, laterTables, later.statement);
+    }
+    return std::nullopt;
 }
 
 std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes,

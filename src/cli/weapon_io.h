@@ -53,6 +53,13 @@ Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
 // writer refuses.
 Expected<std::string, Failure> savedBytes(const WeaponState& state);
 
+// Fails, naming its line, for a table the edits changed that a later
+// statement of the file sets again (the game would not receive the edit);
+// with `drop`, removes such statements from `edited` instead.
+std::optional<Failure> settleLaterTables(WeaponState& edited, const PenetrationSet& penetration,
+                                         const AccuracySet& accuracy,
+                                         const std::vector<LaterTable>& laterTables, bool drop);
+
 // Writes the bytes over the file, all or nothing, as `conditions` allow.
 std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes,
                                    const SaveConditions& conditions = {});

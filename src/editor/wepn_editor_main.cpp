@@ -221,6 +221,9 @@ void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& wea
     presenter.presentWeaponFireNames(weaponFireNames);
     presenter.presentRows(outcome.resultRows, outcome.rows);
     m_state = outcome.state;
+    m_laterTables = outcome.laterTables;
+    m_filePenetration = m_state.Penetration;
+    m_fileAccuracy = m_state.Accuracy;
     saveAsAction()->setEnabled(true);
     presenter.presentFields(m_state);
     FieldAvailability(m_controls).apply(m_state);
@@ -252,6 +255,7 @@ bool WepnEditor_Main::saveFile(const QString& nativePath) {
         showSaveFailure(collected.error().describe());
         return false;
     }
+    settleLaterTables(*collected);
     const Expected<std::string, WriteError> script = savedScript(*collected);
     if (!script) {
         // A field the window shows is named by its label.
@@ -272,10 +276,35 @@ bool WepnEditor_Main::saveFile(const QString& nativePath) {
     m_filePath = nativePath;
     setWindowTitle(WindowCaption::forFile(nativePath));
     m_state = std::move(*collected);
+    m_filePenetration = m_state.Penetration;
+    m_fileAccuracy = m_state.Accuracy;
+    std::erase_if(m_laterTables, [this](const LaterTable& later) {
+        return m_state.strLines[later.firstLine - 1].empty();
+    });
     m_history->reset();
     setWindowModified(false);
     m_messages->show(QStringLiteral("Successfully saved to '%1'").arg(nativePath));
     return true;
+}
+
+// A changed table that a later statement of the file sets again would not
+// reach the game: the user keeps the statement or removes it.
+void WepnEditor_Main::settleLaterTables(WeaponState& collected) {
+    for (const LaterTable& later :
+         overriddenTables(m_filePenetration, m_fileAccuracy, collected, m_laterTables)) {
+        const QString statement =
+            QString::fromLatin1(later.statement.data(), qsizetype(later.statement.size()));
+        const QString question =
+            QStringLiteral("Line %1 of the file has a second %2, which sets the table again: the "
+                           "game uses its values, not your changes.\nRemove that statement, or "
+                           "keep it?")
+                .arg(later.firstLine)
+                .arg(statement);
+        if (m_messages->ask(question, {QStringLiteral("&Remove it"), QStringLiteral("&Keep it")}) ==
+            0) {
+            dropLaterTables(collected, m_laterTables, later.statement);
+        }
+    }
 }
 
 void WepnEditor_Main::showSaveFailure(const QString& detail) {

@@ -3,6 +3,7 @@
 #include "editor/file_writer.h"
 #include "editor/window_controls.h"
 #include "model/family_list.h"
+#include "model/script_reader.h"
 #include "model/weapon.h"
 
 #include <QMainWindow>
@@ -89,6 +90,7 @@ class WepnEditor_Main : public QMainWindow {
     void present(const LoadOutcome& outcome, const QStringList& weaponFireNames);
     void updateBurstShots();
     void showSaveFailure(const QString& detail);
+    void settleLaterTables(WeaponState& collected);
 
     std::unique_ptr<MessageSink> m_ownMessages;
     MessageSink* m_messages;
@@ -97,6 +99,12 @@ class WepnEditor_Main : public QMainWindow {
     WindowHistory* m_history = nullptr;
     std::unique_ptr<WindowMenus> m_menus;
     WeaponState m_state;
+    // The file's table statements after the first of their kind, and its
+    // tables as last loaded or saved: a save asks about a changed table that
+    // such a statement sets again.
+    std::vector<LaterTable> m_laterTables;
+    PenetrationSet m_filePenetration;
+    AccuracySet m_fileAccuracy;
     QString m_filePath;
     FileWriter m_writer;
     ResultsEditor* m_results = nullptr;

@@ -25,7 +25,7 @@ std::string systemError(int error) {
 }
 
 std::string tooLarge(std::size_t maxBytes) {
-    return "is larger than " + std::to_string(maxBytes) + " bytes";
+    return "the file is larger than " + std::to_string(maxBytes) + " bytes";
 }
 
 std::optional<std::string> checkReadable(const struct stat& st, std::size_t maxBytes) {

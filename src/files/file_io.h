@@ -20,7 +20,7 @@ struct ReadResult {
 
 /// Reads a whole file (path in the program's Windows form). Fails with the
 /// system's error text, "is a directory", "is not an ordinary file" or
-/// "is larger than N bytes"; the size is checked before anything is read.
+/// "the file is larger than N bytes"; the size is checked before anything is read.
 ReadResult readFileBytes(std::string_view path, std::size_t maxBytes);
 /// readFileBytes of a path already in the native form, used as it is.
 ReadResult readNativeFileBytes(const std::string& nativePath, std::size_t maxBytes);

@@ -1,5 +1,6 @@
 #include "game/editor_calls.h"
 
+#include "game/game_script.h"
 #include "model/fields.h"
 
 #include <algorithm>
@@ -18,8 +19,24 @@ constexpr std::array<std::string_view, 2> kPenetrationFields{"iFieldPenetration"
                                                              "fDefaultPenetration"};
 constexpr std::array<std::string_view, 1> kAccuracyFields{"iLeadingValue"};
 
+// A text as the editor shows it, or (`saved`) as the game receives it from a
+// save: a loaded text with escapes is written as it stands, and Lua reads
+// its escapes.
+LuaValue textValue(const std::string& text, const WeaponState& state, bool saved) {
+    const auto& escapes = state.strLoadedEscapes;
+    if (saved && std::find(escapes.begin(), escapes.end(), text) != escapes.end()) {
+        const auto calls = runAsGame("setAngles(\"" + text + "\")");
+        if (calls && calls->size() == 1 && calls->front().arguments.size() == 1) {
+            return calls->front().arguments[0];
+        }
+    }
+    return LuaValue::ofString(text);
+}
+
 struct ToValue {
-    LuaValue operator()(const std::string* v) const { return LuaValue::ofString(*v); }
+    const WeaponState& state;
+    bool saved;
+    LuaValue operator()(const std::string* v) const { return textValue(*v, state, saved); }
     LuaValue operator()(const double* v) const { return LuaValue::ofNumber(*v); }
     LuaValue operator()(const std::int16_t* v) const { return LuaValue::ofNumber(*v); }
     LuaValue operator()(const std::int32_t* v) const { return LuaValue::ofNumber(*v); }
@@ -52,20 +69,21 @@ std::vector<std::string_view> fieldNames(GameFunction function) {
     return {};
 }
 
-GameCall scalarCall(GameFunction function, const WeaponState& state) {
+GameCall scalarCall(GameFunction function, const WeaponState& state, bool saved) {
     GameCall call{function, {LuaValue::weapon()}};
     for (const std::string_view name : fieldNames(function)) {
-        call.arguments.push_back(std::visit(ToValue{}, findScalarField(name)->at(state)));
+        call.arguments.push_back(
+            std::visit(ToValue{state, saved}, findScalarField(name)->at(state)));
     }
     return call;
 }
 
-GameCall resultCall(const WeaponResult& r) {
+GameCall resultCall(const WeaponResult& r, const WeaponState& state, bool saved) {
+    const auto text = [&](const std::string& t) { return textValue(t, state, saved); };
     return GameCall{GameFunction::AddWeaponResult,
-                    {LuaValue::weapon(), LuaValue::ofString(r.sCondition),
-                     LuaValue::ofString(r.sEffect), LuaValue::ofString(r.sTarget),
+                    {LuaValue::weapon(), text(r.sCondition), text(r.sEffect), text(r.sTarget),
                      LuaValue::ofNumber(r.fMinEffect), LuaValue::ofNumber(r.fMaxEffect),
-                     LuaValue::ofString(r.sSpawnedWeaponEffect)}};
+                     text(r.sSpawnedWeaponEffect)}};
 }
 
 LuaValue familyTable(const std::string& family, double value, std::int16_t damage) {
@@ -93,19 +111,19 @@ void addFamilies(GameCall& call, const std::vector<std::string>& families,
 
 } // namespace
 
-std::vector<GameCall> editorCalls(const WeaponState& state) {
-    std::vector<GameCall> calls{scalarCall(GameFunction::StartWeaponConfig, state)};
+std::vector<GameCall> editorCalls(const WeaponState& state, bool saved) {
+    std::vector<GameCall> calls{scalarCall(GameFunction::StartWeaponConfig, state, saved)};
     for (const WeaponResult& result : state.Results) {
-        calls.push_back(resultCall(result));
+        calls.push_back(resultCall(result, state, saved));
     }
-    calls.push_back(scalarCall(GameFunction::setAngles, state));
+    calls.push_back(scalarCall(GameFunction::setAngles, state, saved));
     if (state.bTurretProperties) {
-        calls.push_back(scalarCall(GameFunction::setMiscValues, state));
+        calls.push_back(scalarCall(GameFunction::setMiscValues, state, saved));
     }
-    GameCall penetration = scalarCall(GameFunction::setPenetration, state);
+    GameCall penetration = scalarCall(GameFunction::setPenetration, state, saved);
     addFamilies(penetration, state.Penetration.sFamilies, state.Penetration.fValues, nullptr);
     calls.push_back(std::move(penetration));
-    GameCall accuracy = scalarCall(GameFunction::setAccuracy, state);
+    GameCall accuracy = scalarCall(GameFunction::setAccuracy, state, saved);
     addFamilies(accuracy, state.Accuracy.sFamilies, state.Accuracy.fValues,
                 &state.Accuracy.iAlwaysDamage);
     calls.push_back(std::move(accuracy));

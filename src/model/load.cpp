@@ -5,6 +5,7 @@
 #include "model/list_rows.h"
 #include "model/number_text.h"
 #include "model/reader_support.h"
+#include "model/save_changes.h"
 #include "model/script_reader.h"
 #include "model/text_tokens.h"
 
@@ -166,8 +167,8 @@ std::string choices(const ScalarField& field) {
 
 // Fields with choices must hold one of them, which is what their drop-down
 // boxes can show. A choice stored as text is matched ignoring case and takes
-// the choice's spelling, which a save writes.
-void checkDropDowns(WeaponState& state, std::size_t line) {
+// the choice's spelling, which a save writes: the load warns of that.
+void checkDropDowns(WeaponState& state, std::size_t line, std::vector<LoadWarning>& warnings) {
     const auto refuse = [line](const ScalarField& field, std::string_view value) {
         detail::fail(line, "'" + excerpt(value) + "' is not a choice of " +
                                std::string(field.name) + ": " + choices(field) + " (argument " +
@@ -185,6 +186,15 @@ void checkDropDowns(WeaponState& state, std::size_t line) {
             if (choice == field.choices.end()) {
                 refuse(field, *text);
             }
+            if (*text != *choice) {
+                warnings.push_back({LoadWarning::Kind::SaveChangesValues,
+                                    "line " + std::to_string(line) + ": " +
+                                        std::string(field.name) + " '" + *text +
+                                        "' is shown and saved as '" + std::string(*choice) +
+                                        "', which the game receives as another text",
+                                    {},
+                                    {"StartWeaponConfig"}});
+            }
             *text = std::string(*choice);
         } else if (field.storage == ChoiceStorage::Index) {
             const std::int16_t index = *std::get<std::int16_t*>(field.at(state));
@@ -199,7 +209,7 @@ void checkDropDowns(WeaponState& state, std::size_t line) {
 LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& familyList,
                  std::string_view bytes, LoadedTables tables) {
     detail::ScriptRead read = detail::readScript(current, bytes);
-    LoadOutcome outcome{std::move(read.state), familyList.value_or(FamilyRows{}), {}, {}};
+    LoadOutcome outcome{std::move(read.state), familyList.value_or(FamilyRows{}), {}, {}, {}};
     WeaponState& state = outcome.state;
 
     if (familyList) {
@@ -210,7 +220,14 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
             LoadWarning warning{
                 LoadWarning::Kind::FamiliesNotInList,
                 familiesWarning(armour, attack, std::numeric_limits<std::size_t>::max()),
-                familiesWarning(armour, attack, kNamesInBrief)};
+                familiesWarning(armour, attack, kNamesInBrief),
+                {}};
+            for (const auto& [missing, statement] :
+                 {std::pair{&armour, "setPenetration"}, std::pair{&attack, "setAccuracy"}}) {
+                if (!missing->empty()) {
+                    warning.statements.emplace_back(statement);
+                }
+            }
             if (warning.brief == warning.text) {
                 warning.brief.clear();
             }
@@ -222,10 +239,41 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
         outcome.warnings.push_back(
             {LoadWarning::Kind::UnknownFireType,
              unrecognizedFireTypeMessage(state.CurrentWeapon.sWeaponFireType),
+             {},
              {}});
     }
+    detail::warnOfSaveChanges(state, read.found, familyList && tables == LoadedTables::FromRows,
+                              read.unreadSpawns, outcome.warnings);
+    if (read.hashLines > 1) {
+        outcome.warnings.push_back(
+            {LoadWarning::Kind::HashLineRunsOn,
+             "lines 1 to " + std::to_string(read.hashLines) +
+                 ": the first line starts with \"#\", which Lua skips up to the first line "
+                 "feed; these lines end with a lone carriage return, so the game skips them "
+                 "all, and so does the editor",
+             {},
+             {}});
+    }
+    for (const std::string_view statement : {"setPenetration", "setAccuracy"}) {
+        if (const LaterTable* later = laterTable(read.laterTables, statement)) {
+            // One before the editor's statement comes after it in a save.
+            const bool moves = std::any_of(
+                read.laterTables.begin(), read.laterTables.end(),
+                [&](const LaterTable& t) { return t.statement == statement && t.beforeFirst; });
+            outcome.warnings.push_back(
+                {LoadWarning::Kind::LaterTable,
+                 "line " + std::to_string(later->firstLine) + ": a second " +
+                     std::string(statement) +
+                     " sets the table again; the game uses the values of the last one, the "
+                     "editor shows the first",
+                 {},
+                 moves ? std::vector<std::string>{std::string(statement)}
+                       : std::vector<std::string>{}});
+        }
+    }
+    outcome.laterTables = std::move(read.laterTables);
     state.CurrentWeapon.sWeaponName = "NewWeaponType";
-    checkDropDowns(state, read.configLine);
+    checkDropDowns(state, read.configLine, outcome.warnings);
     if (tables == LoadedTables::FromRows) {
         presentFamilies(state, outcome.rows);
     } else {
@@ -244,6 +292,40 @@ LoadOutcome load(const WeaponState& current, const std::optional<FamilyRows>& fa
 }
 
 } // namespace
+
+const LaterTable* laterTable(const std::vector<LaterTable>& laterTables,
+                             std::string_view statement) {
+    const auto found = std::find_if(laterTables.begin(), laterTables.end(),
+                                    [&](const LaterTable& t) { return t.statement == statement; });
+    return found == laterTables.end() ? nullptr : &*found;
+}
+
+std::vector<LaterTable> overriddenTables(const PenetrationSet& penetration,
+                                         const AccuracySet& accuracy, const WeaponState& edited,
+                                         const std::vector<LaterTable>& laterTables) {
+    std::vector<LaterTable> overridden;
+    for (const auto& [statement, changed] :
+         {std::pair{"setPenetration", penetration != edited.Penetration},
+          std::pair{"setAccuracy", accuracy != edited.Accuracy}}) {
+        const LaterTable* later = laterTable(laterTables, statement);
+        if (changed && later != nullptr) {
+            overridden.push_back(*later);
+        }
+    }
+    return overridden;
+}
+
+void dropLaterTables(WeaponState& state, const std::vector<LaterTable>& laterTables,
+                     std::string_view statement) {
+    for (const LaterTable& later : laterTables) {
+        for (std::size_t line = later.firstLine;
+             later.statement == statement && line <= later.lastLine &&
+             line <= state.strLines.size();
+             ++line) {
+            state.strLines[line - 1].clear();
+        }
+    }
+}
 
 Expected<LoadOutcome, LoadError> loadWeapon(const WeaponState& current,
                                             const std::optional<FamilyRows>& familyList,

@@ -2,6 +2,7 @@
 
 #include "model/expected.h"
 #include "model/family_list.h"
+#include "model/load_warning.h"
 #include "model/script_reader.h"
 #include "model/weapon.h"
 
@@ -12,21 +13,32 @@
 
 namespace wepn {
 
-struct LoadWarning {
-    enum class Kind { UnknownFireType, FamiliesNotInList };
-    Kind kind;
-    std::string text;  ///< the whole warning, every name it concerns included
-    std::string brief; ///< a box's form: at most 20 names a list, then "and N more";
-                       ///< empty when it is `text` itself
-};
-
 /// What the editor shows after a load, and the state it would save.
 struct LoadOutcome {
     WeaponState state;
     FamilyRows rows;                     ///< family list rows with the weapon's values
     std::vector<std::string> resultRows; ///< rows of the impact-result list
     std::vector<LoadWarning> warnings;
+    /// Table statements after the first of their kind, kept in `state.strLines`.
+    std::vector<LaterTable> laterTables;
 };
+
+/// Whether a later statement of `statement`'s table overrides the table for
+/// the game: the first one of them, if any.
+const LaterTable* laterTable(const std::vector<LaterTable>& laterTables,
+                             std::string_view statement);
+
+/// The first later statement of each table that `edited` holds otherwise
+/// than the loaded `penetration` and `accuracy`: an edit the game would not
+/// receive while the statement stays.
+std::vector<LaterTable> overriddenTables(const PenetrationSet& penetration,
+                                         const AccuracySet& accuracy, const WeaponState& edited,
+                                         const std::vector<LaterTable>& laterTables);
+
+/// Removes the later statements of `statement`'s table from the state's
+/// unrecognised lines, so that the game takes the table the editor writes.
+void dropLaterTables(WeaponState& state, const std::vector<LaterTable>& laterTables,
+                     std::string_view statement);
 
 /// What the penetration and accuracy tables hold after a load.
 enum class LoadedTables {

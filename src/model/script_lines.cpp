@@ -72,29 +72,45 @@ auto keywordStarts16(const char* at) {
            ((first == 'a') & (second == 'd'));
 }
 
-// The last line of the comment that starts line i, which starts with "--":
-// a long comment ("--[[", "--[==[", ...) runs to the line holding its closing
-// bracket ("]]", "]==]", ...). One without a closing bracket, which Lua
-// refuses, is taken as a comment of its first line only.
-std::size_t commentEnd(const std::vector<std::string_view>& lines, std::size_t i) {
-    std::string_view opening = lines[i].substr(2);
+// The closing bracket of a long comment that `text` opens with "--[[",
+// "--[==[", ...; empty when `text` opens none (a line comment).
+std::string longCommentClosing(std::string_view text) {
+    const std::string_view opening = text.substr(2);
     if (!opening.starts_with('[')) {
-        return i;
+        return {};
     }
     const std::size_t level = opening.find_first_not_of('=', 1);
     if (level == std::string_view::npos || opening[level] != '[') {
-        return i;
+        return {};
     }
-    const std::string closing = "]" + std::string(level - 1, '=') + "]";
-    if (opening.find(closing, level + 1) != std::string_view::npos) {
-        return i;
+    return "]" + std::string(level - 1, '=') + "]";
+}
+
+// Whether the line starts the table statement `word` ("setpenetration"):
+// after what Lua skips as blanks, the word in any letter case, blanks, "("
+// or the line's end.
+bool startsStatement(std::string_view line, std::string_view word) {
+    constexpr std::string_view kLuaBlanks = " \t\v\f";
+    line.remove_prefix(std::min(line.find_first_not_of(kLuaBlanks), line.size()));
+    if (!startsWithWord(line, word)) {
+        return false;
     }
-    for (std::size_t end = i + 1; end < lines.size(); ++end) {
-        if (lines[end].find(closing) != std::string_view::npos) {
-            return end;
+    line.remove_prefix(word.size());
+    line.remove_prefix(std::min(line.find_first_not_of(kLuaBlanks), line.size()));
+    // The call's bracket may stand on the next line.
+    return line.empty() || line.starts_with('(');
+}
+
+// Whether the line calls the table function `word` after other code.
+bool callsTable(std::string_view line, std::string_view word) {
+    const std::string lower = toLowerLatin1(line);
+    for (std::size_t at = lower.find(word); at != std::string::npos;
+         at = lower.find(word, at + 1)) {
+        if (startsStatement(std::string_view(lower).substr(at), word)) {
+            return true;
         }
     }
-    return i;
+    return false;
 }
 
 } // namespace
@@ -116,7 +132,6 @@ ScriptLines::ScriptLines(std::string_view bytes) {
         fail(0, "the file has more than " + std::to_string(kMaxScriptLines) + " lines");
     }
     m_kinds.resize(m_lines.size());
-    markKeywords(bytes);
     // Lua skips a first line that starts with "#", up to a line feed (lines
     // that end with a lone carriage return go with it); kept, it would end up
     // in the middle of a saved file, where Lua cannot read it.
@@ -125,17 +140,56 @@ ScriptLines::ScriptLines(std::string_view bytes) {
             const std::size_t end =
                 std::size_t(m_lines[i].data() - bytes.data()) + m_lines[i].size();
             consume(i);
+            m_hashLines = i + 1;
             if (bytes.substr(end, 2).find('\n') != std::string_view::npos) {
                 break;
             }
         }
     }
+    skipComments();
+    markKeywords(bytes);
+    // A table statement is one that starts its line: a line that merely names
+    // the table ("local note = \"setAccuracy retuned\"") is other code, and
+    // one that calls it elsewhere ("x = setAccuracy(...)") is noted.
+    m_elsewhere.resize(m_lines.size());
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (m_lines[i].starts_with("--")) {
-            for (const std::size_t end = commentEnd(m_lines, i); i < end; ++i) {
+        for (const auto& [word, bit] : {std::pair{"setpenetration", kSetPenetration},
+                                        std::pair{"setaccuracy", kSetAccuracy}}) {
+            if ((m_kinds[i] & bit) != 0 && !startsStatement(m_lines[i], word)) {
+                m_kinds[i] &= std::uint8_t(~bit);
+                m_elsewhere[i] |= callsTable(m_lines[i], word) ? bit : 0;
+            }
+        }
+    }
+}
+
+void ScriptLines::skipComments() {
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        // A long comment ends at its closing bracket; what follows it on that
+        // line is code, which may open another comment. One without a closing
+        // bracket, which Lua refuses, is taken as a comment of its line only.
+        while (m_lines[i].starts_with("--")) {
+            const std::string closing = longCommentClosing(m_lines[i]);
+            std::size_t end = i;
+            std::size_t at = std::string_view::npos;
+            if (!closing.empty()) {
+                at = m_lines[i].find(closing, 2 + closing.size());
+                for (std::size_t next = i + 1;
+                     at == std::string_view::npos && next < m_lines.size(); ++next) {
+                    at = m_lines[next].find(closing);
+                    end = next;
+                }
+            }
+            if (at == std::string_view::npos) {
+                consume(i);
+                break;
+            }
+            for (; i < end; ++i) {
                 consume(i);
             }
-            consume(i);
+            std::string_view rest = m_lines[i].substr(at + closing.size());
+            m_lines[i] =
+                rest.find_first_not_of(" \t") == std::string_view::npos ? rest.substr(0, 0) : rest;
         }
     }
 }

@@ -79,10 +79,18 @@ std::string quotedText(const QuotedParts& quoted, std::size_t part, std::string_
     return std::string(*text);
 }
 
+// Notes a quoted text that holds a backslash, which a save writes back as it is.
+void noteEscapes(const std::string& text, WeaponState& state) {
+    if (text.find('\\') != std::string::npos) {
+        state.strLoadedEscapes.push_back(text);
+    }
+}
+
 struct FieldStore {
     std::string_view text;
     Where where;
     std::size_t line;
+    WeaponState& state;
 
     void operator()(std::string* v) const {
         const auto inside = quotedPart(text, 1);
@@ -90,6 +98,7 @@ struct FieldStore {
             fail(line, "'" + excerpt(text) + "' is not quoted text (" + where.text() + ")");
         }
         *v = std::string(*inside);
+        noteEscapes(*v, state);
     }
     void operator()(double* v) const { *v = toNumber(text, where, line); }
     void operator()(std::int16_t* v) const { *v = toInt16(text, where, line); }
@@ -102,7 +111,7 @@ void grabValues(std::string_view line, std::size_t lineNumber, WeaponState& stat
     for (const ScalarField& field : startWeaponConfigFields().subspan(1)) {
         const std::size_t argument = std::size_t(field.argument);
         const std::string_view text = argument == 25 ? head(tokens[argument]) : tokens[argument];
-        std::visit(FieldStore{text, tokens.where(argument), lineNumber}, field.at(state));
+        std::visit(FieldStore{text, tokens.where(argument), lineNumber, state}, field.at(state));
     }
 }
 
@@ -131,8 +140,9 @@ template <class Read> void eachStatement(ScriptLines& lines, Keyword keyword, Re
     }
 }
 
-std::size_t readStatements(ScriptLines& lines, WeaponState& state) {
-    std::size_t configLine = 0;
+void readStatements(ScriptLines& lines, ScriptRead& read) {
+    WeaponState& state = read.state;
+    std::size_t& configLine = read.configLine;
     eachStatement(lines, kStartWeaponConfig, [&](std::string_view line, std::size_t number) {
         grabValues(line, number, state);
         configLine = number;
@@ -140,6 +150,15 @@ std::size_t readStatements(ScriptLines& lines, WeaponState& state) {
     state.Results.reserve(lines.count(kAddWeaponResult));
     eachStatement(lines, kAddWeaponResult, [&](std::string_view line, std::size_t number) {
         state.Results.push_back(readResult(line, number));
+        const auto spawned = quotedPart(line, 7);
+        if (state.Results.back().sEffect != "SpawnWeaponFire" && spawned && !spawned->empty()) {
+            read.unreadSpawns.push_back(number);
+        }
+        const WeaponResult& r = state.Results.back();
+        for (const std::string* text :
+             {&r.sCondition, &r.sEffect, &r.sTarget, &r.sSpawnedWeaponEffect}) {
+            noteEscapes(*text, state);
+        }
     });
     eachStatement(lines, kSetAngles, [&](std::string_view line, std::size_t number) {
         const Tokens tokens(line, "setAngles", number);
@@ -155,15 +174,16 @@ std::size_t readStatements(ScriptLines& lines, WeaponState& state) {
         state.fSlaveFireDelay = tokens.number(2, true);
         state.bTurretProperties = true;
     });
-    readPenetration(lines, state.Penetration);
-    readAccuracy(lines, state.Accuracy);
-    return configLine;
+    read.laterTables = readPenetration(lines, state.Penetration);
+    const std::vector<LaterTable> accuracy = readAccuracy(lines, state.Accuracy);
+    read.laterTables.insert(read.laterTables.end(), accuracy.begin(), accuracy.end());
 }
 
 } // namespace
 
 ScriptRead readScript(const WeaponState& current, std::string_view bytes) {
-    ScriptRead read{current, 0};
+    ScriptRead read;
+    read.state = current;
     WeaponState& state = read.state;
     state.Results.clear();
     state.Penetration.sFamilies.clear();
@@ -172,8 +192,14 @@ ScriptRead readScript(const WeaponState& current, std::string_view bytes) {
     state.Accuracy.fValues.clear();
     state.Accuracy.iAlwaysDamage.clear();
     state.bTurretProperties = false;
+    state.strLoadedEscapes.clear();
     ScriptLines lines(bytes);
-    read.configLine = readStatements(lines, state);
+    for (const Keyword keyword : {kStartWeaponConfig, kAddWeaponResult, kSetAngles, kSetMiscValues,
+                                  kSetPenetration, kSetAccuracy}) {
+        read.found |= lines.count(keyword) != 0 ? keyword : 0;
+    }
+    readStatements(lines, read);
+    read.hashLines = lines.hashLines();
     state.strLines = lines.remaining();
     state.intFileRead = 1;
     return read;

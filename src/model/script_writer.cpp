@@ -56,13 +56,16 @@ enum class Position {
 };
 
 // The format has no escapes: such text would not read back as written.
-std::optional<WriteError> checkText(std::string_view text, std::string field, Position position) {
+// `loaded` marks a text the loaded file wrote: the game read its backslashes
+// as Lua escapes before, and reads them so again.
+std::optional<WriteError> checkText(std::string_view text, std::string field, Position position,
+                                    bool loaded) {
     if (position != Position::Bare && text.find('"') != std::string_view::npos) {
         return WriteError{std::move(field), "a double quote cannot be saved inside a quoted value"};
     }
     // The game reads quoted values as Lua strings, where a backslash starts an
     // escape: "a\tb" would reach it as a, a tab and b.
-    if (position != Position::Bare && text.find('\\') != std::string_view::npos) {
+    if (position != Position::Bare && !loaded && text.find('\\') != std::string_view::npos) {
         return WriteError{std::move(field),
                           "a backslash cannot be saved inside a quoted value: the game would "
                           "read it as the start of an escape"};
@@ -79,6 +82,10 @@ std::optional<WriteError> checkText(std::string_view text, std::string field, Po
 }
 
 std::optional<WriteError> checkState(const WeaponState& state) {
+    const auto loaded = [&](const std::string& text) {
+        const auto& escapes = state.strLoadedEscapes;
+        return std::find(escapes.begin(), escapes.end(), text) != escapes.end();
+    };
     for (const ScalarField& field : startWeaponConfigFields()) {
         const ValueRef value = field.at(state);
         const auto* text = std::get_if<std::string*>(&value);
@@ -87,7 +94,8 @@ std::optional<WriteError> checkState(const WeaponState& state) {
         }
         if (auto error =
                 checkText(**text, std::string(field.name),
-                          field.argument == 0 ? Position::Bare : Position::QuotedBeforeValues)) {
+                          field.argument == 0 ? Position::Bare : Position::QuotedBeforeValues,
+                          loaded(**text))) {
             return error;
         }
     }
@@ -99,7 +107,7 @@ std::optional<WriteError> checkState(const WeaponState& state) {
               {&r.sEffect, "sEffect", Position::QuotedBeforeValues},
               {&r.sTarget, "sTarget", Position::QuotedBeforeValues},
               {&r.sSpawnedWeaponEffect, "sSpawnedWeaponEffect", Position::Quoted}}) {
-            if (auto error = checkText(*text, name + which, position)) {
+            if (auto error = checkText(*text, name + which, position, loaded(*text))) {
                 return error;
             }
         }

@@ -119,37 +119,54 @@ std::string_view beforeEquals(std::string_view text) {
     return text.substr(0, text.find('='));
 }
 
-// The table's statement line and the lines after it up to the first line
-// holding ")". Entries on the statement line count only from its first "{".
-// Only the first statement counts. Later ones are consumed with their tables
-// unread: carried into a saved file after the editor's own, they would give
-// the game other tables than the editor shows.
+// The first table statement of its kind: its statement line and the lines
+// after it up to the first line holding ")", or up to the next line that
+// starts a table statement, which an unclosed table never takes. Entries on
+// the statement line count only from its first "{". Later statements of the
+// kind, and calls of it after other code on a line, stay unrecognised lines,
+// which a save carries, so the game still runs them after the editor's own;
+// they are returned with the lines they span.
 template <class ReadStatement, class ReadLine>
-void readTable(ScriptLines& lines, Keyword keyword, ReadStatement readStatement,
-               ReadLine readLine) {
+std::vector<LaterTable> readTable(ScriptLines& lines, Keyword keyword, std::string_view name,
+                                  ReadStatement readStatement, ReadLine readLine) {
+    constexpr std::uint8_t kTables = kSetPenetration | kSetAccuracy;
+    // The last line of the table whose statement is at `index`.
+    const auto lastLine = [&](std::size_t index, auto&& eachLine) {
+        for (bool finished = hasClose(lines[index]);
+             !finished && index + 1 < lines.size() && !lines.holds(index + 1, Keyword(kTables));) {
+            ++index;
+            finished = hasClose(lines[index]);
+            eachLine(index);
+        }
+        return index;
+    };
+    std::vector<LaterTable> later;
     bool first = true;
     for (std::size_t index = 0; index < lines.size(); ++index) {
-        if (!lines.holds(index, keyword)) {
+        const bool elsewhere = lines.callsElsewhere(index, keyword);
+        if (!lines.holds(index, keyword) && !elsewhere) {
             continue;
         }
-        const std::string_view text = lines[index];
-        lines.consume(index);
-        if (first) {
-            readStatement(head(text), index + 1);
-            if (const std::size_t brace = text.find('{'); brace != std::string_view::npos) {
-                readLine(text.substr(brace), index + 1);
-            }
-        }
-        for (bool finished = hasClose(text); !finished && index + 1 < lines.size();) {
-            ++index;
-            if (first) {
-                readLine(lines[index], index + 1);
-            }
-            finished = hasClose(lines[index]);
-            lines.consume(index);
+        if (!first || elsewhere) {
+            const std::size_t last = lastLine(index, [](std::size_t) {});
+            later.push_back({name, index + 1, last + 1, first});
+            index = last;
+            continue;
         }
         first = false;
+        const std::string_view text = lines[index];
+        readStatement(head(text), index + 1);
+        if (const std::size_t brace = text.find('{'); brace != std::string_view::npos) {
+            readLine(text.substr(brace), index + 1);
+        }
+        const std::size_t statement = index;
+        index = lastLine(index, [&](std::size_t at) {
+            readLine(lines[at], at + 1);
+            lines.consume(at);
+        });
+        lines.consume(statement);
     }
+    return later;
 }
 
 void readPenetrationStatement(std::string_view statementHead, std::size_t line,
@@ -186,7 +203,7 @@ void readAccuracyStatement(std::string_view statementHead, std::size_t line,
 
 } // namespace
 
-void readPenetration(ScriptLines& lines, PenetrationSet& penetration) {
+std::vector<LaterTable> readPenetration(ScriptLines& lines, PenetrationSet& penetration) {
     std::string scratch;
     const auto readLine = [&](std::string_view line, std::size_t number) {
         const auto add = [&](std::string family, std::string_view valueText) {
@@ -207,15 +224,15 @@ void readPenetration(ScriptLines& lines, PenetrationSet& penetration) {
             add(std::move(family), cleanToken(afterEquals(piece), scratch));
         });
     };
-    readTable(
-        lines, kSetPenetration,
+    return readTable(
+        lines, kSetPenetration, "setPenetration",
         [&](std::string_view head, std::size_t number) {
             readPenetrationStatement(head, number, penetration);
         },
         readLine);
 }
 
-void readAccuracy(ScriptLines& lines, AccuracySet& accuracy) {
+std::vector<LaterTable> readAccuracy(ScriptLines& lines, AccuracySet& accuracy) {
     std::string scratch;
     const auto readLine = [&](std::string_view line, std::size_t number) {
         if (const std::optional<PlainEntry> entry = plainEntry(line)) {
@@ -266,8 +283,8 @@ void readAccuracy(ScriptLines& lines, AccuracySet& accuracy) {
             accuracy.iAlwaysDamage.push_back(always);
         });
     };
-    readTable(
-        lines, kSetAccuracy,
+    return readTable(
+        lines, kSetAccuracy, "setAccuracy",
         [&](std::string_view head, std::size_t number) {
             readAccuracyStatement(head, number, accuracy);
         },

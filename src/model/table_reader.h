@@ -1,15 +1,17 @@
 #pragma once
 
 // The setPenetration and setAccuracy statements with their family tables.
-// Each reads the first statement of its kind, consumes (empties) the lines of
-// every statement of its kind, and throws detail::ScriptError.
+// Each reads the first statement of its kind, consumes (empties) its lines,
+// returns the later statements of its kind, which stay, and throws
+// detail::ScriptError.
 
 #include "model/script_lines.h"
+#include "model/script_reader.h"
 #include "model/weapon.h"
 
 namespace wepn::detail {
 
-void readPenetration(ScriptLines& lines, PenetrationSet& penetration);
-void readAccuracy(ScriptLines& lines, AccuracySet& accuracy);
+std::vector<LaterTable> readPenetration(ScriptLines& lines, PenetrationSet& penetration);
+std::vector<LaterTable> readAccuracy(ScriptLines& lines, AccuracySet& accuracy);
 
 } // namespace wepn::detail

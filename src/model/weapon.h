@@ -90,6 +90,10 @@ struct WeaponState {
     /// The loaded file's lines in file order; lines the reader used are empty,
     /// so the ones still holding text are the unrecognised lines.
     std::vector<std::string> strLines;
+    /// The quoted texts of the loaded file that hold a backslash, as the file
+    /// wrote them: the game read them as Lua strings, and a save writes them
+    /// back with the same bytes. A text typed with a backslash is refused.
+    std::vector<std::string> strLoadedEscapes;
     /// 0 until a file has been loaded completely, then 1.
     std::int16_t intFileRead = 0;
 

@@ -244,5 +244,39 @@ TEST_F(CliTest, ResaveWritesTheGoldenFilesForEveryExample) {
     EXPECT_GE(count, 6) << "sample weapons";
 }
 
+// What a modder does to a file (tests/data/game_view/*: the input, the
+// command with its exit code (DATA: the fixture data directory), what the file holds after it or
+// what resave prints, and stderr, FILE standing for the file's path): a save without edits leaves
+// the game what the file gave it and keeps every line of code.
+TEST_F(CliTest, SavesLeaveTheGameWhatTheFileGaveIt) {
+    const std::filesystem::path rows = std::filesystem::path(WEPN_TEST_DATA_DIR) / "game_view";
+    for (const auto& row : std::filesystem::directory_iterator(rows)) {
+        const auto data = [&](const char* name) { return readFile(row.path() / name); };
+        std::string input = data("input.wepn");
+        if (std::filesystem::exists(row.path() / "size")) {
+            input.resize(std::stoul(data("size")), ' ');
+        }
+        const std::string file = write("w.wepn", input);
+        std::istringstream command(data("command"));
+        int code = 0;
+        command >> code;
+        std::vector<std::string> args;
+        for (std::string arg; command >> arg;) {
+            args.push_back(arg == "FILE" ? file : arg == "DATA" ? dataDir() : arg);
+        }
+        ToolRun result = run(args);
+        for (std::size_t at; (at = result.err.find(file)) != std::string::npos;) {
+            result.err.replace(at, file.size(), "FILE");
+        }
+        const std::string name = row.path().filename();
+        EXPECT_EQ(result.code, code) << name << ": " << result.err;
+        EXPECT_EQ(result.err, data("stderr")) << name;
+        if (std::filesystem::exists(row.path() / "saved.wepn")) {
+            EXPECT_EQ(args[0] == "resave" ? result.out : readFile(file), data("saved.wepn"))
+                << name;
+        }
+    }
+}
+
 } // namespace
 } // namespace wepn::test

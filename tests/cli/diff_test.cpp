@@ -70,7 +70,7 @@ TEST_F(CliTest, CheckWithDataWarnsAboutWhatTheGameLacks) {
         {"\"gun_fx\"", "\"GUN_FX\"", ""},
         {"\"gun_fx\"", "\"rocket_fx\"", "weapon-fire effect 'rocket_fx' has no folder"},
         {"\"Hit\"", "\"hit\"", "impact result 1: the condition 'hit' is not one the window offers"},
-        {"\"SpawnWeaponFire\"", "\"Explode\"",
+        {"\"SpawnWeaponFire\",\"Target\",0,0,\"flak\"", "\"Explode\",\"Target\",0,0,\"\"",
          "impact result 2: the effect 'Explode' is not one the window offers"},
         {"Capital=1", "Frigate=1", "Frigate"},
     };

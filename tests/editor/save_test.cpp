@@ -117,5 +117,22 @@ TEST_F(SaveTest, ANumberBeyondTheLargestIsRefusedByItsLabel) {
     EXPECT_TRUE(writes.empty()) << "nothing reaches the disk";
 }
 
+// A changed table that a later statement of the file sets again: Save asks
+// whether to keep that statement (the safe answer) or to remove it.
+TEST_F(SaveTest, AsksWhetherToKeepATableTheFileSetsAgain) {
+    const QByteArray later = "setPenetration(NewWeaponType,9,9,\r\n{Fighter=9,})\r\n";
+    for (const qsizetype choice : {qsizetype(-1), qsizetype(0)}) {
+        ASSERT_TRUE(openScript(scriptWith("AnimatedTurret", "Bullet") + later));
+        retype("txtDefaultPenetration", QStringLiteral("0.75"));
+        messages.choice = choice;
+        writes.clear();
+        ASSERT_TRUE(window.saveFile(QStringLiteral("out.wepn")));
+        ASSERT_EQ(writes.size(), 1u);
+        EXPECT_EQ(writes[0].second.find("setPenetration(NewWeaponType,9,9,") != std::string::npos,
+                  choice != 0);
+        EXPECT_TRUE(messages.texts.join('\n').contains("Remove that statement, or keep it?"));
+    }
+}
+
 } // namespace
 } // namespace wepn

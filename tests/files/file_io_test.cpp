@@ -50,7 +50,7 @@ TEST(ReadFileBytes, ReadsBytesOrNamesTheReason) {
         {dir.path() + "\\SCRIPT.WEPN", std::nullopt, bytes},
         {dir / "missing", std::strerror(ENOENT), ""},
         {dir / "folder", "is a directory", ""},
-        {huge, "is larger than 1024 bytes", ""},
+        {huge, "the file is larger than 1024 bytes", ""},
     };
     for (const Case& c : cases) {
         const ReadResult result = readFileBytes(c.path, 1024);

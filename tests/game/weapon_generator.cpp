@@ -18,9 +18,16 @@ constexpr std::array<std::string_view, 17> kFamilies{
     "Resource", "Mothership", "SmallCraft", "BigShips", "Structure", "fighter",
     "_Hidden",  "Drone2",     "UNKNOWN_X",  "frigate",  "Undamaged"};
 // Lua that the editor carries as unrecognised lines and that runs anywhere.
-constexpr std::array<std::string_view, 7> kOtherCode{
-    "local speed = 1",    "x = \"text\"", "if x then end", "y = { 1, 2; n = 3 }", "z = 2 ^ 3 // 1",
-    "do local w = 1 end", "; ;"};
+constexpr std::array<std::string_view, 10> kOtherCode{"local speed = 1",
+                                                      "x = \"text\"",
+                                                      "if x then end",
+                                                      "y = { 1, 2; n = 3 }",
+                                                      "z = 2 ^ 3 // 1",
+                                                      "do local w = 1 end",
+                                                      "; ;",
+                                                      "local note = \"setAccuracy retuned\"",
+                                                      "local z = (2)",
+                                                      "local t = { setPenetration = 1 }"};
 constexpr std::array<std::string_view, 6> kComments{
     "-- a comment",          "--",
     "---- rule ----",        "--[[ one-line long comment ]]",
@@ -110,7 +117,8 @@ std::string WeaponGenerator::between() {
             break;
         case 3:
             lines += "--[[ commented out:" + lineEnd() + "setAngles(NewWeaponType,1,2,3,4,5)" +
-                     lineEnd() + "plain text ]]" + lineEnd();
+                     lineEnd() + "plain text ]]" + (chance(50) ? " local after = 1" : "") +
+                     lineEnd();
             break;
         default:
             lines += "\t  " + lineEnd();
@@ -219,9 +227,12 @@ std::string WeaponGenerator::script(std::string_view fireType) {
                 between();
     }
     text += penetration() + lineEnd() + between();
+    if (chance(5)) {
+        text += penetration() + lineEnd() + between(); // set again: the game takes the last
+    }
     text += accuracy() + lineEnd() + between();
     if (chance(5)) {
-        text += penetration() + lineEnd() + accuracy() + lineEnd(); // only the first ones count
+        text += penetration() + lineEnd() + accuracy() + lineEnd(); // both set again
     }
     return text;
 }

