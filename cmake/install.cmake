@@ -23,6 +23,8 @@ endfunction()
 install(TARGETS vyr-weapon-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET wepn)
   install(TARGETS wepn RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # Where wepn looks for it: lib/vyr-weapon-editor beside its bin folder.
+  install(TARGETS wepn_xlsx LIBRARY DESTINATION lib/vyr-weapon-editor)
 endif()
 install(FILES "${WEPN_PACKAGING_DIR}/vyr-weapon-editor.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -76,6 +78,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "devel")
 # Debian 12 ships Qt 6.4; libqt6gui6 carries the X11 platform plugin.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), liblua5.4-0 (>= 5.4.4)")
+    "libc6 (>= 2.34), libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), liblua5.4-0 (>= 5.4.4), libexpat1 (>= 2.5), libzip4 (>= 1.7), libxlsxwriter4 (>= 1.1)")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
 include(CPack)

@@ -1,4 +1,5 @@
 #include "model/number_text.h"
+#include "sheet/xlsx_loader.h"
 #include "sheet/xlsx_table.h"
 
 #include <cstdlib>
@@ -6,31 +7,11 @@
 #include <expat.h>
 #include <memory>
 #include <optional>
-#include <zip.h>
 
 namespace wepn {
 namespace {
 
-constexpr zip_uint64_t kMaxPartBytes = 256 * 1024 * 1024;
-
-// A part of the archive; nothing when it is absent, an error when it cannot be read.
-Expected<std::optional<std::string>, std::string> part(zip_t* archive, const char* name) {
-    zip_stat_t stat;
-    if (zip_stat(archive, name, 0, &stat) != 0) {
-        return std::optional<std::string>();
-    }
-    if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > kMaxPartBytes) {
-        return std::string(name) + " is larger than " + std::to_string(kMaxPartBytes) + " bytes";
-    }
-    std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(zip_fopen(archive, name, 0),
-                                                            zip_fclose);
-    std::string bytes(stat.size, '\0');
-    if (!file ||
-        zip_fread(file.get(), bytes.data(), stat.size) != static_cast<zip_int64_t>(stat.size)) {
-        return std::string(name) + " cannot be read: " + zip_strerror(archive);
-    }
-    return std::optional<std::string>(std::move(bytes));
-}
+constexpr std::size_t kMaxPartBytes = 256 * 1024 * 1024;
 
 // Element names without their namespace prefix.
 std::string_view localName(const char* name) {
@@ -204,23 +185,9 @@ bool looksLikeXlsx(std::string_view bytes) {
 }
 
 Expected<std::vector<SheetRow>, std::string> readXlsx(std::string_view bytes) {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    zip_t* opened = source != nullptr ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
-    if (opened == nullptr) {
-        const std::string reason = zip_error_strerror(&error);
-        if (source != nullptr) {
-            zip_source_free(source);
-        }
-        zip_error_fini(&error);
-        return "not an XLSX workbook: " + reason;
-    }
-    zip_error_fini(&error);
-    std::unique_ptr<zip_t, decltype(&zip_discard)> archive(opened, zip_discard);
     Parse strings;
     Expected<std::optional<std::string>, std::string> shared =
-        part(archive.get(), "xl/sharedStrings.xml");
+        unzipPart(bytes, "xl/sharedStrings.xml", kMaxPartBytes);
     if (!shared) {
         return shared.error();
     }
@@ -230,7 +197,8 @@ Expected<std::vector<SheetRow>, std::string> readXlsx(std::string_view bytes) {
         }
     }
     constexpr const char* kSheet = "xl/worksheets/sheet1.xml";
-    Expected<std::optional<std::string>, std::string> sheetXml = part(archive.get(), kSheet);
+    Expected<std::optional<std::string>, std::string> sheetXml =
+        unzipPart(bytes, kSheet, kMaxPartBytes);
     if (!sheetXml) {
         return sheetXml.error();
     }
