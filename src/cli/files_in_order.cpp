@@ -51,8 +51,9 @@ bool eachFileInOrder(const std::vector<std::string>& files, std::ostream& out, s
                     err << errs[printed].view();
                     out << outs[printed].view();
                     allOk = allOk && done[printed] == 1;
-                    outs[printed] = {};
-                    errs[printed] = {};
+                    // Printed: the text's memory goes back at once.
+                    outs[printed].str(std::string());
+                    errs[printed].str(std::string());
                 }
                 out.flush();
             },
