@@ -53,6 +53,8 @@ class WepnEditor_Main : public QMainWindow {
     /// last saved (and has not undone the changes).
     bool isModified() const;
     QUndoStack& history() const;
+    /// The window's controls, resolved once when it was built.
+    const WindowControls& controls() const { return m_controls; }
 
     /// Loads a weapon script over the current state and shows it, with the
     /// family rows and weapon-fire names read for this Open. On failure shows
