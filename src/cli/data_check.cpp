@@ -6,6 +6,7 @@
 #include "cli/latin1.h"
 #include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
+#include "files/data_directory.h"
 #include "files/directory_listing.h"
 #include "files/path_mapping.h"
 #include "model/result_choices.h"
@@ -19,7 +20,7 @@ namespace {
 
 std::vector<std::string> weaponFireFolders(const std::string& dataDir) {
     std::vector<std::string> folders;
-    const std::string native = toNativePath(dataDir + "\\Scripts\\Weaponfire");
+    const std::string native = toNativePath(data_directory::weaponfireIn(dataDir));
     for (DirectoryEntry& entry : listNativeEntries(native, EntryKinds::FilesAndDirectories)) {
         if (entry.directory) {
             folders.push_back(std::move(entry.name));
@@ -48,20 +49,19 @@ std::vector<std::string> dataWarnings(const WeaponState& state,
     if (std::none_of(folders.begin(), folders.end(),
                      [&](const std::string& folder) { return equalsIgnoringCase(folder, fire); })) {
         warnings.push_back("the weapon-fire effect '" + latin1ToUtf8(fire) +
-                           "' has no folder under Scripts/Weaponfire");
+                           "' has no folder under " + std::string(data_directory::kWeaponfire));
     }
     for (std::size_t i = 0; i < state.Results.size(); ++i) {
         const WeaponResult& result = state.Results[i];
         const std::string where = "impact result " + std::to_string(i + 1) + ": ";
         if (!offered(kResultConditions, result.sCondition)) {
             warnings.push_back(where + "the condition '" + latin1ToUtf8(result.sCondition) +
-                               "' is not one the window offers (" +
-                               listed(kResultConditions) + ")");
+                               "' is not one the window offers (" + listed(kResultConditions) +
+                               ")");
         }
         if (!offered(kResultEffects, result.sEffect)) {
             warnings.push_back(where + "the effect '" + latin1ToUtf8(result.sEffect) +
-                               "' is not one the window offers (" + listed(kResultEffects) +
-                               ")");
+                               "' is not one the window offers (" + listed(kResultEffects) + ")");
         }
     }
     return warnings;

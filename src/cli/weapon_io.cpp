@@ -1,6 +1,7 @@
 #include "cli/weapon_io.h"
 
 #include "cli/latin1.h"
+#include "files/data_directory.h"
 #include "files/file_identity.h"
 #include "files/file_io.h"
 #include "files/path_mapping.h"
@@ -16,11 +17,11 @@
 namespace wepn {
 
 std::string familyListPath() {
-    return (std::filesystem::path("Scripts") / "familylist.lua").string();
+    return std::string(data_directory::kFamilyList);
 }
 
 Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir) {
-    const std::string path = std::string(dataDir) + "\\Scripts\\familylist.lua";
+    const std::string path = data_directory::familyListIn(dataDir);
     // Something that is there but no ordinary file is named as such below.
     if (!fileIdentity(path)) {
         return "The file '" + toDisplayPath(path) + "' does not exist.";

@@ -15,11 +15,11 @@
 
 namespace wepn {
 
-// Where the family list lies under a data directory, with native separators
-// ("Scripts/familylist.lua"), for help texts.
+// Where the family list lies under a data directory ("Scripts/familylist.lua"),
+// for help texts.
 std::string familyListPath();
 
-// The rows of the family list under a data directory (DIR + "\Scripts\familylist.lua",
+// The rows of the family list under a data directory (in the Windows form,
 // mapped to the native path). Fails with the message to print as it stands.
 Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir);
 

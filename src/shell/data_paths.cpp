@@ -1,5 +1,6 @@
 #include "shell/data_paths.h"
 
+#include "files/data_directory.h"
 #include "shell/directory_tree.h"
 #include "shell/path_text.h"
 
@@ -15,11 +16,11 @@ DataPaths DataPaths::derivedFrom(const QString& dataDir) {
 }
 
 DataPaths DataPaths::derivedFromNative(const std::string& nativeDataDir) {
-    const auto under = [&](const char* relative) {
+    const auto under = [&](std::string_view relative) {
         return directory_tree::childOf(nativeDataDir, relative);
     };
-    return DataPaths{displayText(nativeDataDir), nativeDataDir, under("Scripts/Weaponfire"),
-                     under("Weapon"), under("Scripts/familylist.lua")};
+    return DataPaths{displayText(nativeDataDir), nativeDataDir, under(data_directory::kWeaponfire),
+                     under("Weapon"), under(data_directory::kFamilyList)};
 }
 
 std::optional<std::string> dataDirectoryHolding(const std::string& nativeWeapon) {
@@ -28,7 +29,7 @@ std::optional<std::string> dataDirectoryHolding(const std::string& nativeWeapon)
     std::error_code ec;
     if (directory_tree::lastNameOf(folder) != "Weapon" ||
         !std::filesystem::is_regular_file(
-            directory_tree::childOf(dataDir, "Scripts/familylist.lua"), ec)) {
+            directory_tree::childOf(dataDir, data_directory::kFamilyList), ec)) {
         return std::nullopt;
     }
     return dataDir;
