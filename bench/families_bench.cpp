@@ -41,7 +41,7 @@ void BM_DumpFamilies(benchmark::State& state) {
 void BM_TableFamilies(benchmark::State& state) {
     familiesBench(state, [](const wepn::WeaponState& weapon) {
         const std::vector<std::string> names = wepn::tableColumns({&weapon});
-        const wepn::FamilyIndex index(weapon);
+        const wepn::WeaponFamilies index(weapon);
         std::size_t length = 0;
         for (std::size_t c = 1; c < names.size(); ++c) {
             length += wepn::TableColumn::named(names[c])->cell(weapon, index).size();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/expected.h"
+#include "model/family_index.h"
 #include "model/family_list.h"
 #include "model/fields.h"
 #include "model/weapon.h"
@@ -44,10 +45,12 @@ Expected<Edit, std::string> parseEdit(std::string_view text);
 // empty for none" (by index, or by text ignoring case).
 std::string listedChoices(const ScalarField& field);
 
-// Applies the edit to a loaded state. The family rows are kept in step with
-// the table arrays. Fails, leaving state and rows untouched, when the value
-// does not convert by the window's rules or the family is not in the table.
-// Reasons are in UTF-8.
-Expected<EditChange, std::string> applyEdit(const Edit& edit, WeaponState& state, FamilyRows& rows);
+// Applies the edit to a loaded state, finding families through `families`,
+// made once per weapon (edits change values, never family names). The family
+// rows are kept in step with the table arrays. Fails, leaving state and rows untouched, when the
+// value does not convert by the window's rules or the family is not in the table. Reasons are in
+// UTF-8.
+Expected<EditChange, std::string> applyEdit(const Edit& edit, WeaponState& state, FamilyRows& rows,
+                                            const WeaponFamilies& families);
 
 } // namespace wepn

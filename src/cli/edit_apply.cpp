@@ -134,16 +134,6 @@ std::optional<std::string> setField(const Edit& edit, WeaponState& state) {
     return std::nullopt;
 }
 
-std::optional<std::size_t> familyIndex(const std::vector<std::string>& families,
-                                       std::string_view family) {
-    for (std::size_t i = 0; i < families.size(); ++i) {
-        if (equalsIgnoringCase(families[i], family)) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
-
 // The new table value: VALUE read strictly, or the old value times FACTOR.
 std::optional<double> tableValue(const Edit& edit, double old) {
     const std::optional<double> number = readNumber(edit.value);
@@ -154,9 +144,10 @@ std::optional<double> tableValue(const Edit& edit, double old) {
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
-Result applyPenetration(const Edit& edit, WeaponState& state, FamilyRows& rows) {
+Result applyPenetration(const Edit& edit, WeaponState& state, FamilyRows& rows,
+                        const FamilyIndex& families) {
     PenetrationSet& table = state.Penetration;
-    const std::optional<std::size_t> k = familyIndex(table.sFamilies, edit.family);
+    const std::optional<std::size_t> k = families.find(edit.family);
     if (!k) {
         return "no armour family " + quoted(edit.family) + " in the penetration table";
     }
@@ -174,9 +165,10 @@ Result applyPenetration(const Edit& edit, WeaponState& state, FamilyRows& rows) 
     return change;
 }
 
-Result applyAccuracy(const Edit& edit, WeaponState& state, FamilyRows& rows) {
+Result applyAccuracy(const Edit& edit, WeaponState& state, FamilyRows& rows,
+                     const FamilyIndex& families) {
     AccuracySet& table = state.Accuracy;
-    const std::optional<std::size_t> k = familyIndex(table.sFamilies, edit.family);
+    const std::optional<std::size_t> k = families.find(edit.family);
     if (!k) {
         return "no attack family " + quoted(edit.family) + " in the accuracy table";
     }
@@ -218,14 +210,14 @@ std::string listedChoices(const ScalarField& field) {
     return text + ", or -1 or empty for none";
 }
 
-Expected<EditChange, std::string> applyEdit(const Edit& edit, WeaponState& state,
-                                            FamilyRows& rows) {
+Expected<EditChange, std::string> applyEdit(const Edit& edit, WeaponState& state, FamilyRows& rows,
+                                            const WeaponFamilies& families) {
     switch (edit.target) {
     case Edit::Target::Penetration:
-        return applyPenetration(edit, state, rows);
+        return applyPenetration(edit, state, rows, families.penetration);
     case Edit::Target::Accuracy:
     case Edit::Target::AccuracyDamage:
-        return applyAccuracy(edit, state, rows);
+        return applyAccuracy(edit, state, rows, families.accuracy);
     case Edit::Target::Field:
         break;
     }

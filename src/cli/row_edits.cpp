@@ -8,12 +8,13 @@ namespace wepn {
 
 RowEdits applyRowCells(const TableRow& row, bool marked, LoadOutcome& loaded, bool familyList) {
     RowEdits edits;
+    const WeaponFamilies families(loaded.state);
     for (const auto& [column, cell] : row.cells) {
         if (column == kPathColumn || column == kSourceColumn) {
             continue;
         }
         const std::optional<TableColumn> resolved = TableColumn::named(column);
-        const std::string before = resolved->cell(loaded.state);
+        const std::string before = resolved->cell(loaded.state, families);
         const std::string value = marked ? unmarkedText(cell) : cell;
         if (value == before) {
             continue;
@@ -38,7 +39,8 @@ RowEdits applyRowCells(const TableRow& row, bool marked, LoadOutcome& loaded, bo
             fail("needs --data DIR: the families come from its family list");
             continue;
         }
-        Expected<EditChange, std::string> change = applyEdit(*edit, loaded.state, loaded.rows);
+        Expected<EditChange, std::string> change =
+            applyEdit(*edit, loaded.state, loaded.rows, families);
         if (!change) {
             fail(change.error());
         } else if (change->before != change->after) {

@@ -97,9 +97,10 @@ std::optional<Failure> SetCommand::edit(const std::string& file, const std::vect
     WeaponState& state = loaded->state;
     const PenetrationSet penetration = state.Penetration;
     const AccuracySet accuracy = state.Accuracy;
+    const WeaponFamilies families(state);
     std::vector<EditChange> changes;
     for (const Edit& edit : edits) {
-        Expected<EditChange, std::string> change = applyEdit(edit, state, loaded->rows);
+        Expected<EditChange, std::string> change = applyEdit(edit, state, loaded->rows, families);
         if (!change) {
             return Failure{0, "'" + edit.text + "': " + change.error()};
         }

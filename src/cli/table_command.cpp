@@ -52,7 +52,7 @@ std::optional<std::string> chosenColumns(const std::string& list,
         if (name == kPathColumn || name == kSourceColumn) {
             continue;
         }
-        if (name.empty() || !tableCell(WeaponState{}, name)) {
+        if (name.empty() || !TableColumn::named(name)) {
             return "unknown column '" + name + "'";
         }
         if (std::find(columns.begin(), columns.end(), name) != columns.end()) {
@@ -96,17 +96,17 @@ std::vector<TableColumn> resolved(const std::vector<std::string>& columns) {
 
 // A cell as a spreadsheet must show it: texts that would start a formula marked.
 std::string shownCell(const TableColumn& column, const WeaponState& state,
-                      const FamilyIndex& index) {
-    std::string cell = column.cell(state, index);
+                      const WeaponFamilies& families) {
+    std::string cell = column.cell(state, families);
     return column.kind() == CellKind::Text ? markedText(cell) : cell;
 }
 
 std::string delimitedRow(const Row& row, const std::vector<TableColumn>& columns, char delimiter) {
-    const FamilyIndex index(*row.state);
+    const WeaponFamilies families(*row.state);
     std::string line = delimitedCell(markedText(row.named), delimiter);
     for (const TableColumn& column : columns) {
         line += delimiter;
-        line += delimitedCell(shownCell(column, *row.state, index), delimiter);
+        line += delimitedCell(shownCell(column, *row.state, families), delimiter);
     }
     return line + delimiter + row.source + "\n";
 }
@@ -115,7 +115,7 @@ std::string delimitedRow(const Row& row, const std::vector<TableColumn>& columns
 // search (which would make a row's time grow with the square of its columns).
 std::string jsonRow(const Row& row, const std::vector<std::string>& names,
                     const std::vector<TableColumn>& columns, bool distinct) {
-    const FamilyIndex index(*row.state);
+    const WeaponFamilies families(*row.state);
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
     auto& members = object.get_ref<nlohmann::ordered_json::object_t&>();
     const auto add = [&](const std::string& name, nlohmann::ordered_json value) {
@@ -128,7 +128,7 @@ std::string jsonRow(const Row& row, const std::vector<std::string>& names,
     add(names[0], nameToUtf8(row.named));
     for (std::size_t c = 0; c < columns.size(); ++c) {
         // Numbers as JSON numbers, the whole ones as integers.
-        std::string cell = columns[c].cell(*row.state, index);
+        std::string cell = columns[c].cell(*row.state, families);
         const std::optional<double> number = readNumber(cell);
         const CellKind kind = columns[c].kind();
         if (!number || kind == CellKind::Text || kind == CellKind::Other) {
@@ -145,10 +145,10 @@ std::string jsonRow(const Row& row, const std::vector<std::string>& names,
 
 // The cells of a row in a workbook: numbers as numbers, all else as text.
 std::vector<SheetCell> sheetRow(const Row& row, const std::vector<TableColumn>& columns) {
-    const FamilyIndex index(*row.state);
+    const WeaponFamilies families(*row.state);
     std::vector<SheetCell> cells{{nameToUtf8(row.named), false}};
     for (const TableColumn& column : columns) {
-        std::string cell = column.cell(*row.state, index);
+        std::string cell = column.cell(*row.state, families);
         const bool number = column.kind() != CellKind::Text && readNumber(cell).has_value();
         cells.push_back({std::move(cell), number});
     }

@@ -94,12 +94,12 @@ std::vector<WeaponDifference> weaponDifferences(const WeaponState& a, const Weap
     compareResults(out, a, b);
     const std::vector<std::string> columns = tableColumns({&a, &b});
     const auto families = std::find(columns.begin(), columns.end(), kResultsColumn) + 1;
-    const FamilyIndex indexA(a);
-    const FamilyIndex indexB(b);
+    const WeaponFamilies familiesA(a);
+    const WeaponFamilies familiesB(b);
     for (auto column = families; column != columns.end(); ++column) {
         const TableColumn resolved = *TableColumn::named(*column);
         const auto value = [&](const WeaponState& s) -> std::optional<std::string> {
-            std::string cell = resolved.cell(s, &s == &a ? indexA : indexB);
+            std::string cell = resolved.cell(s, &s == &a ? familiesA : familiesB);
             return cell.empty() ? std::nullopt : std::optional<std::string>(cell);
         };
         compare(out, "family", *column, value(a), value(b));

@@ -25,22 +25,6 @@ void addFamilies(std::vector<std::string>& families, std::unordered_set<std::str
     }
 }
 
-// The first row of each family name, ignoring case.
-std::unordered_map<std::string, std::size_t> firstRows(const std::vector<std::string>& families) {
-    std::unordered_map<std::string, std::size_t> rows;
-    rows.reserve(families.size());
-    for (std::size_t i = 0; i < families.size(); ++i) {
-        rows.emplace(toLowerLatin1(families[i]), i);
-    }
-    return rows;
-}
-
-std::optional<std::size_t> rowOf(const std::unordered_map<std::string, std::size_t>& rows,
-                                 const std::string& folded) {
-    const auto found = rows.find(folded);
-    return found == rows.end() ? std::nullopt : std::optional<std::size_t>(found->second);
-}
-
 } // namespace
 
 std::vector<std::string> tableColumns(const std::vector<const WeaponState*>& weapons) {
@@ -66,18 +50,6 @@ std::vector<std::string> tableColumns(const std::vector<const WeaponState*>& wea
                           std::string(kDamageSuffix));
     }
     return columns;
-}
-
-FamilyIndex::FamilyIndex(const WeaponState& state)
-    : m_penetration(firstRows(state.Penetration.sFamilies)),
-      m_accuracy(firstRows(state.Accuracy.sFamilies)) {}
-
-std::optional<std::size_t> FamilyIndex::penetration(const std::string& folded) const {
-    return rowOf(m_penetration, folded);
-}
-
-std::optional<std::size_t> FamilyIndex::accuracy(const std::string& folded) const {
-    return rowOf(m_accuracy, folded);
 }
 
 std::optional<TableColumn> TableColumn::named(std::string_view column) {
@@ -111,26 +83,21 @@ std::optional<TableColumn> TableColumn::named(std::string_view column) {
     return resolved;
 }
 
-std::string TableColumn::cell(const WeaponState& state) const {
-    const bool family = m_kind != Kind::Field && m_kind != Kind::Results;
-    return cell(state, FamilyIndex(family ? state : WeaponState{}));
-}
-
-std::string TableColumn::cell(const WeaponState& state, const FamilyIndex& index) const {
+std::string TableColumn::cell(const WeaponState& state, const WeaponFamilies& families) const {
     switch (m_kind) {
     case Kind::Results:
         return std::to_string(state.Results.size());
     case Kind::Field:
         return latin1ToUtf8(fieldText(*m_field, state));
     case Kind::Penetration: {
-        const auto k = index.penetration(m_family);
+        const auto k = families.penetration.find(m_family);
         return k ? numberText(state.Penetration.fValues[*k]) : "";
     }
     case Kind::Accuracy:
     case Kind::AccuracyDamage:
         break;
     }
-    const auto k = index.accuracy(m_family);
+    const auto k = families.accuracy.find(m_family);
     if (!k) {
         return "";
     }
@@ -155,11 +122,6 @@ CellKind TableColumn::kind() const {
         break;
     }
     return CellKind::Other;
-}
-
-std::optional<std::string> tableCell(const WeaponState& state, std::string_view column) {
-    const std::optional<TableColumn> resolved = TableColumn::named(column);
-    return resolved ? std::optional<std::string>(resolved->cell(state)) : std::nullopt;
 }
 
 } // namespace wepn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/family_index.h"
 #include "model/fields.h"
 #include "model/weapon.h"
 #include "sheet/cell_check.h"
@@ -7,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace wepn {
@@ -22,21 +22,6 @@ inline constexpr std::string_view kResultsColumn = "results";
 // attack family the weapons name (ignoring case, first spelling kept).
 std::vector<std::string> tableColumns(const std::vector<const WeaponState*>& weapons);
 
-// Where each family of a weapon's tables is, by its name ignoring case (the
-// first row of a name): made once per weapon, so that a cell is found in
-// constant time however many families the weapon names.
-class FamilyIndex {
-  public:
-    explicit FamilyIndex(const WeaponState& state);
-
-    std::optional<std::size_t> penetration(const std::string& folded) const;
-    std::optional<std::size_t> accuracy(const std::string& folded) const;
-
-  private:
-    std::unordered_map<std::string, std::size_t> m_penetration;
-    std::unordered_map<std::string, std::size_t> m_accuracy;
-};
-
 // A column other than the path, its name read once for many rows.
 class TableColumn {
   public:
@@ -45,10 +30,8 @@ class TableColumn {
 
     // The weapon's cell in UTF-8: a field as the window shows it, the number of
     // results, a table value as number text; empty for a family the weapon's
-    // table lacks.
-    std::string cell(const WeaponState& state) const;
-    // The same with the weapon's index, for many cells of one weapon.
-    std::string cell(const WeaponState& state, const FamilyIndex& index) const;
+    // table lacks. The indexes are the weapon's, made once for its cells.
+    std::string cell(const WeaponState& state, const WeaponFamilies& families) const;
 
     // What the column's cells hold, for the checks of a changed cell.
     CellKind kind() const;
@@ -60,8 +43,5 @@ class TableColumn {
     const ScalarField* m_field = nullptr;
     std::string m_family; // Latin-1, in lower case
 };
-
-// A weapon's cell in the named column; nothing for a name that is no column.
-std::optional<std::string> tableCell(const WeaponState& state, std::string_view column);
 
 } // namespace wepn

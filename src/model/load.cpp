@@ -1,6 +1,7 @@
 #include "model/load.h"
 
 #include "model/availability.h"
+#include "model/family_index.h"
 #include "model/fields.h"
 #include "model/list_rows.h"
 #include "model/number_text.h"
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace wepn {
@@ -64,24 +64,6 @@ std::vector<std::string> familiesWithoutRow(const std::vector<std::string>& fami
     }
     return missing;
 }
-
-// The index of the first family of each name, ignoring case, so matching a
-// long family list against a long table stays linear.
-class FamilyIndex {
-  public:
-    explicit FamilyIndex(const std::vector<std::string>& families) {
-        for (std::size_t k = 0; k < families.size(); ++k) {
-            m_first.emplace(toLowerLatin1(families[k]), k);
-        }
-    }
-    std::optional<std::size_t> find(std::string_view name) const {
-        const auto it = m_first.find(toLowerLatin1(name));
-        return it == m_first.end() ? std::nullopt : std::optional<std::size_t>(it->second);
-    }
-
-  private:
-    std::unordered_map<std::string, std::size_t> m_first;
-};
 
 // Writes the file's values into the rows of the families it names.
 void matchRows(const WeaponState& state, FamilyRows& rows) {
