@@ -5,28 +5,6 @@
 
 namespace wepn::names {
 
-unsigned char foldCase(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') {
-        return static_cast<unsigned char>(c + ('a' - 'A'));
-    }
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) {
-        return static_cast<unsigned char>(c + 0x20);
-    }
-    return c;
-}
-
-namespace {
-
-bool foldedEqual(char a, char b) {
-    return foldCase(static_cast<unsigned char>(a)) == foldCase(static_cast<unsigned char>(b));
-}
-
-} // namespace
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), foldedEqual);
-}
-
 bool lessIgnoringCase(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
@@ -42,11 +20,6 @@ bool lessIgnoringCase(std::string_view a, std::string_view b) {
     return a < b;
 }
 
-bool containsIgnoringCase(std::string_view haystack, std::string_view needle) {
-    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(),
-                       foldedEqual) != haystack.end();
-}
-
 bool wildcardMatch(std::string_view name, std::string_view pattern) {
     // Greedy match with one backtrack point: the last "*" seen.
     std::size_t n = 0, p = 0;
@@ -55,7 +28,8 @@ bool wildcardMatch(std::string_view name, std::string_view pattern) {
         if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starN = n;
-        } else if (p < pattern.size() && (pattern[p] == '?' || foldedEqual(pattern[p], name[n]))) {
+        } else if (p < pattern.size() &&
+                   (pattern[p] == '?' || latin1::sameIgnoringCase(pattern[p], name[n]))) {
             ++p;
             ++n;
         } else if (starP != std::string_view::npos) {

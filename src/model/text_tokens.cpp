@@ -10,14 +10,6 @@
 namespace wepn {
 namespace {
 
-// Lower case for ASCII and Latin-1 letters (the file's single-byte text).
-unsigned char lowerLatin1(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
-        return static_cast<unsigned char>(c + 0x20);
-    }
-    return c;
-}
-
 std::optional<std::string_view> part(std::string_view text, char separator, std::size_t k) {
     std::size_t start = 0;
     for (std::size_t i = 0; i < k; ++i) {
@@ -68,7 +60,7 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 void toLowerLatin1(std::string_view text, std::string& lower) {
     lower.resize(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        lower[i] = static_cast<char>(lowerLatin1(static_cast<unsigned char>(text[i])));
+        lower[i] = static_cast<char>(latin1::foldCase(static_cast<unsigned char>(text[i])));
     }
 }
 
@@ -76,18 +68,6 @@ std::string toLowerLatin1(std::string_view text) {
     std::string lower;
     toLowerLatin1(text, lower);
     return lower;
-}
-
-bool containsIgnoringCase(std::string_view text, std::string_view word) {
-    const auto same = [](char a, char b) {
-        return lowerLatin1(static_cast<unsigned char>(a)) ==
-               lowerLatin1(static_cast<unsigned char>(b));
-    };
-    return std::search(text.begin(), text.end(), word.begin(), word.end(), same) != text.end();
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && containsIgnoringCase(a, b);
 }
 
 std::optional<std::string_view> commaToken(std::string_view text, std::size_t k) {

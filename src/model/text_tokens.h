@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/latin1_case.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +14,8 @@ namespace wepn {
 std::vector<std::string_view> splitLines(std::string_view text);
 
 /// Letter case is ignored for ASCII and Latin-1 letters.
-bool containsIgnoringCase(std::string_view text, std::string_view word);
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
+using latin1::containsIgnoringCase;
+using latin1::equalsIgnoringCase;
 std::string toLowerLatin1(std::string_view text);
 /// The same into a buffer that is reused between calls.
 void toLowerLatin1(std::string_view text, std::string& lower);
