@@ -12,12 +12,6 @@ namespace {
 
 constexpr std::array<std::string_view, 6> kResultFields{
     "sCondition", "sEffect", "sTarget", "fMinEffect", "fMaxEffect", "sSpawnedWeaponEffect"};
-constexpr std::array<std::string_view, 5> kAngleFields{"fFiringArc", "fLeftRot", "fRightRot",
-                                                       "fDownRot", "fUpRot"};
-constexpr std::array<std::string_view, 2> kMiscFields{"fBarrelRecoil", "fSlaveFireDelay"};
-constexpr std::array<std::string_view, 2> kPenetrationFields{"iFieldPenetration",
-                                                             "fDefaultPenetration"};
-constexpr std::array<std::string_view, 1> kAccuracyFields{"iLeadingValue"};
 
 // A text as the editor shows it, or (`saved`) as the game receives it from a
 // save: a loaded text with escapes is written as it stands, and Lua reads
@@ -42,38 +36,29 @@ struct ToValue {
     LuaValue operator()(const std::int32_t* v) const { return LuaValue::ofNumber(*v); }
 };
 
+// The scalar fields among the arguments after the weapon identifier (the
+// first StartWeaponConfig argument, which holds sWeaponName).
+std::span<const ScalarField> scalarArguments(GameFunction function) {
+    const std::span<const ScalarField> fields = statementFields(functionName(function));
+    return function == GameFunction::StartWeaponConfig ? fields.subspan(1) : fields;
+}
+
 // The names of the arguments after the weapon identifier.
 std::vector<std::string_view> fieldNames(GameFunction function) {
-    const auto names = [](std::span<const std::string_view> list) {
-        return std::vector<std::string_view>(list.begin(), list.end());
-    };
-    switch (function) {
-    case GameFunction::StartWeaponConfig: {
-        std::vector<std::string_view> config;
-        for (const ScalarField& field : startWeaponConfigFields().subspan(1)) {
-            config.push_back(field.name);
-        }
-        return config;
+    if (function == GameFunction::AddWeaponResult) {
+        return {kResultFields.begin(), kResultFields.end()};
     }
-    case GameFunction::AddWeaponResult:
-        return names(kResultFields);
-    case GameFunction::setAngles:
-        return names(kAngleFields);
-    case GameFunction::setMiscValues:
-        return names(kMiscFields);
-    case GameFunction::setPenetration:
-        return names(kPenetrationFields);
-    case GameFunction::setAccuracy:
-        return names(kAccuracyFields);
+    std::vector<std::string_view> names;
+    for (const ScalarField& field : scalarArguments(function)) {
+        names.push_back(field.name);
     }
-    return {};
+    return names;
 }
 
 GameCall scalarCall(GameFunction function, const WeaponState& state, bool saved) {
     GameCall call{function, {LuaValue::weapon()}};
-    for (const std::string_view name : fieldNames(function)) {
-        call.arguments.push_back(
-            std::visit(ToValue{state, saved}, findScalarField(name)->at(state)));
+    for (const ScalarField& field : scalarArguments(function)) {
+        call.arguments.push_back(std::visit(ToValue{state, saved}, field.at(state)));
     }
     return call;
 }
@@ -117,7 +102,7 @@ std::vector<GameCall> editorCalls(const WeaponState& state, bool saved) {
         calls.push_back(resultCall(result, state, saved));
     }
     calls.push_back(scalarCall(GameFunction::setAngles, state, saved));
-    if (state.bTurretProperties) {
+    if (statementWritten(functionName(GameFunction::setMiscValues), state)) {
         calls.push_back(scalarCall(GameFunction::setMiscValues, state, saved));
     }
     GameCall penetration = scalarCall(GameFunction::setPenetration, state, saved);
@@ -143,9 +128,8 @@ std::string argumentName(GameFunction function, std::size_t k) {
 std::size_t tableCallLeadingArguments(GameFunction function) {
     switch (function) {
     case GameFunction::setPenetration:
-        return 1 + kPenetrationFields.size();
     case GameFunction::setAccuracy:
-        return 1 + kAccuracyFields.size();
+        return 1 + scalarArguments(function).size();
     default:
         return 0;
     }

@@ -2,6 +2,7 @@
 
 #include "model/number_text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace wepn {
@@ -16,48 +17,53 @@ constexpr std::array<std::string_view, 2> kNoYesChoices{"No", "Yes"};
 #define STATE(member) [](WeaponState& s) -> ValueRef { return &s.member; }
 
 using K = ValueKind;
+constexpr std::string_view kConfig = "StartWeaponConfig";
+constexpr std::string_view kAngles = "setAngles";
+constexpr std::string_view kMisc = "setMiscValues";
+constexpr std::string_view kPenetration = "setPenetration";
+constexpr std::string_view kAccuracy = "setAccuracy";
 constexpr ChoiceStorage kNone = ChoiceStorage::None;
 constexpr ChoiceStorage kByText = ChoiceStorage::Text;
 constexpr ChoiceStorage kByIndex = ChoiceStorage::Index;
 
 // clang-format off
 const std::array<ScalarField, 36> kFields{{
-    {"sWeaponName", K::Text, 0, kNone, {}, WEAPON(sWeaponName)},
-    {"sWeaponType", K::Text, 1, kNone, {}, WEAPON(sWeaponType)},
-    {"sWeaponFireType", K::Text, 2, kNone, {}, WEAPON(sWeaponFireType)},
-    {"sWeaponFireName", K::Text, 3, kNone, {}, WEAPON(sWeaponFireName)},
-    {"sActivation", K::Text, 4, kByText, kActivationChoices, WEAPON(sActivation)},
-    {"fWeaponFireSpeed", K::Real, 5, kNone, {}, WEAPON(fWeaponFireSpeed)},
-    {"fWeaponFireRange", K::Real, 6, kNone, {}, WEAPON(fWeaponFireRange)},
-    {"fWeaponFireRadius", K::Real, 7, kNone, {}, WEAPON(fWeaponFireRadius)},
-    {"fWeaponFireLifetime", K::Real, 8, kNone, {}, WEAPON(fWeaponFireLifetime)},
-    {"fWeaponFireMisc1", K::Real, 9, kNone, {}, WEAPON(fWeaponFireMisc1)},
-    {"iWeaponFireAxis", K::Int16, 10, kByIndex, kFireAxisChoices, WEAPON(iWeaponFireAxis)},
-    {"iMaxEffectsSpawned", K::Int16, 11, kNone, {}, WEAPON(iMaxEffectsSpawned)},
-    {"iUseVelocityPred", K::Int16, 12, kByIndex, kNoYesChoices, WEAPON(iUseVelocityPred)},
-    {"iCheckLineOfFire", K::Int16, 13, kByIndex, kNoYesChoices, WEAPON(iCheckLineOfFire)},
-    {"fFireTime", K::Real, 14, kNone, {}, WEAPON(fFireTime)},
-    {"fBurstFireTime", K::Real, 15, kNone, {}, WEAPON(fBurstFireTime)},
-    {"fBurstWaitTime", K::Real, 16, kNone, {}, WEAPON(fBurstWaitTime)},
-    {"iShootAtSecondaries", K::Int16, 17, kByIndex, kNoYesChoices, WEAPON(iShootAtSecondaries)},
-    {"iShootAtSurroundings", K::Int16, 18, kByIndex, kNoYesChoices, WEAPON(iShootAtSurroundings)},
-    {"fMaxAzimuthSpeed", K::Real, 19, kNone, {}, WEAPON(fMaxAzimuthSpeed)},
-    {"fMaxDeclinationSpeed", K::Real, 20, kNone, {}, WEAPON(fMaxDeclinationSpeed)},
-    {"fSpeedMultiplierWhenPointingAtTarget", K::Real, 21, kNone, {}, WEAPON(fSpeedMultiplierWhenPointingAtTarget)},
-    {"sWeaponShieldPenetration", K::Text, 22, kNone, {}, WEAPON(sWeaponShieldPenetration)},
-    {"iTrackTargetsOutsideRange", K::Int16, 23, kByIndex, kNoYesChoices, WEAPON(iTrackTargetsOutsideRange)},
-    {"fWaitUntilCodeRedState", K::Real, 24, kNone, {}, WEAPON(fWaitUntilCodeRedState)},
-    {"iInstantHitThreshold", K::Int32, 25, kNone, {}, WEAPON(iInstantHitThreshold)},
-    {"fFiringArc", K::Real, -1, kNone, {}, STATE(fFiringArc)},
-    {"fLeftRot", K::Real, -1, kNone, {}, STATE(fLeftRot)},
-    {"fRightRot", K::Real, -1, kNone, {}, STATE(fRightRot)},
-    {"fDownRot", K::Real, -1, kNone, {}, STATE(fDownRot)},
-    {"fUpRot", K::Real, -1, kNone, {}, STATE(fUpRot)},
-    {"fBarrelRecoil", K::Real, -1, kNone, {}, STATE(fBarrelRecoil)},
-    {"fSlaveFireDelay", K::Real, -1, kNone, {}, STATE(fSlaveFireDelay)},
-    {"iFieldPenetration", K::Int32, -1, kNone, {}, STATE(Penetration.iFieldPenetration)},
-    {"fDefaultPenetration", K::Real, -1, kNone, {}, STATE(Penetration.fDefaultPenetration)},
-    {"iLeadingValue", K::Int16, -1, kNone, {}, STATE(Accuracy.iLeadingValue)},
+    {"sWeaponName", kConfig, K::Text, 0, kNone, {}, WEAPON(sWeaponName)},
+    {"sWeaponType", kConfig, K::Text, 1, kNone, {}, WEAPON(sWeaponType)},
+    {"sWeaponFireType", kConfig, K::Text, 2, kNone, {}, WEAPON(sWeaponFireType)},
+    {"sWeaponFireName", kConfig, K::Text, 3, kNone, {}, WEAPON(sWeaponFireName)},
+    {"sActivation", kConfig, K::Text, 4, kByText, kActivationChoices, WEAPON(sActivation)},
+    {"fWeaponFireSpeed", kConfig, K::Real, 5, kNone, {}, WEAPON(fWeaponFireSpeed)},
+    {"fWeaponFireRange", kConfig, K::Real, 6, kNone, {}, WEAPON(fWeaponFireRange)},
+    {"fWeaponFireRadius", kConfig, K::Real, 7, kNone, {}, WEAPON(fWeaponFireRadius)},
+    {"fWeaponFireLifetime", kConfig, K::Real, 8, kNone, {}, WEAPON(fWeaponFireLifetime)},
+    {"fWeaponFireMisc1", kConfig, K::Real, 9, kNone, {}, WEAPON(fWeaponFireMisc1)},
+    {"iWeaponFireAxis", kConfig, K::Int16, 10, kByIndex, kFireAxisChoices, WEAPON(iWeaponFireAxis)},
+    {"iMaxEffectsSpawned", kConfig, K::Int16, 11, kNone, {}, WEAPON(iMaxEffectsSpawned)},
+    {"iUseVelocityPred", kConfig, K::Int16, 12, kByIndex, kNoYesChoices, WEAPON(iUseVelocityPred)},
+    {"iCheckLineOfFire", kConfig, K::Int16, 13, kByIndex, kNoYesChoices, WEAPON(iCheckLineOfFire)},
+    {"fFireTime", kConfig, K::Real, 14, kNone, {}, WEAPON(fFireTime)},
+    {"fBurstFireTime", kConfig, K::Real, 15, kNone, {}, WEAPON(fBurstFireTime)},
+    {"fBurstWaitTime", kConfig, K::Real, 16, kNone, {}, WEAPON(fBurstWaitTime)},
+    {"iShootAtSecondaries", kConfig, K::Int16, 17, kByIndex, kNoYesChoices, WEAPON(iShootAtSecondaries)},
+    {"iShootAtSurroundings", kConfig, K::Int16, 18, kByIndex, kNoYesChoices, WEAPON(iShootAtSurroundings)},
+    {"fMaxAzimuthSpeed", kConfig, K::Real, 19, kNone, {}, WEAPON(fMaxAzimuthSpeed)},
+    {"fMaxDeclinationSpeed", kConfig, K::Real, 20, kNone, {}, WEAPON(fMaxDeclinationSpeed)},
+    {"fSpeedMultiplierWhenPointingAtTarget", kConfig, K::Real, 21, kNone, {}, WEAPON(fSpeedMultiplierWhenPointingAtTarget)},
+    {"sWeaponShieldPenetration", kConfig, K::Text, 22, kNone, {}, WEAPON(sWeaponShieldPenetration)},
+    {"iTrackTargetsOutsideRange", kConfig, K::Int16, 23, kByIndex, kNoYesChoices, WEAPON(iTrackTargetsOutsideRange)},
+    {"fWaitUntilCodeRedState", kConfig, K::Real, 24, kNone, {}, WEAPON(fWaitUntilCodeRedState)},
+    {"iInstantHitThreshold", kConfig, K::Int32, 25, kNone, {}, WEAPON(iInstantHitThreshold)},
+    {"fFiringArc", kAngles, K::Real, -1, kNone, {}, STATE(fFiringArc)},
+    {"fLeftRot", kAngles, K::Real, -1, kNone, {}, STATE(fLeftRot)},
+    {"fRightRot", kAngles, K::Real, -1, kNone, {}, STATE(fRightRot)},
+    {"fDownRot", kAngles, K::Real, -1, kNone, {}, STATE(fDownRot)},
+    {"fUpRot", kAngles, K::Real, -1, kNone, {}, STATE(fUpRot)},
+    {"fBarrelRecoil", kMisc, K::Real, -1, kNone, {}, STATE(fBarrelRecoil)},
+    {"fSlaveFireDelay", kMisc, K::Real, -1, kNone, {}, STATE(fSlaveFireDelay)},
+    {"iFieldPenetration", kPenetration, K::Int32, -1, kNone, {}, STATE(Penetration.iFieldPenetration)},
+    {"fDefaultPenetration", kPenetration, K::Real, -1, kNone, {}, STATE(Penetration.fDefaultPenetration)},
+    {"iLeadingValue", kAccuracy, K::Int16, -1, kNone, {}, STATE(Accuracy.iLeadingValue)},
 }};
 // clang-format on
 
@@ -95,7 +101,19 @@ std::span<const ScalarField> scalarFields() {
 }
 
 std::span<const ScalarField> startWeaponConfigFields() {
-    return std::span(kFields).first(26);
+    return statementFields(kConfig);
+}
+
+std::span<const ScalarField> statementFields(std::string_view statement) {
+    const auto first = std::find_if(kFields.begin(), kFields.end(),
+                                    [&](const ScalarField& f) { return f.statement == statement; });
+    const auto end = std::find_if(first, kFields.end(),
+                                  [&](const ScalarField& f) { return f.statement != statement; });
+    return {first, end};
+}
+
+bool statementWritten(std::string_view statement, const WeaponState& state) {
+    return statement != kMisc || state.bTurretProperties;
 }
 
 const ScalarField* findScalarField(std::string_view name) {

@@ -25,7 +25,8 @@ using ValueRef = std::variant<std::string*, double*, std::int16_t*, std::int32_t
 /// value held beside the record. One table of these drives the reader, the
 /// writer, JSON, batch edits and the window's bindings.
 struct ScalarField {
-    std::string_view name; ///< e.g. "fWeaponFireRange"
+    std::string_view name;      ///< e.g. "fWeaponFireRange"
+    std::string_view statement; ///< the statement that carries it, e.g. "setAngles"
     ValueKind kind;
     int argument; ///< StartWeaponConfig argument, -1 when not in it
     ChoiceStorage storage;
@@ -44,6 +45,14 @@ std::span<const ScalarField> scalarFields();
 /// The 26 StartWeaponConfig fields, argument 0 to 25.
 std::span<const ScalarField> startWeaponConfigFields();
 const ScalarField* findScalarField(std::string_view name);
+
+/// The fields a statement carries after NewWeaponType, in argument order;
+/// none for a statement without scalar fields.
+std::span<const ScalarField> statementFields(std::string_view statement);
+
+/// Whether a save writes the statement: setMiscValues (barrel recoil and slave
+/// fire delay) only for a weapon with turret values, every other always.
+bool statementWritten(std::string_view statement, const WeaponState& state);
 
 /// The field's value as the window shows it: number text, integer text or
 /// the text itself.

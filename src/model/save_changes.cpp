@@ -12,20 +12,6 @@
 namespace wepn::detail {
 namespace {
 
-std::string statementOf(const ScalarField& field) {
-    if (field.argument >= 0) {
-        return "StartWeaponConfig";
-    }
-    const std::string_view name = field.name;
-    if (name == "fBarrelRecoil" || name == "fSlaveFireDelay") {
-        return "setMiscValues";
-    }
-    if (name == "iFieldPenetration" || name == "fDefaultPenetration") {
-        return "setPenetration";
-    }
-    return name == "iLeadingValue" ? "setAccuracy" : "setAngles";
-}
-
 // The names of a warning, at most `limit` of them, then "and N more".
 std::string listed(const std::vector<std::string>& names, std::size_t limit) {
     std::string text;
@@ -85,9 +71,8 @@ void checkNumbers(const WeaponState& state, std::vector<LoadWarning>& warnings) 
     for (const ScalarField& field : scalarFields()) {
         const ValueRef value = field.at(state);
         const auto* real = std::get_if<double*>(&value);
-        const std::string statement = statementOf(field);
-        if (real != nullptr && (statement != "setMiscValues" || state.bTurretProperties)) {
-            precision.check(**real, std::string(field.name), statement);
+        if (real != nullptr && statementWritten(field.statement, state)) {
+            precision.check(**real, std::string(field.name), std::string(field.statement));
         }
     }
     for (std::size_t i = 0; i < state.Results.size(); ++i) {

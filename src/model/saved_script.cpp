@@ -1,8 +1,8 @@
 #include "model/saved_script.h"
 
 #include "model/fields.h"
-#include "model/script_reader.h"
 #include "model/number_text.h"
+#include "model/script_reader.h"
 
 #include <cmath>
 
@@ -28,9 +28,7 @@ std::optional<WriteError> checkNumbers(const WeaponState& state) {
     for (const ScalarField& field : scalarFields()) {
         const ValueRef value = field.at(state);
         const auto* real = std::get_if<double*>(&value);
-        const bool written = state.bTurretProperties ||
-                             (field.name != "fBarrelRecoil" && field.name != "fSlaveFireDelay");
-        if (real == nullptr || !written) {
+        if (real == nullptr || !statementWritten(field.statement, state)) {
             continue;
         }
         if (auto error = checkNumber(**real, std::string(field.name))) {
@@ -57,8 +55,8 @@ std::optional<WriteError> checkNumbers(const WeaponState& state) {
         }
         return std::nullopt;
     };
-    if (auto error = checkTable(state.Penetration.sFamilies, state.Penetration.fValues,
-                                "penetration")) {
+    if (auto error =
+            checkTable(state.Penetration.sFamilies, state.Penetration.fValues, "penetration")) {
         return error;
     }
     return checkTable(state.Accuracy.sFamilies, state.Accuracy.fValues, "accuracy");

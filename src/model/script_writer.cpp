@@ -222,14 +222,15 @@ Expected<std::string, WriteError> writeWeaponScript(const WeaponState& state) {
     line(out, swcString(state.CurrentWeapon));
     line(out);
     writeResults(out, state.Results);
-    line(out, "setAngles(NewWeaponType," + numberText(state.fFiringArc) + "," +
-                  numberText(state.fLeftRot) + "," + numberText(state.fRightRot) + "," +
-                  numberText(state.fDownRot) + "," + numberText(state.fUpRot) + ")");
-    line(out);
-    if (state.bTurretProperties) {
-        line(out, "setMiscValues(NewWeaponType," + numberText(state.fBarrelRecoil) + "," +
-                      numberText(state.fSlaveFireDelay) + ")");
-        line(out);
+    for (const std::string_view statement : {"setAngles", "setMiscValues"}) {
+        if (statementWritten(statement, state)) {
+            std::string text = std::string(statement) + "(NewWeaponType";
+            for (const ScalarField& field : statementFields(statement)) {
+                text += "," + fieldText(field, state);
+            }
+            line(out, text + ")");
+            line(out);
+        }
     }
     writePenetration(out, state.Penetration);
     writeAccuracy(out, state.Accuracy);
