@@ -92,17 +92,6 @@ double numberOf(const ScalarField& field, WeaponState& state) {
     return std::visit(Visitor{}, field.at(state));
 }
 
-std::string numberFailure(const ScalarField& field, std::string_view value) {
-    switch (field.kind) {
-    case ValueKind::Int16:
-        return quoted(value) + " is not a number in the 16-bit integer range";
-    case ValueKind::Int32:
-        return quoted(value) + " is not a number in the 32-bit integer range";
-    default:
-        return quoted(value) + " is not a number";
-    }
-}
-
 // Sets a scalar field by the window's rules; nothing on success, else why not.
 std::optional<std::string> setField(const Edit& edit, WeaponState& state) {
     const ScalarField& field = *edit.field;
@@ -129,7 +118,7 @@ std::optional<std::string> setField(const Edit& edit, WeaponState& state) {
         return std::nullopt;
     }
     if (!setFieldFromText(field, state, edit.value)) {
-        return numberFailure(field, edit.value);
+        return quoted(edit.value) + " " + notANumberReason(field.kind);
     }
     return std::nullopt;
 }
@@ -153,7 +142,7 @@ Result applyPenetration(const Edit& edit, WeaponState& state, FamilyRows& rows,
     }
     const std::optional<double> value = tableValue(edit, table.fValues[*k]);
     if (!value) {
-        return quoted(edit.value) + " is not a number";
+        return quoted(edit.value) + " " + notANumberReason(ValueKind::Real);
     }
     EditChange change{"penetration." + latin1ToUtf8(table.sFamilies[*k]),
                       numberText(table.fValues[*k]), numberText(*value)};
@@ -185,7 +174,7 @@ Result applyAccuracy(const Edit& edit, WeaponState& state, FamilyRows& rows,
     } else {
         const std::optional<double> value = tableValue(edit, table.fValues[*k]);
         if (!value) {
-            return quoted(edit.value) + " is not a number";
+            return quoted(edit.value) + " " + notANumberReason(ValueKind::Real);
         }
         change = {"accuracy." + family, numberText(table.fValues[*k]), numberText(*value)};
         const auto set =

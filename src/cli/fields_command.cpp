@@ -26,9 +26,9 @@ FieldLine scalarLine(const ScalarField& field) {
     case ValueKind::Real:
         return {std::string(field.name), "real", "a decimal number"};
     case ValueKind::Int16:
-        return {std::string(field.name), "int16", "a whole number from -32768 to 32767"};
+        return {std::string(field.name), "int16", numberRange(field.kind)};
     case ValueKind::Int32:
-        return {std::string(field.name), "int32", "a whole number from -2147483648 to 2147483647"};
+        return {std::string(field.name), "int32", numberRange(field.kind)};
     }
     return {};
 }

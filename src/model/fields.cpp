@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace wepn {
 namespace {
@@ -94,7 +95,29 @@ struct ShowText {
     std::string operator()(const std::int32_t* v) const { return integerText(*v); }
 };
 
+template <class Int> std::string rangeOf() {
+    return "a number from " + std::to_string(std::numeric_limits<Int>::min()) + " to " +
+           std::to_string(std::numeric_limits<Int>::max());
+}
+
 } // namespace
+
+std::string numberRange(ValueKind kind) {
+    switch (kind) {
+    case ValueKind::Int16:
+        return rangeOf<std::int16_t>();
+    case ValueKind::Int32:
+        return rangeOf<std::int32_t>();
+    case ValueKind::Real:
+    case ValueKind::Text:
+        break;
+    }
+    return "a number";
+}
+
+std::string notANumberReason(ValueKind kind) {
+    return "is not " + numberRange(kind);
+}
 
 std::span<const ScalarField> scalarFields() {
     return kFields;

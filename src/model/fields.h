@@ -38,6 +38,13 @@ struct ScalarField {
     ValueRef at(const WeaponState& state) const { return ref(const_cast<WeaponState&>(state)); }
 };
 
+/// What a number of the kind must be, for messages: "a number", or for the
+/// integers "a number from -32768 to 32767" (and the 32-bit range).
+std::string numberRange(ValueKind kind);
+/// Why a text does not convert to the kind, after the quoted text: "is not"
+/// and its number range. The window, the reader and `wepn` say it alike.
+std::string notANumberReason(ValueKind kind);
+
 /// The StartWeaponConfig fields in argument order (sWeaponName first), then
 /// the angles (statement order), the turret values, the penetration numbers
 /// and the accuracy's leading value.

@@ -1,5 +1,6 @@
 #include "model/reader_support.h"
 
+#include "model/fields.h"
 #include "model/number_text.h"
 #include "model/text_tokens.h"
 
@@ -10,13 +11,12 @@ namespace {
 
 template <class Int>
 Int toInteger(std::string_view text, const Where& where, std::size_t line,
-              std::optional<Int> (*read)(std::string_view), std::string_view width) {
+              std::optional<Int> (*read)(std::string_view), ValueKind kind) {
     if (const std::optional<Int> value = read(text)) {
         return *value;
     }
     toNumber(text, where, line); // reports text that is no number at all
-    fail(line, "'" + excerpt(text) + "' is out of range for a " + std::string(width) +
-                   "-bit integer (" + where.text() + ")");
+    fail(line, "'" + excerpt(text) + "' " + notANumberReason(kind) + " (" + where.text() + ")");
 }
 
 } // namespace
@@ -36,15 +36,16 @@ double toNumber(std::string_view text, const Where& where, std::size_t line) {
     if (const std::optional<double> value = readNumber(text)) {
         return *value;
     }
-    fail(line, "'" + excerpt(text) + "' is not a number (" + where.text() + ")");
+    fail(line, "'" + excerpt(text) + "' " + notANumberReason(ValueKind::Real) + " (" +
+                   where.text() + ")");
 }
 
 std::int16_t toInt16(std::string_view text, const Where& where, std::size_t line) {
-    return toInteger<std::int16_t>(text, where, line, readInt16, "16");
+    return toInteger<std::int16_t>(text, where, line, readInt16, ValueKind::Int16);
 }
 
 std::int32_t toInt32(std::string_view text, const Where& where, std::size_t line) {
-    return toInteger<std::int32_t>(text, where, line, readInt32, "32");
+    return toInteger<std::int32_t>(text, where, line, readInt32, ValueKind::Int32);
 }
 
 } // namespace wepn::detail

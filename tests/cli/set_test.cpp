@@ -55,7 +55,7 @@ TEST_F(CliTest, SetRefusesBadEditsAndLeavesTheFileUntouched) {
     const Case cases[] = {
         {"fWeaponFireRange=abc", "'abc' is not a number"},
         {"fWeaponFireRange=1,000", "'1,000' is not a number"},
-        {"iMaxEffectsSpawned=40000", "16-bit integer range"},
+        {"iMaxEffectsSpawned=40000", "is not a number from -32768 to 32767"},
         {"iMaxEffectsSpawned*=10000", "does not fit iMaxEffectsSpawned"},
         {"iWeaponFireAxis=3", "is not a row of iWeaponFireAxis"},
         {"sActivation=Sometimes", "is not a row of sActivation"},

@@ -338,7 +338,7 @@ TEST(ScriptReader, ReportsTheLineAndTheReason) {
         {"int16 out of range",
          script({configLine(
              "\"F\",\"B\",\"s\",\"Normal\",1,1,0,0,0,0,40000,1,1,0.25,1,2,1,0,0,0,1,\"N\",0,0,0")}),
-         1, "'40000' is out of range for a 16-bit integer (argument 11 of StartWeaponConfig)"},
+         1, "'40000' is not a number from -32768 to 32767 (argument 11 of StartWeaponConfig)"},
         {"result without quotes", script({"x", "AddWeaponResult(NewWeaponType,Hit)"}), 2,
          "the condition of AddWeaponResult is missing its quoted text"},
         {"angle", script({"setAngles(NewWeaponType,1,2,3,4,five)"}), 1,
