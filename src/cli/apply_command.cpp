@@ -29,10 +29,8 @@ std::string located(const std::string& shown, const Failure& failure) {
 CLI::App* ApplyCommand::addTo(CLI::App& app) {
     CLI::App* sub =
         app.add_subcommand("apply", "Write back the cells of a weapon table that were changed");
-    sub->add_option("--data", m_dataDir,
-                    "Data directory holding " + familyListPath() +
-                        " (needed for table edits); rows edit only files under it")
-        ->type_name("DIR");
+    addDataOption(sub, "Data directory holding " + familyListPath() +
+                           " (needed for table edits); rows edit only files under it");
     sub->add_flag("--drop-later-tables", m_dropLaterTables,
                   "Remove the later statements of an edited table that the file sets twice "
                   "(without it such an edit fails the file: the game would not receive it)");
@@ -58,9 +56,7 @@ int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
         printFailure(err, m_table, table.error());
         return kExitFileFailed;
     }
-    Expected<std::optional<FamilyRows>, std::string> familyRows = readOptionalFamilyRows(m_dataDir);
-    if (!familyRows) {
-        printToolError(err, familyRows.error());
+    if (!readFamilyRows(err)) {
         return kExitFileFailed;
     }
     const std::filesystem::path folder = m_dataDir ? std::filesystem::path(toNativePath(*m_dataDir))
@@ -91,8 +87,8 @@ int ApplyCommand::execute(std::ostream& out, std::ostream& err) {
             fail(*target.row, target.problem);
             continue;
         }
-        for (const std::string& problem : applyRow(target.file.string(), target.shown, *target.row,
-                                                   familyRows.value(), out, err)) {
+        for (const std::string& problem :
+             applyRow(target.file.string(), target.shown, *target.row, m_rows, out, err)) {
             fail(*target.row, problem);
         }
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/command.h"
 #include "cli/edit.h"
 #include "cli/failure.h"
+#include "cli/file_command.h"
 #include "cli/table_file.h"
 #include "sheet/table_root.h"
 
@@ -17,7 +17,7 @@ namespace wepn {
 // differ from the file. Rows edit only weapon files under the table's folder
 // (or DIR) that are unchanged since the table was made. A row with a bad cell
 // leaves its file untouched; the others go on.
-class ApplyCommand : public Command {
+class ApplyCommand : public FileCommand {
   public:
     CLI::App* addTo(CLI::App& app) override;
     int execute(std::ostream& out, std::ostream& err) override;
@@ -28,7 +28,6 @@ class ApplyCommand : public Command {
                                       const TableRow& row, const std::optional<FamilyRows>& rows,
                                       std::ostream& out, std::ostream& err) const;
 
-    std::optional<std::string> m_dataDir;
     bool m_dryRun = false;
     bool m_force = false;
     bool m_quiet = false;

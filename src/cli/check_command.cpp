@@ -72,10 +72,8 @@ CLI::App* CheckCommand::addTo(CLI::App& app) {
     sub->add_flag("--game", m_game,
                   "Also run each file as the game does, in Lua, and report an error that stops "
                   "the game and every value the game receives otherwise than the editor shows");
-    sub->add_option("--data", m_dataDir,
-                    "Data directory: also warn about what its family list and weapon-fire "
-                    "folders lack, and about impact results the window does not offer")
-        ->type_name("DIR");
+    addDataOption(sub, "Data directory: also warn about what its family list and weapon-fire "
+                       "folders lack, and about impact results the window does not offer");
     sub->add_flag("--strict", m_strict, "A warning of the load (or of --data) fails the file");
     return sub;
 }

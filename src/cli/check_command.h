@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/command.h"
+#include "cli/file_command.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +13,7 @@ namespace wepn {
 // runs it as the game does and compares; with --data also checks it against
 // the game data. -q leaves out the "FILE: ok" lines. Results come in the
 // order the files are named.
-class CheckCommand : public Command {
+class CheckCommand : public FileCommand {
   public:
     CLI::App* addTo(CLI::App& app) override;
     int execute(std::ostream& out, std::ostream& err) override;
@@ -24,7 +24,6 @@ class CheckCommand : public Command {
     bool m_nulSeparated = false;
     bool m_game = false;
     bool m_quiet = false;
-    std::optional<std::string> m_dataDir;
     bool m_strict = false;
 };
 

@@ -24,8 +24,7 @@ nlohmann::ordered_json jsonValue(const std::optional<std::string>& value) {
 
 CLI::App* DiffCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("diff", "Show how two weapons differ");
-    sub->add_option("--data", m_dataDir, "Data directory: compare the tables by its family list")
-        ->type_name("DIR");
+    addDataOption(sub, "Data directory: compare the tables by its family list");
     sub->add_option("--format", m_format, "text (default) or json")
         ->check(CLI::IsMember({"text", "json"}))
         ->type_name("FORMAT");
@@ -37,13 +36,11 @@ CLI::App* DiffCommand::addTo(CLI::App& app) {
 }
 
 int DiffCommand::execute(std::ostream& out, std::ostream& err) {
-    Expected<std::optional<FamilyRows>, std::string> familyRows = readOptionalFamilyRows(m_dataDir);
-    if (!familyRows) {
-        printToolError(err, familyRows.error());
+    if (!readFamilyRows(err)) {
         return kExitUsage;
     }
-    Expected<LoadOutcome, Failure> a = loadWeaponFile(m_a, familyRows.value());
-    Expected<LoadOutcome, Failure> b = loadWeaponFile(m_b, familyRows.value());
+    Expected<LoadOutcome, Failure> a = loadWeaponFile(m_a, m_rows);
+    Expected<LoadOutcome, Failure> b = loadWeaponFile(m_b, m_rows);
     if (!a || !b) {
         if (!a) {
             printFailure(err, m_a, a.error());

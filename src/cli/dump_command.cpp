@@ -10,9 +10,7 @@ namespace wepn {
 
 CLI::App* DumpCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("dump", "Print loaded weapons as JSON");
-    sub->add_option("--data", m_dataDir,
-                    "Data directory: present the tables with its " + familyListPath())
-        ->type_name("DIR");
+    addDataOption(sub, "Data directory: present the tables with its " + familyListPath());
     sub->add_flag("--lines", m_lines, "Print one document a line (JSON Lines), not an array");
     sub->add_option("FILE", m_files, "Weapon scripts (.wepn); '-' reads standard input")
         ->required()
@@ -25,18 +23,15 @@ int DumpCommand::execute(std::ostream& out, std::ostream& err) {
         printToolError(err, "dump: " + *twice);
         return kExitUsage;
     }
-    Expected<std::optional<FamilyRows>, std::string> familyRows = readOptionalFamilyRows(m_dataDir);
-    if (!familyRows) {
-        printToolError(err, familyRows.error());
+    if (!readFamilyRows(err)) {
         return kExitFileFailed;
     }
-    const std::optional<FamilyRows>& rows = familyRows.value();
     // Documents are printed as they come, so that a long batch streams.
     const bool array = !m_lines && m_files.size() > 1;
     bool first = true;
     int code = kExitOk;
     for (const std::string& file : m_files) {
-        const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, rows);
+        const Expected<LoadOutcome, Failure> loaded = loadWeaponFile(file, m_rows);
         if (!loaded) {
             printFailure(err, file, loaded.error());
             code = kExitFileFailed;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/command.h"
+#include "cli/file_command.h"
 
 #include <optional>
 #include <string>
@@ -12,13 +12,12 @@ namespace wepn {
 // document; one FILE gives its document, several an array of them, and
 // --lines one document a line. With DIR the tables are as the editor presents
 // them (one entry per family row); without it they are as the file names them.
-class DumpCommand : public Command {
+class DumpCommand : public FileCommand {
   public:
     CLI::App* addTo(CLI::App& app) override;
     int execute(std::ostream& out, std::ostream& err) override;
 
   private:
-    std::optional<std::string> m_dataDir;
     bool m_lines = false;
     std::vector<std::string> m_files;
 };

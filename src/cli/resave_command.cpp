@@ -13,9 +13,7 @@ namespace wepn {
 CLI::App* ResaveCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand(
         "resave", "Write weapon scripts as the editor saves them without an edit");
-    sub->add_option("--data", m_dataDir, "Data directory holding " + familyListPath())
-        ->required()
-        ->type_name("DIR");
+    addDataOption(sub, "Data directory holding " + familyListPath())->required();
     CLI::Option* output =
         sub->add_option("-o,--output", m_output,
                         "Write the one FILE's script to this file ('-': standard output)")
@@ -77,23 +75,15 @@ int ResaveCommand::execute(std::ostream& out, std::ostream& err) {
         printToolError(err, "resave: standard input ('-') cannot be rewritten in place");
         return kExitUsage;
     }
-    const Expected<FamilyRows, std::string> rows = readFamilyRows(m_dataDir);
-    if (!rows) {
-        printToolError(err, rows.error());
+    if (!readFamilyRows(err)) {
         return kExitFileFailed;
     }
     const auto work = [&](const std::string& file, std::ostream& fileOut, std::ostream& fileErr) {
-        const std::optional<Failure> failure = resave(file, *rows, fileOut, fileErr);
-        if (failure) {
-            printFailure(fileErr, file, *failure);
-        }
-        return !failure;
+        return resave(file, *m_rows, fileOut, fileErr);
     };
-    if (!m_inPlace) {
-        return work(m_files.front(), out, err) ? kExitOk : kExitFileFailed;
-    }
-    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk
-                                                                        : kExitFileFailed;
+    const bool done =
+        m_inPlace ? runEach(m_files, out, err, work) : runOne(m_files.front(), out, err, work);
+    return done ? kExitOk : kExitFileFailed;
 }
 
 } // namespace wepn

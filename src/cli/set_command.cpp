@@ -12,9 +12,7 @@ namespace wepn {
 
 CLI::App* SetCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("set", "Edit values of weapon scripts in place");
-    sub->add_option("--data", m_dataDir,
-                    "Data directory holding " + familyListPath() + " (needed for table edits)")
-        ->type_name("DIR");
+    addDataOption(sub, "Data directory holding " + familyListPath() + " (needed for table edits)");
     sub->add_flag("--drop-later-tables", m_dropLaterTables,
                   "Remove the later statements of an edited table that the file sets twice "
                   "(without it such an edit fails the file: the game would not receive it)");
@@ -65,20 +63,13 @@ int SetCommand::execute(std::ostream& out, std::ostream& err) {
         }
         edits.push_back(std::move(parsed.value()));
     }
-    Expected<std::optional<FamilyRows>, std::string> familyRows = readOptionalFamilyRows(m_dataDir);
-    if (!familyRows) {
-        printToolError(err, familyRows.error());
+    if (!readFamilyRows(err)) {
         return kExitFileFailed;
     }
-    const std::optional<FamilyRows>& rows = familyRows.value();
     const auto work = [&](const std::string& file, std::ostream& fileOut, std::ostream& fileErr) {
-        const std::optional<Failure> failure = edit(file, edits, rows, fileOut, fileErr);
-        if (failure) {
-            printFailure(fileErr, file, *failure);
-        }
-        return !failure;
+        return edit(file, edits, m_rows, fileOut, fileErr);
     };
-    return eachFileInOrder(distinctFiles(m_files, err), out, err, work) ? kExitOk : kExitFileFailed;
+    return runEach(m_files, out, err, work) ? kExitOk : kExitFileFailed;
 }
 
 std::optional<Failure> SetCommand::edit(const std::string& file, const std::vector<Edit>& edits,

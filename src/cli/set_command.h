@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/command.h"
 #include "cli/edit.h"
 #include "cli/failure.h"
+#include "cli/file_command.h"
 
 #include <optional>
 #include <string>
@@ -14,7 +14,7 @@ namespace wepn {
 // as `resave` does, applies the edits in order, rewrites the file in place when
 // a value changed and prints each change (-q: nothing). A file whose edits
 // fail is left untouched; the other files go on.
-class SetCommand : public Command {
+class SetCommand : public FileCommand {
   public:
     CLI::App* addTo(CLI::App& app) override;
     std::string usageTail() const override;
@@ -29,7 +29,6 @@ class SetCommand : public Command {
                                 const std::optional<FamilyRows>& rows, std::ostream& out,
                                 std::ostream& err) const;
 
-    std::optional<std::string> m_dataDir;
     bool m_dryRun = false;
     bool m_dropLaterTables = false;
     bool m_quiet = false;

@@ -194,8 +194,7 @@ int writeXlsx(const std::vector<Row>& rows, const std::vector<std::string>& name
 
 CLI::App* TableCommand::addTo(CLI::App& app) {
     CLI::App* sub = app.add_subcommand("table", "Print weapons side by side, one row each");
-    sub->add_option("--data", m_dataDir, "Data directory: one column per family of its family list")
-        ->type_name("DIR");
+    addDataOption(sub, "Data directory: one column per family of its family list");
     sub->add_option("--columns", m_columns,
                     "Comma-separated columns to print after the path (default: all)")
         ->type_name("LIST");
@@ -218,9 +217,7 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
             return kExitUsage;
         }
     }
-    Expected<std::optional<FamilyRows>, std::string> familyRows = readOptionalFamilyRows(m_dataDir);
-    if (!familyRows) {
-        printToolError(err, familyRows.error());
+    if (!readFamilyRows(err)) {
         return kExitFileFailed;
     }
     // Paths relative to the folder `apply` edits in: the data directory, or
@@ -243,7 +240,7 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
         }
     }
     // Loading and formatting dominate: both run over the cores, writing stays in order.
-    parallelFor(rows.size(), [&](std::size_t r) { load(rows[r], familyRows.value()); });
+    parallelFor(rows.size(), [&](std::size_t r) { load(rows[r], m_rows); });
     if (m_columns.empty()) {
         std::vector<const WeaponState*> weapons;
         for (const Row& row : rows) {
