@@ -106,69 +106,6 @@ TEST_F(CheckTest, GameReportsWhatTheGameCannotRunOrReceivesOtherwise) {
         });
 }
 
-// Every message that concerns no single file starts with "wepn: " and says
-// what is wrong.
-TEST_F(CliTest, UsageErrorsExitTwoWithAMessage) {
-    const std::string file = write("w.wepn", kWeapon);
-    struct Case {
-        std::vector<std::string> args;
-        const char* message;
-    };
-    const Case cases[] = {
-        {{}, "A subcommand is required"},
-        {{"frob"},
-         "unknown command 'frob' (commands: check, resave, dump, set, fields, table, apply, diff)"},
-        {{"check"}, "FILE or --files-from is required (see 'wepn check --help')"},
-        {{"check", "--bogus", file}, "--bogus"},
-        {{"check", "-", "-"}, "'-' (standard input) is given more than once"},
-        {{"check", "--game", "-"}, "--game cannot read standard input"},
-        {{"resave", file}, "--data is required"},
-        {{"resave", "--data", dataDir(), "-o", path("o"), "--in-place", file}, "excludes"},
-        {{"resave", "--data", dataDir(), file, file}, "several FILEs need --in-place"},
-        {{"resave", "--data", dataDir(), "--in-place", "-"}, "cannot be rewritten in place"},
-        {{"dump", "-", "-"}, "given more than once"},
-        {{"set", "fWeaponFireRange=1", file}, "no FILE: the files follow the edits"},
-        {{"set", "--", file}, "EDIT is required"},
-        {{"set", "fFireTime=1", "--", "-"}, "cannot be edited in place"},
-        {{"set", "nosuchfield=1", "--", file}, "set: 'nosuchfield=1': unknown field 'nosuchfield'"},
-        {{"set", "sWeaponName=x", "--", file}, "every load resets it"},
-        {{"set", "sWeaponType*=2", "--", file}, "is not a number and cannot be scaled"},
-        {{"set", "fWeaponFireRange*=abc", "--", file}, "the factor 'abc' is not a number"},
-        {{"set", "penetration.Fighter=1", "--", file}, "needs --data DIR"},
-        {{"set", "fFireTime=1", "--", file, "--dry-run"},
-         "set: '--dry-run' after '--' names no file; options go before '--'"},
-        {{"table", "--columns", "fFireTime,fFireTime", file},
-         "table: --columns: the column 'fFireTime' is named twice"},
-    };
-    for (const Case& c : cases) {
-        const ToolRun result = runWepnExecutable(c.args);
-        std::string joined;
-        for (const std::string& arg : c.args) {
-            joined += arg + " ";
-        }
-        EXPECT_EQ(result.code, 2) << joined;
-        EXPECT_EQ(result.err.rfind("wepn: ", 0), 0u) << joined << ": " << result.err;
-        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << joined << ": " << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << joined << ": " << result.err;
-        EXPECT_EQ(readFile(file), kWeapon) << joined;
-    }
-}
-
-TEST_F(CheckTest, QuietPrintsOnlyProblems) {
-    std::string badNumber = kWeapon;
-    badNumber.replace(badNumber.find("2500"), 4, "abc");
-    std::string unknownFire = kWeapon;
-    unknownFire.replace(unknownFire.find("Bullet"), 6, "Laser");
-    expectChecks({"-q"},
-                 {
-                     {"ok", kWeapon, 0, "", ""},
-                     {"warning", unknownFire, 0, "",
-                      "%: warning: Unrecognized weapon type: 'Laser' -- Please notify BrEnN.\n"},
-                     {"bad number", badNumber, 1, "",
-                      "%:2: error: 'abc' is not a number (argument 5 of StartWeaponConfig)\n"},
-                 });
-}
-
 // "-" reads standard input; its messages name it "-".
 TEST_F(CliTest, StandardInputIsReadForDash) {
     std::string badNumber = kWeapon;

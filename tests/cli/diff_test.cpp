@@ -59,43 +59,5 @@ TEST_F(CliTest, DiffOfTheSameWeaponAndOfAFileThatFails) {
     EXPECT_NE(missing.err.find("none.wepn: error:"), std::string::npos) << missing.err;
 }
 
-TEST_F(CliTest, CheckWithDataWarnsAboutWhatTheGameLacks) {
-    struct Case {
-        const char* from;
-        const char* to;
-        const char* warning; // empty: none
-    };
-    const Case cases[] = {
-        {"", "", ""},
-        {"\"gun_fx\"", "\"GUN_FX\"", ""},
-        {"\"gun_fx\"", "\"rocket_fx\"", "weapon-fire effect 'rocket_fx' has no folder"},
-        {"\"Hit\"", "\"hit\"", "impact result 1: the condition 'hit' is not one the window offers"},
-        {"\"SpawnWeaponFire\",\"Target\",0,0,\"flak\"", "\"Explode\",\"Target\",0,0,\"\"",
-         "impact result 2: the effect 'Explode' is not one the window offers"},
-        {"Capital=1", "Frigate=1", "Frigate"},
-    };
-    write("Data/Scripts/Weaponfire/gun_fx/fx.lua", "");
-    write("Data/Scripts/Weaponfire/rocket_fx", "a file, not a folder");
-    for (const Case& c : cases) {
-        const std::string file =
-            write("w.wepn", *c.from ? replaced(kWeapon, c.from, c.to) : kWeapon);
-        const ToolRun check = run({"check", "--data", dataDir(), file});
-        const ToolRun strict = run({"check", "--data", dataDir(), "--strict", file});
-        const ToolRun plain = run({"check", file});
-        const std::string warning = *c.warning ? file + ": warning: " : "";
-        EXPECT_EQ(check.code, 0) << c.to << ": " << check.err;
-        EXPECT_EQ(check.out, file + ": ok\n") << c.to;
-        EXPECT_EQ(check.err.rfind(warning, 0), 0u) << c.to << ": " << check.err;
-        EXPECT_NE(check.err.find(c.warning), std::string::npos) << c.to << ": " << check.err;
-        EXPECT_EQ(strict.code, *c.warning ? 1 : 0) << c.to;
-        std::string failed = check.err;
-        if (*c.warning) {
-            failed.replace(file.size() + 2, 7, "error"); // --strict names a failure as such
-        }
-        EXPECT_EQ(strict.err, failed) << c.to;
-        EXPECT_EQ(plain.err, "") << c.to << ": without --data nothing is checked against data";
-    }
-}
-
 } // namespace
 } // namespace wepn::test

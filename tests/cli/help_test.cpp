@@ -10,38 +10,6 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// Each help names its arguments by what they are and shows its full usage.
-TEST_F(CliTest, HelpShowsPlaceholdersUsageAndEpilogue) {
-    struct Case {
-        std::vector<std::string> args;
-        std::vector<std::string> parts;
-    };
-    const Case cases[] = {
-        {{"--help"},
-         {"Usage: wepn [OPTIONS] SUBCOMMAND\n   or: wepn check [OPTIONS] [FILE...]\n",
-          "or: wepn set [OPTIONS] EDIT... -- FILE...\n",
-          "Exit status:", "  2  the command line is wrong", "Examples:", "$ wepn check -q "}},
-        {{"check", "--help"}, {"Usage: wepn check [OPTIONS] [FILE...]", "-q,--quiet", "--files-from"}},
-        {{"dump", "--help"}, {"Usage: wepn dump [OPTIONS] FILE...", "--data DIR", "--lines"}},
-        {{"resave", "--help"},
-         {"--data DIR REQUIRED", "Scripts/familylist.lua", "-o,--output FILE"}},
-        {{"set", "--help"},
-         {"Usage: wepn set [OPTIONS] EDIT... -- FILE...", "--data DIR", "-q,--quiet"}},
-        {{"fields", "--help"}, {"Usage: wepn fields [OPTIONS]"}},
-    };
-    for (const Case& c : cases) {
-        const ToolRun result = run(c.args);
-        EXPECT_EQ(result.code, 0) << c.args[0];
-        EXPECT_EQ(result.err, "") << c.args[0];
-        EXPECT_FALSE(contains(result.out, "TEXT")) << c.args[0] << ":\n" << result.out;
-        EXPECT_FALSE(contains(result.out, "\\")) << c.args[0] << ":\n" << result.out;
-        for (const std::string& part : c.parts) {
-            EXPECT_TRUE(contains(result.out, part)) << c.args[0] << ": " << part << "\n"
-                                                    << result.out;
-        }
-    }
-}
-
 // Every name the list offers is one that `set` takes, and each field `set`
 // edits is listed with its type and values.
 TEST_F(CliTest, FieldsListsEveryEditableName) {
