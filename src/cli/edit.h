@@ -47,9 +47,9 @@ std::string listedChoices(const ScalarField& field);
 
 // Applies the edit to a loaded state, finding families through `families`,
 // made once per weapon (edits change values, never family names). The family
-// rows are kept in step with the table arrays. Fails, leaving state and rows untouched, when the
-// value does not convert by the window's rules or the family is not in the table. Reasons are in
-// UTF-8.
+// rows are kept in step with the table arrays. Fails, leaving state and rows
+// untouched, when the value does not convert by the window's rules or the
+// family is not in the table. Reasons are in UTF-8.
 Expected<EditChange, std::string> applyEdit(const Edit& edit, WeaponState& state, FamilyRows& rows,
                                             const WeaponFamilies& families);
 
