@@ -35,9 +35,9 @@ struct ControlSpec {
     int row;
     WidgetKind kind;
     const char* name;
-    const char* caption; ///< label, button or check box caption
-    const char* tooltip; ///< empty: none
-    const char* text;    ///< initial text of a text box
+    const char* caption;                    ///< label, button or check box caption
+    const char* tooltip;                    ///< empty: none
+    const char* text;                       ///< initial text of a text box
     std::span<const std::string_view> rows; ///< drop-down rows of a control that shows no field
     bool enabled;
     int tab;

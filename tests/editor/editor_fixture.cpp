@@ -64,7 +64,10 @@ void EditorTest::click(const char* button) {
 }
 
 void EditorTest::retype(const char* lineEdit, const QString& text) {
-    auto* edit = find<QLineEdit>(lineEdit);
+    retype(find<QLineEdit>(lineEdit), text);
+}
+
+void EditorTest::retype(QLineEdit* edit, const QString& text) {
     edit->clear();
     QTest::keyClicks(edit, text);
 }

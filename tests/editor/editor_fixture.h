@@ -4,6 +4,7 @@
 #include "recording_sink.h"
 
 #include <QByteArray>
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -36,6 +37,8 @@ class EditorTest : public ::testing::Test {
     void clickRow(const char* list, int row);
     void click(const char* button);
     void retype(const char* lineEdit, const QString& text);
+    /// Replaces the text as the user does: selects it all and types over it.
+    static void retype(QLineEdit* edit, const QString& text);
 
     RecordingSink messages;
     WepnEditor_Main window{&messages};

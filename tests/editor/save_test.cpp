@@ -1,3 +1,4 @@
+#include "editor/visual_style.h"
 #include "editor_fixture.h"
 #include "model/script_writer.h"
 
@@ -5,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace wepn {
 namespace {
@@ -30,8 +32,8 @@ TEST_F(SaveTest, SavedScriptReadsBackAsTheEditedWeapon) {
     retype("Value(4)", QStringLiteral(" 12.5 "));
     retype("Value(8)", QStringLiteral("3.5"));
     retype("txtDownRot", QStringLiteral("-.5"));
-    find<QComboBox>("cboCheckLOF")->setCurrentIndex(1);
-    find<QComboBox>("cboWeaponEffects")->setEditText(QStringLiteral("not_listed"));
+    QTest::keyClicks(find<QComboBox>("cboCheckLOF"), QStringLiteral("Y"));
+    retype(find<QComboBox>("cboWeaponEffects")->lineEdit(), QStringLiteral("not_listed"));
     ASSERT_TRUE(window.saveFile(QStringLiteral("/Data/Weapon/back\\slash.wepn")));
 
     const VyrWeapon& saved = window.state().CurrentWeapon;
@@ -60,12 +62,12 @@ TEST_F(SaveTest, SavedScriptReadsBackAsTheEditedWeapon) {
 
 TEST_F(SaveTest, FieldThatDoesNotConvertFailsTheSaveAndWritesNothing) {
     const std::tuple<const char*, QString, QString> cases[] = {
-        {"Value(4)", "", "Firing Range: '' is not a number."},
-        {"txtUpRot", "1,5", "Up Rotation: '1,5' is not a number."},
-        {"Value(8)", "40000", "Max Effects Spawned: '40000' is not a number from -32768 to 32767."},
+        {"Value(4)", "", "Firing Range: '' is not a number"},
+        {"txtUpRot", "1,5", "Up Rotation: '1,5' is not a number"},
+        {"Value(8)", "40000", "Max Effects Spawned: '40000' is not a number from -32768 to 32767"},
         {"cboWeaponEffects", QStringLiteral("fx\u20ac"),
          QStringLiteral("Weapon Effects File: 'fx\u20ac' holds characters that cannot be stored in "
-                        "the file.")},
+                        "the file")},
         {"cboWeaponEffects", "fx\"q",
          "Weapon Effects File: a double quote cannot be saved inside a quoted value"},
     };
@@ -73,15 +75,25 @@ TEST_F(SaveTest, FieldThatDoesNotConvertFailsTheSaveAndWritesNothing) {
     for (const auto& [field, value, line] : cases) {
         messages.texts.clear();
         QWidget* w = find<QWidget>(field);
-        if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            combo->setEditText(value);
-        } else {
-            qobject_cast<QLineEdit*>(w)->setText(value);
-        }
+        auto* combo = qobject_cast<QComboBox*>(w);
+        auto* edit = combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit*>(w);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        edit->insert(value); // keyClicks types ASCII only
+        const bool refusedOnCommit = !line.endsWith("value");
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(messages.texts, refusedOnCommit ? QStringList{line + "."} : QStringList{})
+            << field;
+        EXPECT_EQ(VisualStyle::isMarkedRejected(w), refusedOnCommit) << field;
+        messages.texts.clear();
         EXPECT_FALSE(window.saveFile(QStringLiteral("out.wepn"))) << field;
-        EXPECT_EQ(messages.texts, QStringList{kSaveFailed + "\n" + line}) << field;
+        EXPECT_EQ(messages.texts,
+                  QStringList{kSaveFailed + "\n" + line + (refusedOnCommit ? "." : "")})
+            << field;
         EXPECT_TRUE(writes.empty()) << field;
-        EXPECT_EQ(window.state(), before) << field;
+        EXPECT_EQ(window.state().CurrentWeapon.fWeaponFireRange,
+                  before.CurrentWeapon.fWeaponFireRange)
+            << field;
         openScript(scriptWith("AnimatedTurret", "Bullet"));
     }
 }
