@@ -85,7 +85,7 @@ void VisualStyle::applyControl(QWidget* control, const ControlSpec& entry) {
     control->setFont(baseFont());
     switch (entry.kind) {
     case WidgetKind::Label:
-        if (QString::fromLatin1(entry.name) == QLatin1String("lblBurstShots")) {
+        if (entry.role == ControlRole::BurstShotsLabel) {
             colourLabel(control, QColor(224, 224, 224), QColor(64, 64, 64));
         } else {
             colourLabel(control, Qt::white, Qt::black);
