@@ -49,7 +49,9 @@ TEST_F(ListsTest, AddAppendsAResultBuiltFromTheFields) {
     click(r.add);
     EXPECT_EQ(row(r.list, 4), QStringLiteral("Miss - SpawnWeaponFire - 0 - 0 - flare"));
     choose(r.effect, "Disable");
+    EXPECT_TRUE(r.minimum.edit->isEnabled());
     EXPECT_FALSE(r.spawned.edit->isEnabled());
+    EXPECT_EQ(r.spawned.edit->text(), QStringLiteral("flare"));
     click(r.add);
     EXPECT_EQ(window.state().Results[5].sSpawnedWeaponEffect, "") << "only a spawn keeps it";
 }
@@ -65,6 +67,7 @@ TEST_F(ListsTest, RowClickShowsTheResultAndApplyKeepsItsTarget) {
 
     clickRow(r.list, 1);
     EXPECT_EQ(r.minimum.edit->text(), QStringLiteral("5"));
+    EXPECT_EQ(r.maximum.edit->text(), QStringLiteral("6"));
     EXPECT_EQ(r.spawned.edit->text(), QString());
     retype(r.maximum.edit, QStringLiteral("9"));
     click(r.apply);
@@ -136,7 +139,9 @@ TEST_F(ListsTest, FamilyApplyStoresTheTypedValue) {
     clickRow(f.accuracyList, 2);
     EXPECT_FALSE(f.alwaysDamage->isChecked()) << "damage field 0";
     const std::tuple<const char*, bool, const char*> accepted[] = {
-        {"0.75", true, "Frigate - 0.75 - 1"}, {"0", false, "Frigate - 0 - 0"}};
+        {"0.75", true, "Frigate - 0.75 - 1"},
+        {"0", false, "Frigate - 0 - 0"},
+        {"1", true, "Frigate - 1 - 1"}};
     for (const auto& [value, damage, expectedRow] : accepted) {
         retype(f.accuracy, QString::fromLatin1(value));
         f.alwaysDamage->setChecked(damage);
