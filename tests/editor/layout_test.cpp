@@ -126,6 +126,42 @@ TEST_F(EditorTest, TabWalksTheControlsInTheTablesOrder) {
     EXPECT_EQ(walked, order);
 }
 
+// Each control the code uses is the one the table gives its role.
+TEST_F(EditorTest, ControlsResolveByTheirRoles) {
+    const ResultControls& r = c().results;
+    const FamilyControls& f = c().families;
+    const std::pair<ControlRole, QWidget*> used[] = {
+        {ControlRole::WeaponEffects, c().weaponEffects},
+        {ControlRole::FireDelay, c().burst.fireDelay},
+        {ControlRole::BurstLength, c().burst.burstLength},
+        {ControlRole::BurstShots, c().burst.shots},
+        {ControlRole::ResultList, r.list},
+        {ControlRole::Condition, r.condition},
+        {ControlRole::Effect, r.effect},
+        {ControlRole::MinEffect, r.minimum.edit},
+        {ControlRole::MaxEffect, r.maximum.edit},
+        {ControlRole::SpawnedEffect, r.spawned.edit},
+        {ControlRole::Add, r.add},
+        {ControlRole::Apply, r.apply},
+        {ControlRole::Remove, r.remove},
+        {ControlRole::PenetrationList, f.penetrationList},
+        {ControlRole::PenetrationValue, f.penetration},
+        {ControlRole::PenetrationApply, f.penetrationApply},
+        {ControlRole::AccuracyList, f.accuracyList},
+        {ControlRole::AccuracyValue, f.accuracy},
+        {ControlRole::AlwaysDamage, f.alwaysDamage},
+        {ControlRole::AccuracyApply, f.accuracyApply}};
+    for (const auto& [role, control] : used) {
+        const auto entry = std::find_if(controlSpecs().begin(), controlSpecs().end(),
+                                        [role](const ControlSpec& s) { return s.role == role; });
+        ASSERT_NE(entry, controlSpecs().end()) << roleName(role);
+        EXPECT_EQ(control->objectName().toStdString(), entry->name) << roleName(role);
+    }
+    const auto turret = std::find_if(frameSpecs().begin(), frameSpecs().end(),
+                                     [](const FrameSpec& frame) { return frame.turret; });
+    EXPECT_EQ(c().turretFrame->objectName().toStdString(), turret->name);
+}
+
 TEST(MainWindowLayout, EveryFieldWithChoicesOrAWindowRowIsBoundOnce) {
     QWidget central;
     const WindowControls controls = MainWindowLayout::build(&central);
