@@ -92,7 +92,9 @@ WepnEditor_Main::~WepnEditor_Main() {
     // it is clean as it goes: nothing of it may reach the window any more.
     m_history->stack().disconnect(this);
     m_history->disconnect(this);
-    m_fields->disconnect(this);
+    // Nor may a field that loses focus as the window goes be committed.
+    delete m_fields;
+    m_fields = nullptr;
 }
 
 QAction* WepnEditor_Main::openAction() const {
