@@ -5,6 +5,7 @@
 #include "editor/list_selection.h"
 #include "editor/message_sink.h"
 #include "editor/number_field.h"
+#include "editor/window_history.h"
 #include "model/family_edit.h"
 #include "model/number_text.h"
 #include "model/text_tokens.h"
@@ -33,8 +34,9 @@ QString rowField(const QListWidgetItem* item, std::size_t index) {
 } // namespace
 
 FamilyEditor::FamilyEditor(const FamilyControls& controls, WeaponState& state,
-                           MessageSink& messages, QObject* parent)
-    : QObject(parent), m_state(state), m_messages(messages), m_controls(controls) {
+                           WindowHistory& history, MessageSink& messages, QObject* parent)
+    : QObject(parent), m_state(state), m_history(history), m_messages(messages),
+      m_controls(controls) {
     DigitKeyFilter::install(controls.penetration);
     connect(controls.penetrationList, &QListWidget::itemSelectionChanged, this,
             &FamilyEditor::penetrationRowSelected);
@@ -63,9 +65,11 @@ void FamilyEditor::applyPenetration() {
     if (!value) {
         return;
     }
-    const auto row = setFamilyValue(m_state, FamilyTable::Penetration, std::size_t(k), *value,
+    WeaponState scratch; // the table only: the model makes the row
+    scratch.Penetration = m_state.Penetration;
+    const auto row = setFamilyValue(scratch, FamilyTable::Penetration, std::size_t(k), *value,
                                     latin1ForReading(field->text()));
-    m_controls.penetrationList->item(k)->setText(fromLatin1(*row));
+    push("Apply Penetration", FamilyTable::Penetration, std::size_t(k), {*value, 0, *row});
 }
 
 void FamilyEditor::accuracyRowSelected() {
@@ -91,14 +95,47 @@ void FamilyEditor::applyAccuracy() {
         return;
     }
     const std::int16_t damage = m_controls.alwaysDamage->isChecked() ? 1 : 0;
-    const auto row = setFamilyValue(m_state, FamilyTable::Accuracy, std::size_t(k), *value,
+    WeaponState scratch; // the table only: the model decides and makes the row
+    scratch.Accuracy = m_state.Accuracy;
+    const auto row = setFamilyValue(scratch, FamilyTable::Accuracy, std::size_t(k), *value,
                                     latin1ForReading(field->text()), damage);
     if (!row) {
         m_messages.show(fromLatin1(row.error().message));
         field->setText(fromLatin1(integerText(1)));
         return;
     }
-    m_controls.accuracyList->item(k)->setText(fromLatin1(*row));
+    push("Apply Accuracy", FamilyTable::Accuracy, std::size_t(k), {*value, damage, *row});
+}
+
+void FamilyEditor::push(const char* label, FamilyTable table, std::size_t index,
+                        FamilyEntry after) {
+    FamilyEntry before = entry(table, index);
+    if (after != before) {
+        m_history.push(new FamilyEditCommand(*this, QString::fromLatin1(label), table, index,
+                                             std::move(before), std::move(after)));
+    }
+}
+
+QListWidget* FamilyEditor::list(FamilyTable table) const {
+    return table == FamilyTable::Penetration ? m_controls.penetrationList : m_controls.accuracyList;
+}
+
+FamilyEntry FamilyEditor::entry(FamilyTable table, std::size_t index) const {
+    const std::string row = latin1ForReading(list(table)->item(int(index))->text());
+    if (table == FamilyTable::Penetration) {
+        return {m_state.Penetration.fValues[index], 0, row};
+    }
+    return {m_state.Accuracy.fValues[index], m_state.Accuracy.iAlwaysDamage[index], row};
+}
+
+void FamilyEditor::store(FamilyTable table, std::size_t index, const FamilyEntry& entry) {
+    if (table == FamilyTable::Penetration) {
+        m_state.Penetration.fValues[index] = entry.value;
+    } else {
+        m_state.Accuracy.fValues[index] = entry.value;
+        m_state.Accuracy.iAlwaysDamage[index] = entry.damage;
+    }
+    list(table)->item(int(index))->setText(fromLatin1(entry.row));
 }
 
 } // namespace wepn

@@ -1,17 +1,17 @@
 #include "editor/field_edit_command.h"
 
-#include "editor/window_history.h"
+#include "editor/field_editor.h"
 
 namespace wepn {
 
-FieldEditCommand::FieldEditCommand(WindowHistory& history, QWidget* control, const QString& label,
-                                   QVariant before, QVariant after, bool continues)
-    : QUndoCommand(label), m_history(history), m_control(control), m_before(std::move(before)),
-      m_after(std::move(after)), m_continues(continues) {}
+FieldEditCommand::FieldEditCommand(FieldEditor& editor, const FieldBinding& binding,
+                                   FieldValue before, FieldValue after, bool continues)
+    : QUndoCommand(FieldEditor::stepName(binding)), m_editor(editor), m_binding(binding),
+      m_before(std::move(before)), m_after(std::move(after)), m_continues(continues) {}
 
 bool FieldEditCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const FieldEditCommand*>(other);
-    if (!next->m_continues || next->m_control != m_control) {
+    if (!next->m_continues || &next->m_binding != &m_binding) {
         return false;
     }
     m_after = next->m_after;
@@ -19,15 +19,12 @@ bool FieldEditCommand::mergeWith(const QUndoCommand* other) {
 }
 
 void FieldEditCommand::undo() {
-    m_history.restoreField(m_control, m_before);
+    m_editor.store(m_binding, m_before, true);
 }
 
 void FieldEditCommand::redo() {
-    if (m_done) {
-        m_done = false;
-        return;
-    }
-    m_history.restoreField(m_control, m_after);
+    m_editor.store(m_binding, m_after, !m_shown);
+    m_shown = false;
 }
 
 } // namespace wepn

@@ -1,21 +1,21 @@
 #pragma once
 
-#include <QUndoCommand>
-#include <QVariant>
+#include "editor/field_value.h"
 
-class QWidget;
+#include <QUndoCommand>
 
 namespace wepn {
 
-class WindowHistory;
+class FieldEditor;
+struct FieldBinding;
 
-/// A change the user made to one field of the window: the text of a text box
-/// or editable drop-down, or the row of a drop-down. Typing in one text box
-/// stays one step for as long as the step is open.
+/// A change the user made to one scalar field: the value before and after in
+/// the weapon state. Typing in one field stays one step for as long as the
+/// step is open.
 class FieldEditCommand : public QUndoCommand {
   public:
-    FieldEditCommand(WindowHistory& history, QWidget* control, const QString& label,
-                     QVariant before, QVariant after, bool continues);
+    FieldEditCommand(FieldEditor& editor, const FieldBinding& binding, FieldValue before,
+                     FieldValue after, bool continues);
 
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand* other) override;
@@ -23,13 +23,13 @@ class FieldEditCommand : public QUndoCommand {
     void redo() override;
 
   private:
-    WindowHistory& m_history;
-    QWidget* m_control;
-    QVariant m_before;
-    QVariant m_after;
+    FieldEditor& m_editor;
+    const FieldBinding& m_binding;
+    FieldValue m_before;
+    FieldValue m_after;
     bool m_continues;
-    // The change is on screen already when the command is pushed.
-    bool m_done = true;
+    // When the command is pushed its control shows the new value already.
+    bool m_shown = true;
 };
 
 } // namespace wepn

@@ -147,7 +147,6 @@ QGroupBox* buildFrame(int index, const FrameSpec& frameSpec, std::span<const Con
     frame->setObjectName(QString::fromLatin1(frameSpec.name));
     frame->setEnabled(false);
     VisualStyle::applyFrame(frame);
-    controls.insert(frame->objectName(), frame);
 
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(6, 2, 6, 3);
@@ -176,22 +175,24 @@ QGroupBox* buildFrame(int index, const FrameSpec& frameSpec, std::span<const Con
     return frame;
 }
 
-template <class T> T* resolve(const ControlsByName& controls, const char* name) {
-    auto* control = qobject_cast<T*>(controls.value(QString::fromLatin1(name)));
-    if (control == nullptr) {
-        unresolved(name, "is missing or of another kind");
-    }
-    return control;
-}
-
-const ControlSpec& specNamed(std::span<const ControlSpec> table, const char* name) {
-    const auto entry = std::find_if(table.begin(), table.end(), [&](const ControlSpec& other) {
-        return std::string_view(other.name) == name;
-    });
+// The table's entry of each role that the code resolves.
+const ControlSpec& specFor(std::span<const ControlSpec> table, ControlRole role) {
+    const auto entry = std::find_if(table.begin(), table.end(),
+                                    [&](const ControlSpec& other) { return other.role == role; });
     if (entry == table.end()) {
-        unresolved(name, "is missing");
+        unresolved(roleName(role), "is missing");
     }
     return *entry;
+}
+
+template <class T>
+T* resolve(std::span<const ControlSpec> table, const ControlsByName& controls, ControlRole role) {
+    const ControlSpec& entry = specFor(table, role);
+    auto* control = qobject_cast<T*>(controls.value(QString::fromLatin1(entry.name)));
+    if (control == nullptr) {
+        unresolved(entry.name, "is missing or of another kind");
+    }
+    return control;
 }
 
 // The caption of the label on the control's row, which names it in messages.
@@ -206,9 +207,8 @@ QString rowLabel(std::span<const ControlSpec> table, const ControlSpec& entry) {
 }
 
 LabelledEdit labelled(std::span<const ControlSpec> table, const ControlsByName& controls,
-                      const char* name) {
-    const QString label = rowLabel(table, specNamed(table, name));
-    return {resolve<QLineEdit>(controls, name), label};
+                      ControlRole role) {
+    return {resolve<QLineEdit>(table, controls, role), rowLabel(table, specFor(table, role))};
 }
 
 // Every control that shows a scalar field, in the order of the field table.
@@ -224,7 +224,7 @@ std::vector<FieldBinding> bindFields(std::span<const ControlSpec> table,
                         [&](const FieldBinding& b) { return b.field == field; })) {
             unresolved(entry.name, "shows a field another control shows");
         }
-        QWidget* control = resolve<QWidget>(controls, entry.name);
+        QWidget* control = controls.value(QString::fromLatin1(entry.name));
         auto* edit = qobject_cast<QLineEdit*>(control);
         auto* combo = qobject_cast<QComboBox*>(control);
         if (edit == nullptr && combo == nullptr) {
@@ -238,33 +238,33 @@ std::vector<FieldBinding> bindFields(std::span<const ControlSpec> table,
     return bindings;
 }
 
-WindowControls resolveControls(std::span<const ControlSpec> table, const ControlsByName& controls) {
+WindowControls resolveControls(std::span<const ControlSpec> table, const ControlsByName& controls,
+                               std::vector<QGroupBox*> frames) {
+    const auto edit = [&](ControlRole role) { return resolve<QLineEdit>(table, controls, role); };
+    const auto combo = [&](ControlRole role) { return resolve<QComboBox>(table, controls, role); };
+    const auto list = [&](ControlRole role) { return resolve<QListWidget>(table, controls, role); };
+    const auto button = [&](ControlRole role) {
+        return resolve<QPushButton>(table, controls, role);
+    };
+    const auto field = [&](ControlRole role) { return labelled(table, controls, role); };
+    using R = ControlRole;
+
     WindowControls window;
     window.fields = bindFields(table, controls);
-    for (const FrameSpec& frame : frameSpecs()) {
-        window.frames.push_back(resolve<QGroupBox>(controls, frame.name));
-    }
-    window.turretFrame = resolve<QGroupBox>(controls, "fraTurretProperties");
-    window.weaponEffects = resolve<QComboBox>(controls, "cboWeaponEffects");
-    window.results = {resolve<QListWidget>(controls, "lstWeaponResults"),
-                      resolve<QComboBox>(controls, "cboCondition"),
-                      resolve<QComboBox>(controls, "cboEffect"),
-                      labelled(table, controls, "txtMinEffect"),
-                      labelled(table, controls, "txtMaxEffect"),
-                      labelled(table, controls, "txtSpawnedWeaponEffect"),
-                      resolve<QPushButton>(controls, "cmdAdd"),
-                      resolve<QPushButton>(controls, "cmdApply"),
-                      resolve<QPushButton>(controls, "cmdRemove")};
-    window.families = {resolve<QListWidget>(controls, "lstArmorFamilies"),
-                       resolve<QLineEdit>(controls, "txtPenetration"),
-                       resolve<QPushButton>(controls, "cmdPenApply"),
-                       resolve<QListWidget>(controls, "lstAccuracy"),
-                       resolve<QLineEdit>(controls, "txtAccuracy"),
-                       resolve<QCheckBox>(controls, "chkAlwaysDMG"),
-                       resolve<QPushButton>(controls, "cmdAccApply")};
-    window.burst = {resolve<QLineEdit>(controls, "Value(9)"),
-                    resolve<QLineEdit>(controls, "Value(10)"),
-                    resolve<QLineEdit>(controls, "Value(11)")};
+    const auto turret = std::find_if(frameSpecs().begin(), frameSpecs().end(),
+                                     [](const FrameSpec& frame) { return frame.turret; });
+    window.turretFrame = frames[std::size_t(turret - frameSpecs().begin())];
+    window.frames = std::move(frames);
+    window.weaponEffects = combo(R::WeaponEffects);
+    window.results = {list(R::ResultList), combo(R::Condition), combo(R::Effect),
+                      field(R::MinEffect), field(R::MaxEffect), field(R::SpawnedEffect),
+                      button(R::Add),      button(R::Apply),    button(R::Remove)};
+    window.families = {
+        list(R::PenetrationList),    edit(R::PenetrationValue),
+        button(R::PenetrationApply), list(R::AccuracyList),
+        edit(R::AccuracyValue),      resolve<QCheckBox>(table, controls, R::AlwaysDamage),
+        button(R::AccuracyApply)};
+    window.burst = {edit(R::FireDelay), edit(R::BurstLength), edit(R::BurstShots)};
     return window;
 }
 
@@ -285,10 +285,12 @@ WindowControls MainWindowLayout::build(QWidget* central, std::span<const Control
         columnLayouts.push_back(column);
     }
 
-    const auto frames = frameSpecs();
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-        QGroupBox* frame = buildFrame(static_cast<int>(i), frames[i], table, controls, focusable);
-        columnLayouts[frames[i].column]->addWidget(frame);
+    const auto frameTable = frameSpecs();
+    std::vector<QGroupBox*> frames;
+    for (std::size_t i = 0; i < frameTable.size(); ++i) {
+        frames.push_back(
+            buildFrame(static_cast<int>(i), frameTable[i], table, controls, focusable));
+        columnLayouts[frameTable[i].column]->addWidget(frames.back());
     }
     // The middle column's frames keep their natural height; the space that is
     // left stays empty below them.
@@ -299,7 +301,7 @@ WindowControls MainWindowLayout::build(QWidget* central, std::span<const Control
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
     }
-    return resolveControls(table, controls);
+    return resolveControls(table, controls, std::move(frames));
 }
 
 } // namespace wepn

@@ -6,6 +6,7 @@
 #include "editor/list_selection.h"
 #include "editor/message_sink.h"
 #include "editor/number_field.h"
+#include "editor/window_history.h"
 #include "model/list_rows.h"
 #include "model/number_text.h"
 
@@ -24,8 +25,9 @@ const char* const kTarget = "Target";
 } // namespace
 
 ResultsEditor::ResultsEditor(const ResultControls& controls, WeaponState& state,
-                             MessageSink& messages, QObject* parent)
-    : QObject(parent), m_state(state), m_messages(messages), m_controls(controls) {
+                             WindowHistory& history, MessageSink& messages, QObject* parent)
+    : QObject(parent), m_state(state), m_history(history), m_messages(messages),
+      m_controls(controls) {
     DigitKeyFilter::install(m_controls.minimum.edit);
     DigitKeyFilter::install(m_controls.maximum.edit);
     connect(m_controls.effect, &QComboBox::currentIndexChanged, this,
@@ -118,11 +120,9 @@ void ResultsEditor::add() {
         }
     }
     std::optional<WeaponResult> result = resultFromFields(kTarget);
-    if (!result) {
-        return;
+    if (result) {
+        push("Add Result", {m_state.Results.size(), std::nullopt, std::move(result)});
     }
-    m_controls.list->addItem(fromLatin1(resultRow(*result)));
-    m_state.Results.push_back(std::move(*result));
 }
 
 void ResultsEditor::apply() {
@@ -130,25 +130,43 @@ void ResultsEditor::apply() {
     if (k < 0 || static_cast<std::size_t>(k) >= m_state.Results.size()) {
         return;
     }
-    WeaponResult& stored = m_state.Results[static_cast<std::size_t>(k)];
+    const WeaponResult& stored = m_state.Results[static_cast<std::size_t>(k)];
     std::optional<WeaponResult> result = resultFromFields(stored.sTarget);
-    if (!result) {
-        return;
+    if (result && *result != stored) {
+        push("Apply Result", {std::size_t(k), stored, std::move(result)});
     }
-    stored = std::move(*result);
-    m_controls.list->item(k)->setText(fromLatin1(resultRow(stored)));
 }
 
 void ResultsEditor::remove() {
     const int k = selectedRow(m_controls.list);
-    if (k < 0 || static_cast<std::size_t>(k) >= m_state.Results.size()) {
-        return;
+    if (k >= 0 && static_cast<std::size_t>(k) < m_state.Results.size()) {
+        push("Remove Result", {std::size_t(k), m_state.Results[std::size_t(k)], std::nullopt});
     }
-    const QSignalBlocker blocker(m_controls.list);
-    delete m_controls.list->takeItem(k);
-    m_controls.list->setCurrentRow(-1);
-    m_controls.list->clearSelection();
-    m_state.Results.erase(m_state.Results.begin() + k);
+}
+
+void ResultsEditor::push(const char* label, ResultChange change) {
+    m_history.push(new ResultEditCommand(*this, QString::fromLatin1(label), std::move(change)));
+}
+
+void ResultsEditor::change(const ResultChange& change, bool fromHistory) {
+    QListWidget* list = m_controls.list;
+    const QSignalBlocker blocker(list);
+    const auto at = m_state.Results.begin() + static_cast<std::ptrdiff_t>(change.index);
+    const int row = static_cast<int>(change.index);
+    if (!change.after) {
+        m_state.Results.erase(at);
+        delete list->takeItem(row);
+    } else if (!change.before) {
+        m_state.Results.insert(at, *change.after);
+        list->insertItem(row, fromLatin1(resultRow(*change.after)));
+    } else {
+        *at = *change.after;
+        list->item(row)->setText(fromLatin1(resultRow(*change.after)));
+    }
+    if (fromHistory || !change.after) {
+        list->setCurrentRow(-1);
+        list->clearSelection();
+    }
 }
 
 } // namespace wepn

@@ -60,6 +60,11 @@ void colourFace(QWidget* control) {
     control->setPalette(palette);
 }
 
+// Where the user edits: light green on dark grey; dark red behind a rejected text.
+const QColor kEditText(128, 255, 128);
+const QColor kEditBackground(64, 64, 64);
+const QColor kRejectedBackground(128, 0, 0);
+
 } // namespace
 
 void VisualStyle::applyWindowFont(QWidget* window) {
@@ -80,7 +85,7 @@ void VisualStyle::applyControl(QWidget* control, const ControlSpec& entry) {
     control->setFont(baseFont());
     switch (entry.kind) {
     case WidgetKind::Label:
-        if (QString::fromLatin1(entry.name) == QLatin1String("lblBurstShots")) {
+        if (entry.role == ControlRole::BurstShotsLabel) {
             colourLabel(control, QColor(224, 224, 224), QColor(64, 64, 64));
         } else {
             colourLabel(control, Qt::white, Qt::black);
@@ -89,7 +94,7 @@ void VisualStyle::applyControl(QWidget* control, const ControlSpec& entry) {
     case WidgetKind::TextBox:
     case WidgetKind::PickCombo:
     case WidgetKind::EditableCombo:
-        colourText(control, QColor(128, 255, 128), QColor(64, 64, 64));
+        colourText(control, kEditText, kEditBackground);
         break;
     case WidgetKind::ReadOnlyTextBox:
         colourText(control, QColor(128, 0, 0), QColor(224, 224, 224));
@@ -97,7 +102,8 @@ void VisualStyle::applyControl(QWidget* control, const ControlSpec& entry) {
     case WidgetKind::List:
         control->setFont(boldFont());
         colourText(control,
-                   entry.listColour == ListTextColour::Red ? QColor(255, 0, 0) : QColor(255, 255, 0),
+                   entry.listColour == ListTextColour::Red ? QColor(255, 0, 0)
+                                                           : QColor(255, 255, 0),
                    Qt::black);
         break;
     case WidgetKind::Button:
@@ -105,6 +111,14 @@ void VisualStyle::applyControl(QWidget* control, const ControlSpec& entry) {
         colourFace(control);
         break;
     }
+}
+
+void VisualStyle::markRejected(QWidget* field, bool rejected) {
+    colourText(field, kEditText, rejected ? kRejectedBackground : kEditBackground);
+}
+
+bool VisualStyle::isMarkedRejected(const QWidget* field) {
+    return field->palette().color(QPalette::Active, QPalette::Base) == kRejectedBackground;
 }
 
 } // namespace wepn

@@ -14,6 +14,9 @@ class VisualStyle {
     static void applyWindowFont(QWidget* window);
     static void applyFrame(QGroupBox* frame);
     static void applyControl(QWidget* control, const ControlSpec& entry);
+    /// Marks a field whose text was rejected, or takes the mark away.
+    static void markRejected(QWidget* field, bool rejected);
+    static bool isMarkedRejected(const QWidget* field);
 };
 
 } // namespace wepn

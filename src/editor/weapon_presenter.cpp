@@ -1,6 +1,7 @@
 #include "editor/weapon_presenter.h"
 
 #include "editor/latin1_text.h"
+#include "model/burst_shots.h"
 #include "model/family_list.h"
 #include "model/fields.h"
 #include "model/number_text.h"
@@ -31,17 +32,33 @@ void selectIndex(QComboBox* combo, int index) {
 
 void WeaponPresenter::presentFields(const WeaponState& state) const {
     for (const FieldBinding& binding : m_controls.fields) {
-        const std::string text = fieldText(*binding.field, state);
-        if (binding.edit != nullptr) {
-            binding.edit->setText(fromLatin1(text));
-        } else if (binding.field->storage == ChoiceStorage::Index) {
-            selectIndex(binding.combo, readInt32(text).value_or(-1));
-        } else if (binding.combo->isEditable()) {
-            binding.combo->setEditText(fromLatin1(text));
-        } else {
-            binding.combo->setCurrentIndex(binding.combo->findText(
-                fromLatin1(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
-        }
+        presentField(binding, state);
+    }
+    presentBurstShots(state);
+}
+
+void WeaponPresenter::presentField(const FieldBinding& binding, const WeaponState& state) const {
+    const std::string text = fieldText(*binding.field, state);
+    if (binding.edit != nullptr) {
+        binding.edit->setText(fromLatin1(text));
+        binding.edit->setCursorPosition(0);
+    } else if (binding.field->storage == ChoiceStorage::Index) {
+        selectIndex(binding.combo, readInt32(text).value_or(-1));
+    } else if (binding.combo->isEditable()) {
+        binding.combo->setEditText(fromLatin1(text));
+        binding.combo->lineEdit()->setCursorPosition(0);
+    } else {
+        binding.combo->setCurrentIndex(
+            binding.combo->findText(fromLatin1(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    }
+}
+
+void WeaponPresenter::presentBurstShots(const WeaponState& state) const {
+    const std::optional<std::string> shots =
+        burstShotsText(state.CurrentWeapon.fFireTime, state.CurrentWeapon.fBurstFireTime);
+    if (shots) {
+        m_controls.burst.shots->setText(fromLatin1(*shots));
+        m_controls.burst.shots->setCursorPosition(0);
     }
 }
 

@@ -2,17 +2,16 @@
 
 #include "editor/family_editor.h"
 #include "editor/field_availability.h"
+#include "editor/field_editor.h"
 #include "editor/latin1_text.h"
 #include "editor/main_window_layout.h"
 #include "editor/message_box_sink.h"
 #include "editor/results_editor.h"
 #include "editor/visual_style.h"
-#include "editor/weapon_collector.h"
 #include "editor/weapon_presenter.h"
 #include "editor/window_caption.h"
 #include "editor/window_history.h"
 #include "editor/window_menus.h"
-#include "model/burst_shots.h"
 #include "model/load.h"
 #include "model/saved_script.h"
 
@@ -63,29 +62,21 @@ WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent) : QMain
     m_scroll->setWidget(content);
     m_scroll->viewport()->installEventFilter(this);
     setCentralWidget(m_scroll);
-    m_history = new WindowHistory(m_controls, m_state, this);
+    m_history = new WindowHistory(this);
     m_menus = std::make_unique<WindowMenus>(menuBar(), m_history->stack());
     setWindowTitle(WindowCaption::startup());
 
-    m_results = new ResultsEditor(m_controls.results, m_state, *m_messages, this);
-    m_families = new FamilyEditor(m_controls.families, m_state, *m_messages, this);
-    m_history->watchListButtons();
-    connect(&m_history->stack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
-        // The caption has its marker only while a file is open.
-        if (!m_filePath.isEmpty()) {
-            setWindowModified(!clean);
-        }
-        revertAction()->setEnabled(isModified());
-    });
+    m_fields = new FieldEditor(m_controls, m_state, *m_history, *m_messages, this);
+    m_results = new ResultsEditor(m_controls.results, m_state, *m_history, *m_messages, this);
+    m_families = new FamilyEditor(m_controls.families, m_state, *m_history, *m_messages, this);
+    connect(&m_history->stack(), &QUndoStack::cleanChanged, this, &WepnEditor_Main::updateModified);
+    connect(m_fields, &FieldEditor::rejectionsChanged, this, &WepnEditor_Main::updateModified);
 
     // A weapon script dropped anywhere on the window, text boxes included,
     // opens it; other drops on text boxes stay theirs.
     setAcceptDrops(true);
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         edit->installEventFilter(this);
-    }
-    for (QLineEdit* field : {m_controls.burst.fireDelay, m_controls.burst.burstLength}) {
-        connect(field, &QLineEdit::textChanged, this, &WepnEditor_Main::updateBurstShots);
     }
 
     // The impact-result fields start on the first condition and effect.
@@ -101,6 +92,9 @@ WepnEditor_Main::~WepnEditor_Main() {
     // it is clean as it goes: nothing of it may reach the window any more.
     m_history->stack().disconnect(this);
     m_history->disconnect(this);
+    // Nor may a field that loses focus as the window goes be committed.
+    delete m_fields;
+    m_fields = nullptr;
 }
 
 QAction* WepnEditor_Main::openAction() const {
@@ -132,7 +126,16 @@ QAction* WepnEditor_Main::aboutAction() const {
 }
 
 bool WepnEditor_Main::isModified() const {
-    return !m_filePath.isEmpty() && !m_history->stack().isClean();
+    return !m_filePath.isEmpty() &&
+           (!m_history->stack().isClean() || m_fields->firstRejected() != nullptr);
+}
+
+void WepnEditor_Main::updateModified() {
+    // The caption has its marker only while a file is open.
+    if (!m_filePath.isEmpty()) {
+        setWindowModified(isModified());
+    }
+    revertAction()->setEnabled(isModified());
 }
 
 QUndoStack& WepnEditor_Main::history() const {
@@ -225,7 +228,7 @@ void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& wea
     m_filePenetration = m_state.Penetration;
     m_fileAccuracy = m_state.Accuracy;
     saveAsAction()->setEnabled(true);
-    presenter.presentFields(m_state);
+    m_fields->presentAll();
     FieldAvailability(m_controls).apply(m_state);
     // A long value shows its start, not its end; the drop-downs' edit fields
     // and the burst shots, which follows other fields, included.
@@ -250,13 +253,16 @@ void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& wea
 }
 
 bool WepnEditor_Main::saveFile(const QString& nativePath) {
-    Expected<WeaponState, CollectError> collected = WeaponCollector(m_controls).collect(m_state);
-    if (!collected) {
-        showSaveFailure(collected.error().describe());
+    // Text typed but not yet committed is committed now, so what is saved is
+    // what the window shows.
+    m_fields->commitAll();
+    if (const CollectError* rejected = m_fields->firstRejected()) {
+        showSaveFailure(rejected->describe());
         return false;
     }
-    settleLaterTables(*collected);
-    const Expected<std::string, WriteError> script = savedScript(*collected);
+    WeaponState saved = m_state;
+    settleLaterTables(saved);
+    const Expected<std::string, WriteError> script = savedScript(saved);
     if (!script) {
         // A field the window shows is named by its label.
         const WriteError& error = script.error();
@@ -275,7 +281,7 @@ bool WepnEditor_Main::saveFile(const QString& nativePath) {
     // failure the caption, Revert to Saved and the next save keep the old one.
     m_filePath = nativePath;
     setWindowTitle(WindowCaption::forFile(nativePath));
-    m_state = std::move(*collected);
+    m_state = std::move(saved);
     m_filePenetration = m_state.Penetration;
     m_fileAccuracy = m_state.Accuracy;
     std::erase_if(m_laterTables, [this](const LaterTable& later) {
@@ -289,9 +295,9 @@ bool WepnEditor_Main::saveFile(const QString& nativePath) {
 
 // A changed table that a later statement of the file sets again would not
 // reach the game: the user keeps the statement or removes it.
-void WepnEditor_Main::settleLaterTables(WeaponState& collected) {
+void WepnEditor_Main::settleLaterTables(WeaponState& saved) {
     for (const LaterTable& later :
-         overriddenTables(m_filePenetration, m_fileAccuracy, collected, m_laterTables)) {
+         overriddenTables(m_filePenetration, m_fileAccuracy, saved, m_laterTables)) {
         const QString statement =
             QString::fromLatin1(later.statement.data(), qsizetype(later.statement.size()));
         const QString question =
@@ -302,22 +308,13 @@ void WepnEditor_Main::settleLaterTables(WeaponState& collected) {
                 .arg(statement);
         if (m_messages->ask(question, {QStringLiteral("&Remove it"), QStringLiteral("&Keep it")}) ==
             0) {
-            dropLaterTables(collected, m_laterTables, later.statement);
+            dropLaterTables(saved, m_laterTables, later.statement);
         }
     }
 }
 
 void WepnEditor_Main::showSaveFailure(const QString& detail) {
     m_messages->show(QString::fromLatin1(kSaveFailed) + QLatin1Char('\n') + detail);
-}
-
-void WepnEditor_Main::updateBurstShots() {
-    const BurstControls& burst = m_controls.burst;
-    const std::optional<std::string> shots = burstShotsText(
-        latin1ForReading(burst.fireDelay->text()), latin1ForReading(burst.burstLength->text()));
-    if (shots) {
-        burst.shots->setText(fromLatin1(*shots));
-    }
 }
 
 } // namespace wepn

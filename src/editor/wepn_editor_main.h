@@ -22,15 +22,16 @@ class QUndoStack;
 namespace wepn {
 
 class FamilyEditor;
+class FieldEditor;
 class MessageSink;
 class ResultsEditor;
 class WindowHistory;
 class WindowMenus;
 struct LoadOutcome;
 
-/// The editor's one window: shows a weapon state in six frames, edits it and
-/// collects it back for saving. File dialogs, settings and reading files are
-/// the application's; it hands the bytes in and connects the menu actions.
+/// The editor's one window: shows a weapon state in six frames; every change
+/// the user makes is a command on the state, which is what a save writes. File dialogs, settings
+/// and reading files are the application's; it hands the bytes in and connects the menu actions.
 class WepnEditor_Main : public QMainWindow {
     Q_OBJECT
   public:
@@ -63,10 +64,10 @@ class WepnEditor_Main : public QMainWindow {
     bool openFile(const QString& nativePath, std::string_view bytes, const FamilyRows& familyRows,
                   const QStringList& weaponFireNames);
 
-    /// Collects the window and writes the whole weapon to `nativePath`, then
-    /// reports success or failure in a message. Nothing is written when a
-    /// field does not convert; `nativePath` becomes the window's file only
-    /// when the save works.
+    /// Writes the whole weapon state to `nativePath`, then reports success or
+    /// failure in a message. Text still being typed is committed first;
+    /// nothing is written while a field holds rejected text. `nativePath`
+    /// becomes the window's file only when the save works.
     bool saveFile(const QString& nativePath);
 
     /// Replaces the step that puts the written bytes on disk.
@@ -90,9 +91,9 @@ class WepnEditor_Main : public QMainWindow {
 
   private:
     void present(const LoadOutcome& outcome, const QStringList& weaponFireNames);
-    void updateBurstShots();
+    void updateModified();
     void showSaveFailure(const QString& detail);
-    void settleLaterTables(WeaponState& collected);
+    void settleLaterTables(WeaponState& saved);
 
     std::unique_ptr<MessageSink> m_ownMessages;
     MessageSink* m_messages;
@@ -109,6 +110,7 @@ class WepnEditor_Main : public QMainWindow {
     AccuracySet m_fileAccuracy;
     QString m_filePath;
     FileWriter m_writer;
+    FieldEditor* m_fields = nullptr;
     ResultsEditor* m_results = nullptr;
     FamilyEditor* m_families = nullptr;
 };

@@ -1,59 +1,39 @@
 #pragma once
 
-#include "editor/list_snapshot.h"
-#include "editor/window_controls.h"
-
-#include <QHash>
 #include <QObject>
 #include <QUndoStack>
-#include <QVariant>
-#include <array>
 
-class QListWidget;
-class QPushButton;
+class QLineEdit;
 
 namespace wepn {
 
-/// The window's undo history: records each change the user makes to a field
-/// or through a list's buttons on one QUndoStack, and puts changes back when
-/// they are undone or redone. A clean stack is the weapon as last loaded or
-/// saved.
+/// The window's undo history: one QUndoStack that every editor of the window
+/// pushes its commands on. A clean stack is the weapon as last loaded or
+/// saved. Typing in one field is one step until the step closes: focus moves,
+/// the field is committed, or a step is undone or redone.
 class WindowHistory : public QObject {
     Q_OBJECT
   public:
-    WindowHistory(const WindowControls& controls, WeaponState& state, QObject* parent);
+    explicit WindowHistory(QObject* parent);
 
     QUndoStack& stack() { return m_stack; }
 
-    /// Records the list buttons' changes. Call after the list editors have
-    /// connected their buttons, so the changes are there to record.
-    void watchListButtons();
-    /// Starts a new history on what the window shows now.
-    void reset();
-    /// Ends the typing step, so the next keystroke starts a new one.
+    /// Sends the undo and redo keys of a text box to the window's history;
+    /// the box's own undo would bypass it.
+    void guard(QLineEdit* edit);
+    /// Pushes a change (the command makes it); a typed change keeps the step open.
+    void push(QUndoCommand* command, bool typed = false);
+    /// True while typed changes merge into the step on top.
+    bool stepOpen() const { return m_stepOpen; }
     void closeStep() { m_stepOpen = false; }
-
-    void restoreField(QWidget* control, const QVariant& value);
-    void restoreLists(const ListSnapshot& snapshot);
+    /// Starts a new history on the weapon as it is now.
+    void reset();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void watchField(const FieldBinding& binding);
-    void fieldChanged(QWidget* control, QVariant value, bool typed);
-    void listButtonPressed();
-    void listButtonClicked(const QString& label);
-    ListSnapshot listSnapshot() const;
-    std::array<QListWidget*, 3> lists() const;
-
     QUndoStack m_stack;
-    const WindowControls& m_controls;
-    WeaponState& m_state;
-    // What each field showed after the last recorded, presented or restored change.
-    QHash<QWidget*, QVariant> m_shown;
-    QHash<QWidget*, QString> m_labels;
-    ListSnapshot m_beforeButton;
     bool m_stepOpen = false;
 };
 

@@ -13,10 +13,17 @@ std::optional<std::string> burstShotsText(std::string_view fireDelay,
     }
     const std::optional<double> delay = readNumber(fireDelay);
     const std::optional<double> length = readNumber(burstLength);
-    if (!delay || !length || *delay == 0) {
+    if (!delay || !length) {
         return std::nullopt;
     }
-    const double shots = *length / *delay;
+    return burstShotsText(*delay, *length);
+}
+
+std::optional<std::string> burstShotsText(double fireDelay, double burstLength) {
+    if (fireDelay == 0) {
+        return std::nullopt;
+    }
+    const double shots = burstLength / fireDelay;
     if (!std::isfinite(shots)) {
         return std::nullopt;
     }

@@ -10,5 +10,7 @@ namespace wepn {
 /// when the field keeps its previous text (delay reads as 0, or either text
 /// is not a number).
 std::optional<std::string> burstShotsText(std::string_view fireDelay, std::string_view burstLength);
+/// The same for a fire delay and burst length a weapon state holds.
+std::optional<std::string> burstShotsText(double fireDelay, double burstLength);
 
 } // namespace wepn

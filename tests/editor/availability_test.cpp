@@ -1,45 +1,37 @@
 #include "editor_fixture.h"
 
 #include <QGroupBox>
+#include <QPushButton>
 
 namespace wepn {
 namespace {
 
-struct FireTypeCase {
-    const char* fireType;
-    // Value(3), Value(5), Value(6), Value(7), Value(16), cboFireAxis
-    std::array<bool, 6> enabled;
-    bool unrecognised;
-};
-
-const char* const kFireTypeFields[] = {"Value(3)", "Value(5)",  "Value(6)",
-                                       "Value(7)", "Value(16)", "cboFireAxis"};
-
 TEST_F(EditorTest, FireTypeDecidesWhichFieldsApply) {
-    const FireTypeCase cases[] = {
+    const char* const fields[] = {"fWeaponFireSpeed", "fWeaponFireRadius",    "fWeaponFireLifetime",
+                                  "fWeaponFireMisc1", "iInstantHitThreshold", "iWeaponFireAxis"};
+    const std::tuple<const char*, std::array<bool, 6>, bool> cases[] = {
         {"InstantHit", {false, false, true, true, true, false}, false},
         {"instanthit", {false, false, true, true, true, false}, false},
         {"Bullet", {true, false, false, false, false, false}, false},
         {"Mine", {true, false, false, false, false, false}, false},
         {"MISSILE", {true, false, false, false, false, true}, false},
         {"SphereBurst", {true, true, false, false, false, false}, false},
-        {"Bullet ", {false, false, false, false, false, false}, true},
-        {"Laser", {false, false, false, false, false, false}, true},
-        {"", {false, false, false, false, false, false}, true},
+        {"Bullet ", {}, true},
+        {"Laser", {}, true},
+        {"", {}, true},
     };
-    for (const FireTypeCase& c : cases) {
+    for (const auto& [fireType, enabled, unrecognised] : cases) {
         messages.texts.clear();
-        ASSERT_TRUE(openScript(scriptWith("Fixed", c.fireType))) << c.fireType;
+        ASSERT_TRUE(openScript(scriptWith("Fixed", fireType))) << fireType;
         for (std::size_t i = 0; i < 6; ++i) {
-            EXPECT_EQ(find<QWidget>(kFireTypeFields[i])->isEnabled(), c.enabled[i])
-                << "'" << c.fireType << "' " << kFireTypeFields[i];
+            EXPECT_EQ(field(fields[i])->isEnabled(), enabled[i]) << fireType << " " << fields[i];
         }
         const QStringList expected =
-            c.unrecognised ? QStringList{QStringLiteral("Unrecognized weapon type: '%1' -- Please "
-                                                        "notify BrEnN.")
-                                             .arg(QString::fromLatin1(c.fireType))}
-                           : QStringList{};
-        EXPECT_EQ(messages.texts, expected) << "'" << c.fireType << "'";
+            unrecognised ? QStringList{QStringLiteral("Unrecognized weapon type: '%1' -- Please "
+                                                      "notify BrEnN.")
+                                           .arg(QString::fromLatin1(fireType))}
+                         : QStringList{};
+        EXPECT_EQ(messages.texts, expected) << "'" << fireType << "'";
     }
 }
 
@@ -48,25 +40,24 @@ TEST_F(EditorTest, OnlyAnimatedTurretsRotate) {
         {"AnimatedTurret", true}, {"animatedturret", true}, {"Fixed", false}, {"Turret", false}};
     for (const auto& [weaponType, rotates] : cases) {
         ASSERT_TRUE(openScript(scriptWith(weaponType, "Bullet"))) << weaponType;
-        for (const char* field : {"txtLeftRot", "txtRightRot", "txtUpRot", "txtDownRot"}) {
-            EXPECT_EQ(find<QWidget>(field)->isEnabled(), rotates) << weaponType << " " << field;
+        for (const char* rotation : {"fLeftRot", "fRightRot", "fUpRot", "fDownRot"}) {
+            EXPECT_EQ(field(rotation)->isEnabled(), rotates) << weaponType << " " << rotation;
         }
-        EXPECT_TRUE(find<QWidget>("txtFiringArc")->isEnabled()) << weaponType;
+        EXPECT_TRUE(field("fFiringArc")->isEnabled()) << weaponType;
     }
 }
 
 TEST_F(EditorTest, LoadOpensTheFramesAndTurretValuesFollowTheFile) {
     ASSERT_TRUE(openScript(scriptWith("Fixed", "Bullet")));
-    for (const char* frame : {"fraBasicStats", "fraWeaponResults", "fraRotations",
-                              "fraTurretProperties", "fraPenetration", "fraAccuracy"}) {
-        EXPECT_TRUE(find<QGroupBox>(frame)->isEnabled()) << frame;
+    for (QGroupBox* frame : c().frames) {
+        EXPECT_TRUE(frame->isEnabled()) << frame->title().toStdString();
     }
-    EXPECT_TRUE(find<QWidget>("cmdAdd")->isEnabled());
-    EXPECT_TRUE(find<QWidget>("cmdRemove")->isEnabled());
-    EXPECT_FALSE(find<QWidget>("cmdApply")->isEnabled()) << "until a row is clicked";
+    EXPECT_TRUE(c().results.add->isEnabled());
+    EXPECT_TRUE(c().results.remove->isEnabled());
+    EXPECT_FALSE(c().results.apply->isEnabled()) << "until a row is clicked";
 
     openSample(QStringLiteral("ion_lance.wepn")); // no setMiscValues
-    EXPECT_FALSE(find<QGroupBox>("fraTurretProperties")->isEnabled());
+    EXPECT_FALSE(c().turretFrame->isEnabled());
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "editor_fixture.h"
 
+#include "model/fields.h"
 #include "test_support.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -15,8 +17,24 @@ EditorTest::EditorTest() {
     window.show();
 }
 
-QString EditorTest::text(const char* lineEditName) {
-    return find<QLineEdit>(lineEditName)->text();
+QWidget* EditorTest::field(const std::string& fieldName) const {
+    const FieldBinding* binding = c().binding(fieldName);
+    EXPECT_NE(binding, nullptr) << fieldName;
+    return binding->control();
+}
+
+QLineEdit* EditorTest::edit(const std::string& fieldName) const {
+    const FieldBinding* binding = c().binding(fieldName);
+    EXPECT_NE(binding, nullptr) << fieldName;
+    return binding->edit != nullptr ? binding->edit : binding->combo->lineEdit();
+}
+
+QStringList EditorTest::rows(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) {
+        texts << list->item(i)->text();
+    }
+    return texts;
 }
 
 QString EditorTest::samplePath(const QString& weaponFile) {
@@ -51,22 +69,20 @@ bool EditorTest::openScript(const QByteArray& script, const QString& path) {
     return window.openFile(path, script.toStdString(), sampleFamilies(), sampleFireNames());
 }
 
-void EditorTest::clickRow(const char* list, int row) {
-    auto* widget = find<QListWidget>(list);
-    QListWidgetItem* item = widget->item(row);
-    ASSERT_NE(item, nullptr) << list << " row " << row;
-    const QRect rect = widget->visualItemRect(item);
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, rect.center());
+void EditorTest::clickRow(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    ASSERT_NE(item, nullptr) << "row " << row;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
-void EditorTest::click(const char* button) {
-    QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
+void EditorTest::click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void EditorTest::retype(const char* lineEdit, const QString& text) {
-    auto* edit = find<QLineEdit>(lineEdit);
-    edit->clear();
-    QTest::keyClicks(edit, text);
+void EditorTest::retype(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    edit->insert(text); // keyClicks types ASCII only
 }
 
 QByteArray scriptWith(const char* weaponType, const char* fireType) {

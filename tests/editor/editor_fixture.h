@@ -8,19 +8,24 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+class QAbstractButton;
+class QLineEdit;
+class QListWidget;
+
 namespace wepn {
 
 /// A fresh window with its messages recorded, and the sample data at hand.
+/// Controls are reached through the window's resolved controls.
 class EditorTest : public ::testing::Test {
   protected:
     EditorTest();
 
-    template <class T> T* find(const char* name) {
-        T* widget = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QString text(const char* lineEditName);
+    const WindowControls& c() const { return window.controls(); }
+    /// The control showing a field, e.g. "fWeaponFireRange".
+    QWidget* field(const std::string& fieldName) const;
+    /// The text box of a field (a drop-down's edit field included).
+    QLineEdit* edit(const std::string& fieldName) const;
+    static QStringList rows(const QListWidget* list);
 
     static std::string sampleBytes(const QString& weaponFile);
     static FamilyRows sampleFamilies();
@@ -33,9 +38,10 @@ class EditorTest : public ::testing::Test {
     bool openScript(const QByteArray& script, const QString& path = QStringLiteral("test.wepn"));
 
     /// Selects row `row` of a list as a mouse click does.
-    void clickRow(const char* list, int row);
-    void click(const char* button);
-    void retype(const char* lineEdit, const QString& text);
+    static void clickRow(QListWidget* list, int row);
+    static void click(QAbstractButton* button);
+    /// Replaces the text as the user does: selects it all and types over it.
+    static void retype(QLineEdit* edit, const QString& text);
 
     RecordingSink messages;
     WepnEditor_Main window{&messages};

@@ -1,15 +1,39 @@
+#include "editor/control_table.h"
+#include "editor/visual_style.h"
 #include "editor_fixture.h"
+#include "test_support.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
-#include <functional>
+#include <sstream>
 
 namespace wepn {
 namespace {
+
+// The cells of each line of a data file under tests/data/editor that is not
+// a comment, cut at "|" with one blank either side of a cell dropped.
+std::vector<QStringList> dataLines(const char* name) {
+    std::istringstream in(test::fixture(std::string("editor/") + name));
+    std::vector<QStringList> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        QStringList cells = QString::fromUtf8(line).split(QLatin1Char('|'));
+        for (QString& cell : cells) {
+            cell = cell.mid(cell.startsWith(' ') ? 1 : 0);
+            cell.chop(cell.endsWith(' ') ? 1 : 0);
+        }
+        lines.push_back(cells);
+    }
+    return lines;
+}
 
 class HistoryTest : public EditorTest {
   protected:
@@ -21,146 +45,204 @@ class HistoryTest : public EditorTest {
         ASSERT_TRUE(openScript(scriptWith("Fixed", "Bullet"), QStringLiteral("/w/gun.wepn")));
     }
 
-    // Every field, drop-down and list row as shown. The controls below the
-    // lists are the list editors' scratch, not the weapon, and are left ou
+    // Every field and list row as shown.
     QStringList form() {
-        const QStringList scratch{"txtMinEffect",   "txtMaxEffect", "txtSpawnedWeaponEffect",
-                                  "txtPenetration", "txtAccuracy",  "cboCondition",
-                                  "cboEffect"};
         QStringList shown;
-        for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
-            if (!scratch.contains(edit->objectName())) {
-                shown << edit->objectName() + '=' + edit->text();
-            }
+        for (const FieldBinding& binding : c().fields) {
+            shown << (binding.edit ? binding.edit->text() : binding.combo->currentText());
         }
-        for (QComboBox* combo : window.findChildren<QComboBox*>()) {
-            if (!scratch.contains(combo->objectName())) {
-                shown << combo->objectName() + '=' + combo->currentText();
-            }
+        for (QListWidget* list :
+             {c().results.list, c().families.penetrationList, c().families.accuracyList}) {
+            shown << rows(list);
         }
-        for (QListWidget* list : window.findChildren<QListWidget*>()) {
-            for (int row = 0; row < list->count(); ++row) {
-                shown << list->objectName() + '=' + list->item(row)->text();
-            }
-        }
-        return shown;
+        return shown << c().burst.shots->text();
     }
     std::string savedBytes() {
         EXPECT_TRUE(window.saveFile(window.filePath()));
         return saved;
     }
-    // The caption as the window manager shows i
+    // The caption as the window manager shows it.
     QString caption() {
-        QString title = window.windowTitle();
-        return title.replace(QStringLiteral("[*]"),
-                             window.isWindowModified() ? QStringLiteral("*") : QString());
+        return window.windowTitle().replace(
+            QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
     }
-    void type(const char* lineEdit, const QString& text) {
-        auto* edit = find<QLineEdit>(lineEdit);
+    void type(QLineEdit* edit, const QString& text) {
         edit->setFocus();
         QTest::keyClicks(edit, text);
+    }
+    QWidget* byRole(const QString& role) {
+        const std::map<QString, QWidget*> roles{
+            {"ResultList", c().results.list},
+            {"MaxEffect", c().results.maximum.edit},
+            {"Add", c().results.add},
+            {"Apply", c().results.apply},
+            {"Remove", c().results.remove},
+            {"PenetrationList", c().families.penetrationList},
+            {"PenetrationValue", c().families.penetration},
+            {"PenetrationApply", c().families.penetrationApply},
+            {"AccuracyList", c().families.accuracyList},
+            {"AccuracyValue", c().families.accuracy},
+            {"AccuracyApply", c().families.accuracyApply},
+        };
+        EXPECT_TRUE(roles.contains(role)) << role.toStdString();
+        return roles.at(role);
+    }
+    void run(const QString& step) {
+        const QStringList words = step.trimmed().split(QLatin1Char(' '));
+        const QString verb = words[0];
+        const QString argument = words.value(2);
+        if (verb == "type") {
+            type(edit(words[1].toStdString()), argument);
+        } else if (verb == "down") {
+            QWidget* combo = field(words[1].toStdString());
+            combo->setFocus();
+            QTest::keyClick(combo, Qt::Key_Down);
+        } else if (verb == "row") {
+            clickRow(qobject_cast<QListWidget*>(byRole(words[1])), argument.toInt());
+        } else if (verb == "set") {
+            retype(qobject_cast<QLineEdit*>(byRole(words[1])), argument);
+        } else {
+            ASSERT_EQ(verb, "click");
+            click(qobject_cast<QPushButton*>(byRole(words[1])));
+        }
     }
 
     std::string saved;
 };
 
-struct ChangeCase {
-    const char* name;
-    const char* undoText;
-    std::function<void()> change;
-};
-
 TEST_F(HistoryTest, EveryKindOfChangeMarksTheWeaponAndUndoesExactly) {
-    const ChangeCase cases[] = {
-        {"typing", "Undo Firing Range", [this] { type("Value(4)", "75"); }},
-        {"drop-down", "Undo Activation",
-         [this] {
-             auto* combo = find<QComboBox>("cboActivation");
-             combo->setFocus();
-             QTest::keyClick(combo, Qt::Key_Down);
-         }},
-        {"result add", "Undo Add Result", [this] { click("cmdAdd"); }},
-        {"result apply", "Undo Apply Result",
-         [this] {
-             clickRow("lstWeaponResults", 0);
-             retype("txtMaxEffect", QStringLiteral("42"));
-             click("cmdApply");
-         }},
-        {"result remove", "Undo Remove Result",
-         [this] {
-             clickRow("lstWeaponResults", 1);
-             click("cmdRemove");
-         }},
-        {"penetration apply", "Undo Apply Penetration",
-         [this] {
-             clickRow("lstArmorFamilies", 0);
-             retype("txtPenetration", QStringLiteral("3"));
-             click("cmdPenApply");
-         }},
-        {"accuracy apply", "Undo Apply Accuracy",
-         [this] {
-             clickRow("lstAccuracy", 0);
-             retype("txtAccuracy", QStringLiteral("0.5"));
-             click("cmdAccApply");
-         }},
-    };
-    for (const ChangeCase& c : cases) {
+    for (const QStringList& c : dataLines("changes.txt")) {
+        const std::string name = c[0].toStdString();
         ASSERT_TRUE(openScript(scriptWith("Fixed", "Bullet"), QStringLiteral("/w/gun.wepn")));
         const QStringList cleanForm = form();
+        const WeaponState cleanState = window.state();
         const std::string cleanBytes = savedBytes();
-        EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - gun.wepn")) << c.name;
+        EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - gun.wepn")) << name;
 
-        c.change();
-        EXPECT_TRUE(window.isModified()) << c.name;
-        EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - gun.wepn*")) << c.name;
-        EXPECT_EQ(window.undoAction()->text().remove(QLatin1Char('&')).toStdString(), c.undoText);
-        EXPECT_EQ(window.history().count(), 1) << c.name;
+        for (const QString& step : c[1].split(QLatin1Char(';'))) {
+            run(step);
+        }
+        EXPECT_TRUE(window.isModified()) << name;
+        EXPECT_TRUE(window.revertAction()->isEnabled()) << name;
+        EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - gun.wepn*")) << name;
+        EXPECT_EQ(window.undoAction()->text().remove(QLatin1Char('&')), c[2]) << name;
+        EXPECT_EQ(window.history().count(), 1) << name;
         const QStringList changedForm = form();
-
-        EXPECT_NE(changedForm, cleanForm) << c.name;
+        const WeaponState changedState = window.state();
+        EXPECT_NE(changedForm, cleanForm) << name;
+        EXPECT_NE(changedState, cleanState) << name << ": the state holds the change";
 
         window.undoAction()->trigger();
-        EXPECT_FALSE(window.isModified()) << c.name;
-        EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - gun.wepn")) << c.name;
-        EXPECT_EQ(form(), cleanForm) << c.name;
+        EXPECT_FALSE(window.isModified()) << name;
+        EXPECT_FALSE(window.revertAction()->isEnabled()) << name;
+        EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - gun.wepn")) << name;
+        EXPECT_EQ(form(), cleanForm) << name;
+        EXPECT_EQ(window.state(), cleanState) << name;
         window.redoAction()->trigger();
-        EXPECT_TRUE(window.isModified()) << c.name;
-        EXPECT_EQ(form(), changedForm) << c.name;
+        EXPECT_TRUE(window.isModified()) << name;
+        EXPECT_EQ(form(), changedForm) << name;
+        EXPECT_EQ(window.state(), changedState) << name;
         window.undoAction()->trigger();
-        EXPECT_EQ(savedBytes(), cleanBytes) << c.name;
+        EXPECT_EQ(savedBytes(), cleanBytes) << name;
     }
 }
 
 TEST_F(HistoryTest, TypingIsOneStepUntilFocusLeaves) {
-    const QString range = text("Value(4)");
-    type("Value(4)", "12");
+    QLineEdit* range = edit("fWeaponFireRange");
+    const QString before = range->text();
+    type(range, "12");
     EXPECT_EQ(window.history().count(), 1);
-    type("Value(3)", "5");
-    type("Value(4)", "3");
+    type(edit("fWeaponFireSpeed"), "5");
+    type(range, "3");
     EXPECT_EQ(window.history().count(), 3);
-    EXPECT_EQ(text("Value(4)"), QStringLiteral("123") + range);
+    EXPECT_EQ(range->text(), QStringLiteral("123") + before);
+    EXPECT_EQ(window.state().CurrentWeapon.fWeaponFireRange,
+              (QStringLiteral("123") + before).toDouble());
 
-    window.undoAction()->trigger();
-    window.undoAction()->trigger();
-    window.undoAction()->trigger();
+    for (int i = 0; i < 3; ++i) {
+        window.undoAction()->trigger();
+    }
     EXPECT_FALSE(window.isModified());
-    EXPECT_EQ(text("Value(4)"), range);
+    EXPECT_EQ(range->text(), before);
     EXPECT_EQ(window.redoAction()->text().remove(QLatin1Char('&')),
               QStringLiteral("Redo Firing Range"));
 }
 
 TEST_F(HistoryTest, LoadAndSaveStartANewHistoryAndClearTheMarker) {
-    type("Value(4)", "9");
+    type(edit("fWeaponFireRange"), "9");
     ASSERT_TRUE(window.isModified());
     EXPECT_TRUE(window.saveFile(QStringLiteral("/w/other.wepn")));
     EXPECT_FALSE(window.isModified());
     EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - other.wepn"));
     EXPECT_FALSE(window.undoAction()->isEnabled());
 
-    type("Value(4)", "9");
+    type(edit("fWeaponFireRange"), "9");
     ASSERT_TRUE(openScript(scriptWith("Fixed", "Bullet"), QStringLiteral("/w/gun.wepn")));
     EXPECT_FALSE(window.isModified());
     EXPECT_EQ(window.history().count(), 0);
+}
+
+// A text is refused when it is committed, and the field stays marked (the
+// weapon counts as changed) until its text reads again; Save refuses while
+// a field is marked, and commits what is being typed first.
+TEST_F(HistoryTest, CommittedTextIsCheckedAndSaveWritesOnlyWhatReads) {
+    for (const QStringList& c : dataLines("commits.txt")) {
+        const std::string name = c[0].toStdString() + " '" + c[1].toStdString() + "'";
+        ASSERT_TRUE(openScript(scriptWith("AnimatedTurret", "Bullet"), "/w/gun.wepn"));
+        QWidget* control = field(c[0].toStdString());
+        messages.texts.clear();
+        retype(edit(c[0].toStdString()), c[1]);
+        EXPECT_TRUE(messages.texts.isEmpty()) << name << ": nothing is said while typing";
+        QTest::keyClick(edit(c[0].toStdString()), Qt::Key_Return);
+        const bool refused = c[2] != "-";
+        EXPECT_EQ(messages.texts, refused ? QStringList{c[2]} : QStringList{}) << name;
+        EXPECT_EQ(VisualStyle::isMarkedRejected(control), refused) << name;
+        EXPECT_TRUE(window.isModified()) << name;
+
+        messages.texts.clear();
+        saved.clear();
+        const bool saves = c[3] == "-";
+        EXPECT_EQ(window.saveFile(QStringLiteral("/w/out.wepn")), saves) << name;
+        EXPECT_EQ(saved.empty(), !saves) << name;
+        EXPECT_EQ(messages.texts.value(0),
+                  saves ? QStringLiteral("Successfully saved to '/w/out.wepn'")
+                        : QStringLiteral("Save failed, please inform Brenn and post your *.wepn "
+                                         "file in the Korvex thread.\n") +
+                              c[3])
+            << name;
+        if (refused) {
+            retype(edit(c[0].toStdString()), QStringLiteral("7"));
+            EXPECT_FALSE(VisualStyle::isMarkedRejected(control)) << name << ": fixed";
+        }
+    }
+}
+
+// Save commits the field being typed in; undo takes a refused text away.
+TEST_F(HistoryTest, SaveCommitsTheFieldBeingTypedInAndUndoUnmarksIt) {
+    QLineEdit* range = edit("fWeaponFireRange");
+    const QString before = range->text();
+    type(range, "5");
+    QTest::keyClicks(range, "x");
+    EXPECT_FALSE(window.saveFile(QStringLiteral("/w/out.wepn")));
+    ASSERT_EQ(messages.texts.size(), 2);
+    EXPECT_EQ(messages.texts[0], "Firing Range: '5x" + before + "' is not a number.");
+    EXPECT_TRUE(VisualStyle::isMarkedRejected(range));
+    window.undoAction()->trigger();
+    EXPECT_EQ(range->text(), before);
+    EXPECT_FALSE(VisualStyle::isMarkedRejected(range));
+    EXPECT_FALSE(window.isModified());
+}
+
+// The arithmetic is the model's; the window follows both fields as they are typed.
+TEST_F(HistoryTest, BurstShotsFollowsFireDelayAndBurstLength) {
+    retype(c().burst.fireDelay, QStringLiteral("0.5"));
+    retype(c().burst.burstLength, QStringLiteral("2"));
+    EXPECT_EQ(c().burst.shots->text(), QStringLiteral("4"));
+    retype(c().burst.fireDelay, QStringLiteral("0"));
+    EXPECT_EQ(c().burst.shots->text(), QStringLiteral("4")) << "a zero delay keeps the text";
+    window.undoAction()->trigger();
+    retype(c().burst.burstLength, QStringLiteral("3"));
+    EXPECT_EQ(c().burst.shots->text(), QStringLiteral("6")) << "the delay is 0.5 again";
 }
 
 } // namespace

@@ -50,12 +50,12 @@ const KeyCase kKeyCases[] = {
 
 TEST_F(EditorTest, DigitFieldsTakeOnlyDigitsAndBackspace) {
     openSample(QStringLiteral("ion_lance.wepn"));
-    for (const char* field : {"txtMinEffect", "txtMaxEffect", "txtPenetration"}) {
-        auto* edit = find<QLineEdit>(field);
-        for (const KeyCase& c : kKeyCases) {
+    for (QLineEdit* edit :
+         {c().results.minimum.edit, c().results.maximum.edit, c().families.penetration}) {
+        for (const KeyCase& k : kKeyCases) {
             edit->clear();
-            c.keys(edit);
-            EXPECT_EQ(edit->text().toStdString(), c.expected) << field << ": " << c.what;
+            k.keys(edit);
+            EXPECT_EQ(edit->text().toStdString(), k.expected) << k.what;
         }
     }
 }

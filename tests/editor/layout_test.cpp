@@ -15,11 +15,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -60,9 +62,16 @@ QStringList expectedRows(const ControlSpec& control) {
     return rows;
 }
 
+// The window's part the table names: the name the window is known by.
+template <class T = QWidget> T* named(const QWidget& window, const char* name) {
+    T* widget = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
 TEST_F(EditorTest, WindowShowsEveryControlOfTheTableAsItSays) {
     for (const ControlSpec& entry : controlSpecs()) {
-        QWidget* w = find<QWidget>(entry.name);
+        QWidget* w = named(window, entry.name);
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(isKind(w, entry.kind)) << entry.name;
         EXPECT_EQ(w->toolTip().toStdString(), entry.tooltip) << entry.name;
@@ -88,7 +97,7 @@ TEST_F(EditorTest, WindowShowsEveryControlOfTheTableAsItSays) {
         }
     }
     for (const FrameSpec& entry : frameSpecs()) {
-        auto* frame = find<QGroupBox>(entry.name);
+        auto* frame = named<QGroupBox>(window, entry.name);
         EXPECT_EQ(frame->title().toStdString(), entry.caption) << entry.name;
         EXPECT_FALSE(frame->isEnabled()) << entry.name;
     }
@@ -102,7 +111,7 @@ TEST_F(EditorTest, TabWalksTheControlsInTheTablesOrder) {
         }
     }
     std::vector<std::string> walked;
-    QWidget* w = find<QWidget>(expected.begin()->second.c_str());
+    QWidget* w = named(window, expected.begin()->second.c_str());
     for (int i = 0; i < 200 && walked.size() < expected.size(); ++i) {
         // The edit field inside the editable drop-down is reached through it.
         if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty()) {
@@ -115,6 +124,42 @@ TEST_F(EditorTest, TabWalksTheControlsInTheTablesOrder) {
         order.push_back(name);
     }
     EXPECT_EQ(walked, order);
+}
+
+// Each control the code uses is the one the table gives its role.
+TEST_F(EditorTest, ControlsResolveByTheirRoles) {
+    const ResultControls& r = c().results;
+    const FamilyControls& f = c().families;
+    const std::pair<ControlRole, QWidget*> used[] = {
+        {ControlRole::WeaponEffects, c().weaponEffects},
+        {ControlRole::FireDelay, c().burst.fireDelay},
+        {ControlRole::BurstLength, c().burst.burstLength},
+        {ControlRole::BurstShots, c().burst.shots},
+        {ControlRole::ResultList, r.list},
+        {ControlRole::Condition, r.condition},
+        {ControlRole::Effect, r.effect},
+        {ControlRole::MinEffect, r.minimum.edit},
+        {ControlRole::MaxEffect, r.maximum.edit},
+        {ControlRole::SpawnedEffect, r.spawned.edit},
+        {ControlRole::Add, r.add},
+        {ControlRole::Apply, r.apply},
+        {ControlRole::Remove, r.remove},
+        {ControlRole::PenetrationList, f.penetrationList},
+        {ControlRole::PenetrationValue, f.penetration},
+        {ControlRole::PenetrationApply, f.penetrationApply},
+        {ControlRole::AccuracyList, f.accuracyList},
+        {ControlRole::AccuracyValue, f.accuracy},
+        {ControlRole::AlwaysDamage, f.alwaysDamage},
+        {ControlRole::AccuracyApply, f.accuracyApply}};
+    for (const auto& [role, control] : used) {
+        const auto entry = std::find_if(controlSpecs().begin(), controlSpecs().end(),
+                                        [role](const ControlSpec& s) { return s.role == role; });
+        ASSERT_NE(entry, controlSpecs().end()) << roleName(role);
+        EXPECT_EQ(control->objectName().toStdString(), entry->name) << roleName(role);
+    }
+    const auto turret = std::find_if(frameSpecs().begin(), frameSpecs().end(),
+                                     [](const FrameSpec& frame) { return frame.turret; });
+    EXPECT_EQ(c().turretFrame->objectName().toStdString(), turret->name);
 }
 
 TEST(MainWindowLayout, EveryFieldWithChoicesOrAWindowRowIsBoundOnce) {
@@ -148,29 +193,37 @@ void keepCountersOnFatal(QtMsgType type, const QMessageLogContext&, const QStrin
 }
 #endif
 
-// A table the code cannot use ends the program at once, naming the control.
+// A table the code cannot use ends the program at once, naming the control
+// (a control that is missing altogether by its role).
 TEST(MainWindowLayoutDeathTest, ATableThatDoesNotResolveNamesTheControl) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     enum class Break { Field, Remove, Kind };
+    const auto byField = [](const char* field) {
+        return [field](const ControlSpec& s) { return std::string_view(s.field) == field; };
+    };
+    const auto byRole = [](ControlRole role) {
+        return [role](const ControlSpec& s) { return s.role == role; };
+    };
     const struct {
-        const char* control;
+        std::function<bool(const ControlSpec&)> which;
         Break how;
         const char* field;
-        const char* message;
+        const char* message; // "%" stands for the control's name
     } cases[] = {
-        {"Value(4)", Break::Field, "fRange", "Value\\(4\\) shows a field the model does not have"},
-        {"Value(5)", Break::Field, "fWeaponFireRange", "Value\\(5\\) shows a field another"},
-        {"cmdAdd", Break::Field, "fFiringArc", "cmdAdd shows a field but is neither"},
-        {"lblML(1)", Break::Remove, "", "Value\\(4\\) has no label on its row"},
-        {"txtMinEffect", Break::Remove, "", "txtMinEffect is missing"},
-        {"chkAlwaysDMG", Break::Kind, "", "chkAlwaysDMG is missing or of another kind"},
+        {byField("fWeaponFireRange"), Break::Field, "fRange", "% shows a field the model does not"},
+        {byField("fWeaponFireRadius"), Break::Field, "fWeaponFireRange", "% shows a field another"},
+        {byRole(ControlRole::Add), Break::Field, "fFiringArc", "% shows a field but is neither"},
+        {byRole(ControlRole::MinEffect), Break::Remove, "", "MinEffect is missing"},
+        {byRole(ControlRole::AlwaysDamage), Break::Kind, "", "% is missing or of another kind"},
     };
     for (const auto& c : cases) {
         std::vector<ControlSpec> table(controlSpecs().begin(), controlSpecs().end());
-        const auto entry = std::find_if(table.begin(), table.end(), [&](const ControlSpec& s) {
-            return std::string_view(s.name) == c.control;
-        });
-        ASSERT_NE(entry, table.end()) << c.control;
+        const auto entry = std::find_if(table.begin(), table.end(), c.which);
+        ASSERT_NE(entry, table.end()) << c.message;
+        const std::string message =
+            QString::fromLatin1(c.message)
+                .replace(QLatin1Char('%'), QRegularExpression::escape(entry->name))
+                .toStdString();
         if (c.how == Break::Field) {
             entry->field = c.field;
         } else if (c.how == Break::Kind) {
@@ -186,9 +239,22 @@ TEST(MainWindowLayoutDeathTest, ATableThatDoesNotResolveNamesTheControl) {
                 QWidget central;
                 MainWindowLayout::build(&central, table);
             },
-            c.message)
-            << c.control;
+            message)
+            << message;
     }
+    // A field's control without a label on its row cannot be named in messages.
+    std::vector<ControlSpec> table(controlSpecs().begin(), controlSpecs().end());
+    const auto range = std::find_if(table.begin(), table.end(), byField("fWeaponFireRange"));
+    const std::string message = QRegularExpression::escape(range->name).toStdString();
+    table.erase(std::find_if(table.begin(), table.end(), [&](const ControlSpec& s) {
+        return s.frame == range->frame && s.row == range->row && s.kind == WidgetKind::Label;
+    }));
+    EXPECT_DEATH(
+        {
+            QWidget central;
+            MainWindowLayout::build(&central, table);
+        },
+        message + " has no label on its row");
 }
 
 TEST_F(EditorTest, MenusCarryAccessKeysAndShortcuts) {
