@@ -28,8 +28,9 @@ class EditorShell : public QObject {
     Q_OBJECT
   public:
     // Reads the data directory from the settings and derives the paths (no
-    // path is tested yet) and connects the window's menu commands. `messages` receives the shell's
-    // and the dialogs' message texts; without one they go to message boxes.
+    // path is tested yet) and connects the window's menu commands.
+    // `messages` receives the shell's and the dialogs' message texts; without
+    // one they go to message boxes.
     explicit EditorShell(WepnEditor_Main& window, MessageSink* messages = nullptr);
     ~EditorShell() override;
 
