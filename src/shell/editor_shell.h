@@ -28,9 +28,9 @@ class EditorShell : public QObject {
     Q_OBJECT
   public:
     // Reads the data directory from the settings and derives the paths (no
-    // path is tested yet), creates the open dialog hidden and connects the
-    // window's menu commands. `messages` receives the shell's and the
-    // dialogs' message texts; without one they go to message boxes.
+    // path is tested yet) and connects the window's menu commands.
+    // `messages` receives the shell's and the dialogs' message texts; without
+    // one they go to message boxes.
     explicit EditorShell(WepnEditor_Main& window, MessageSink* messages = nullptr);
     ~EditorShell() override;
 
@@ -42,6 +42,7 @@ class EditorShell : public QObject {
     void restoreWindowGeometry();
 
     const DataPaths& paths() const { return m_paths; }
+    // Null until File > Open is first chosen.
     FrmOpen* frmOpen() const { return m_frmOpen.get(); }
     // Null until Save As is first chosen.
     FrmSave* frmSave() const { return m_frmSave.get(); }
@@ -106,6 +107,8 @@ class EditorShell : public QObject {
     CustomFSO m_fso;
     DataPaths m_paths;
     std::optional<OpenPreparation> m_preparation;
+    // The weapon directory of the last prepared Open: where Open and Save As start.
+    std::string m_weaponDir;
     // The native path of the file last opened or saved.
     std::string m_currentFile;
     // The file as it was opened or last saved, to notice another program's edit.

@@ -3,7 +3,6 @@
 #include "editor/message_box_sink.h"
 #include "files/custom_fso.h"
 #include "shell/decompiled_data_setting.h"
-#include "shell/dialog_keys.h"
 #include "shell/path_text.h"
 #include "shell/twips.h"
 
@@ -19,11 +18,9 @@ namespace wepn {
 
 FrmDecompiledDataDir::FrmDecompiledDataDir(QWidget* mainWindow, const CustomFSO& fso,
                                            MessageSink* messages, const QString& dataDir)
-    // No parent: a disabled main window would disable its child windows too.
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_fso(fso), m_txtDataDir(new QLineEdit(this)),
-      m_lblInstructions(new QLabel(this)), m_cmdOK(new QPushButton(QStringLiteral("&OK"), this)),
+    : ModalDialog(mainWindow, "frmDecompiledDataDir", "Manage Directories"), m_fso(fso),
+      m_txtDataDir(new QLineEdit(this)), m_lblInstructions(new QLabel(this)),
+      m_cmdOK(new QPushButton(QStringLiteral("&OK"), this)),
       m_cmdCancel(new QPushButton(QStringLiteral("Cancel"), this)) {
     if (messages == nullptr) {
         m_ownMessages = std::make_unique<MessageBoxSink>(this);
@@ -31,8 +28,6 @@ FrmDecompiledDataDir::FrmDecompiledDataDir(QWidget* mainWindow, const CustomFSO&
     }
     m_messages = messages;
 
-    setObjectName(QStringLiteral("frmDecompiledDataDir"));
-    setWindowTitle(QStringLiteral("Manage Directories"));
     m_txtDataDir->setObjectName(QStringLiteral("txtDataDir"));
     m_lblInstructions->setObjectName(QStringLiteral("lblInstructions"));
     m_lblInstructions->setWordWrap(true);
@@ -76,13 +71,6 @@ FrmDecompiledDataDir::FrmDecompiledDataDir(QWidget* mainWindow, const CustomFSO&
 
 FrmDecompiledDataDir::~FrmDecompiledDataDir() = default;
 
-void FrmDecompiledDataDir::showDialog() {
-    m_mainWindow->setEnabled(false);
-    show();
-    raise();
-    activateWindow();
-}
-
 void FrmDecompiledDataDir::cmdOK_Click() {
     const QString directory = m_txtDataDir->text();
     if (!m_fso.FolderExists(toFileBytes(directory))) {
@@ -95,18 +83,6 @@ void FrmDecompiledDataDir::cmdOK_Click() {
 
 void FrmDecompiledDataDir::cmdCancel_Click() {
     close();
-}
-
-void FrmDecompiledDataDir::closeEvent(QCloseEvent* event) {
-    m_mainWindow->setEnabled(true);
-    QWidget::closeEvent(event);
-}
-
-void FrmDecompiledDataDir::keyPressEvent(QKeyEvent* event) {
-    if (!handleDialogKey(
-            event, [this] { cmdOK_Click(); }, [this] { cmdCancel_Click(); })) {
-        QWidget::keyPressEvent(event);
-    }
 }
 
 } // namespace wepn

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "shell/modal_dialog.h"
+
 #include <memory>
 
 class QLabel;
@@ -13,9 +14,8 @@ class CustomFSO;
 class MessageSink;
 
 // The data-directory dialog. It accepts only a directory that exists; Cancel,
-// Escape and its close control leave the setting as it was. The main window
-// is disabled while it is shown.
-class FrmDecompiledDataDir : public QWidget {
+// Escape and its close control leave the setting as it was.
+class FrmDecompiledDataDir : public ModalDialog {
     Q_OBJECT
   public:
     // `messages` receives the refusal text; without one the dialog shows a
@@ -26,21 +26,25 @@ class FrmDecompiledDataDir : public QWidget {
     ~FrmDecompiledDataDir() override;
 
     // Disables the main window and shows the dialog without blocking.
-    void showDialog();
+    void showDialog() { showModal(); }
+
+    QLineEdit* directoryField() const { return m_txtDataDir; }
+    QLabel* instructions() const { return m_lblInstructions; }
+    QPushButton* okButton() const { return m_cmdOK; }
+    QPushButton* cancelButton() const { return m_cmdCancel; }
 
   signals:
     // OK was pressed on an existing directory, exactly as typed.
     void confirmed(const QString& directory);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void confirm() override { cmdOK_Click(); }
+    void cancel() override { cmdCancel_Click(); }
 
   private:
     void cmdOK_Click();
     void cmdCancel_Click();
 
-    QWidget* m_mainWindow;
     const CustomFSO& m_fso;
     std::unique_ptr<MessageSink> m_ownMessages;
     MessageSink* m_messages;

@@ -1,7 +1,6 @@
 #include "shell/frm_open.h"
 
 #include "shell/dialog_button.h"
-#include "shell/dialog_keys.h"
 #include "shell/directory_browser.h"
 #include "shell/directory_tree.h"
 #include "shell/file_dialog_layout.h"
@@ -15,14 +14,9 @@
 namespace wepn {
 
 FrmOpen::FrmOpen(QWidget* mainWindow)
-    // No parent: a disabled main window would disable its child windows too.
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_browser(new DirectoryBrowser(this)),
+    : ModalDialog(mainWindow, "frmOpen", "Open"), m_browser(new DirectoryBrowser(this)),
       m_cmdOpen(makeDialogButton(this, "cmdOpen", "Open")),
       m_cmdCancel(makeDialogButton(this, "cmdCancel", "Cancel")) {
-    setObjectName(QStringLiteral("frmOpen"));
-    setWindowTitle(QStringLiteral("Open"));
     layOutFileDialog(this, *m_browser, nullptr, m_cmdOpen, m_cmdCancel);
     setTabOrder(m_browser->drive(), m_browser->directory());
     setTabOrder(m_browser->directory(), m_browser->files());
@@ -37,10 +31,7 @@ FrmOpen::FrmOpen(QWidget* mainWindow)
 
 void FrmOpen::showOpen() {
     m_browser->setPath(directory_tree::nearestExistingDirectory(m_initDir));
-    m_mainWindow->setEnabled(false);
-    show();
-    raise();
-    activateWindow();
+    showModal();
 }
 
 void FrmOpen::cmdOpen_Click() {
@@ -59,22 +50,8 @@ void FrmOpen::cmdCancel_Click() {
     finish();
 }
 
-void FrmOpen::finish() {
-    m_mainWindow->setEnabled(true);
-    hide();
-}
-
-void FrmOpen::closeEvent(QCloseEvent* event) {
-    m_mainWindow->setEnabled(true);
-    QWidget::closeEvent(event);
-}
-
-void FrmOpen::keyPressEvent(QKeyEvent* event) {
-    if (!m_browser->navigationKey(event) &&
-        !handleDialogKey(
-            event, [this] { cmdOpen_Click(); }, [this] { cmdCancel_Click(); })) {
-        QWidget::keyPressEvent(event);
-    }
+bool FrmOpen::takeKey(const QKeyEvent* event) {
+    return m_browser->navigationKey(event);
 }
 
 } // namespace wepn

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "shell/modal_dialog.h"
+
 #include <string>
 
 class QPushButton;
@@ -9,10 +10,9 @@ namespace wepn {
 
 class DirectoryBrowser;
 
-// The open dialog: the program's own small window, not the platform's. While
-// it is shown the main window is disabled; it hands the chosen path on only
-// through its Open button.
-class FrmOpen : public QWidget {
+// The open dialog: the program's own small window, not the platform's. It
+// hands the chosen path on only through its Open button.
+class FrmOpen : public ModalDialog {
     Q_OBJECT
   public:
     explicit FrmOpen(QWidget* mainWindow);
@@ -29,21 +29,22 @@ class FrmOpen : public QWidget {
     void showOpen();
 
     DirectoryBrowser* browser() const { return m_browser; }
+    QPushButton* openButton() const { return m_cmdOpen; }
+    QPushButton* cancelButton() const { return m_cmdCancel; }
 
   signals:
     // The user pressed Open on a listed name; `nativePath` equals fileName().
     void openChosen(const std::string& nativePath);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void confirm() override { cmdOpen_Click(); }
+    void cancel() override { cmdCancel_Click(); }
+    bool takeKey(const QKeyEvent* event) override;
 
   private:
     void cmdOpen_Click();
     void cmdCancel_Click();
-    void finish();
 
-    QWidget* m_mainWindow;
     DirectoryBrowser* m_browser;
     QPushButton* m_cmdOpen;
     QPushButton* m_cmdCancel;

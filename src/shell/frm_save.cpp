@@ -1,7 +1,6 @@
 #include "shell/frm_save.h"
 
 #include "shell/dialog_button.h"
-#include "shell/dialog_keys.h"
 #include "shell/directory_browser.h"
 #include "shell/directory_tree.h"
 #include "shell/file_dialog_layout.h"
@@ -17,15 +16,10 @@
 namespace wepn {
 
 FrmSave::FrmSave(QWidget* mainWindow)
-    // No parent: a disabled main window would disable its child windows too.
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      m_mainWindow(mainWindow), m_browser(new DirectoryBrowser(this)),
+    : ModalDialog(mainWindow, "frmSave", "Save"), m_browser(new DirectoryBrowser(this)),
       m_cmdSave(makeDialogButton(this, "cmdSave", "Save")),
       m_cmdCancel(makeDialogButton(this, "cmdCancel", "Cancel")),
       m_txtFilename(new QLineEdit(this)) {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QStringLiteral("Save"));
     m_txtFilename->setObjectName(QStringLiteral("txtFilename"));
     layOutFileDialog(this, *m_browser, m_txtFilename, m_cmdSave, m_cmdCancel);
     setTabOrder(m_browser->drive(), m_browser->directory());
@@ -52,10 +46,7 @@ FrmSave::FrmSave(QWidget* mainWindow)
 void FrmSave::showSave() {
     m_browser->setPath(directory_tree::nearestExistingDirectory(m_initDir));
     offerName(m_fileName);
-    m_mainWindow->setEnabled(false);
-    show();
-    raise();
-    activateWindow();
+    showModal();
 }
 
 void FrmSave::lstFiles_Click(QListWidgetItem* item) {
@@ -105,22 +96,8 @@ void FrmSave::cmdCancel_Click() {
     finish();
 }
 
-void FrmSave::finish() {
-    m_mainWindow->setEnabled(true);
-    hide();
-}
-
-void FrmSave::closeEvent(QCloseEvent* event) {
-    m_mainWindow->setEnabled(true);
-    QWidget::closeEvent(event);
-}
-
-void FrmSave::keyPressEvent(QKeyEvent* event) {
-    if (!m_browser->navigationKey(event) &&
-        !handleDialogKey(
-            event, [this] { cmdSave_Click(); }, [this] { cmdCancel_Click(); })) {
-        QWidget::keyPressEvent(event);
-    }
+bool FrmSave::takeKey(const QKeyEvent* event) {
+    return m_browser->navigationKey(event);
 }
 
 } // namespace wepn

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "shell/modal_dialog.h"
+
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <string>
 
@@ -14,9 +15,8 @@ namespace wepn {
 class DirectoryBrowser;
 
 // The save dialog: proposes a file name in a directory and hands the chosen
-// path on only through its Save button. The main window is disabled while it
-// is shown.
-class FrmSave : public QWidget {
+// path on only through its Save button.
+class FrmSave : public ModalDialog {
     Q_OBJECT
   public:
     explicit FrmSave(QWidget* mainWindow);
@@ -34,6 +34,9 @@ class FrmSave : public QWidget {
     void showSave();
 
     DirectoryBrowser* browser() const { return m_browser; }
+    QPushButton* saveButton() const { return m_cmdSave; }
+    QPushButton* cancelButton() const { return m_cmdCancel; }
+    QLineEdit* nameField() const { return m_txtFilename; }
 
     // Asked before Save goes on with a path; false keeps the dialog open.
     void setReplaceCheck(std::function<bool(const std::string& nativePath)> check) {
@@ -45,8 +48,9 @@ class FrmSave : public QWidget {
     void saveChosen(const std::string& nativePath);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void confirm() override { cmdSave_Click(); }
+    void cancel() override { cmdCancel_Click(); }
+    bool takeKey(const QKeyEvent* event) override;
 
   private:
     void cmdSave_Click();
@@ -56,9 +60,7 @@ class FrmSave : public QWidget {
     // Shows a name in `txtFilename`, keeping its bytes for as long as the
     // text stays as shown.
     void offerName(const std::string& name);
-    void finish();
 
-    QWidget* m_mainWindow;
     DirectoryBrowser* m_browser;
     QPushButton* m_cmdSave;
     QPushButton* m_cmdCancel;

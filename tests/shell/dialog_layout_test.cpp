@@ -53,7 +53,7 @@ TEST_P(DialogLayoutTest, TheDataDirectoryInstructionsShowTheirWholeText) {
     FrmDecompiledDataDir* dialog = shell().frmDecompiledDataDir();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     expectScale(dialog);
-    const auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblInstructions"));
+    const auto* label = dialog->instructions();
     EXPECT_TRUE(label->text().endsWith(QStringLiteral("and then click OK.")));
     EXPECT_GE(label->height(), label->heightForWidth(label->width()))
         << "the wrapped text fits in the label's height";
@@ -68,7 +68,7 @@ TEST_P(DialogLayoutTest, TheFileDialogsResizeAndTheirListsGrow) {
     triggerOpen();
     FrmOpen* open = shell().frmOpen();
     clickRow(openList(), QStringLiteral("ion_lance.wepn"));
-    QTest::mouseClick(open->findChild<QPushButton*>(QStringLiteral("cmdOpen")), Qt::LeftButton);
+    QTest::mouseClick(open->openButton(), Qt::LeftButton);
     triggerSaveAs();
     FrmSave* save = shell().frmSave();
     for (QWidget* dialog : {static_cast<QWidget*>(open), static_cast<QWidget*>(save)}) {

@@ -1,47 +1,26 @@
 #include "shell/directory_tree.h"
 #include "shell/drive_list.h"
 #include "shell/path_text.h"
+#include "shell_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace wepn {
 namespace {
 
-using Paths = std::vector<std::string>;
+std::string bytes(const QString& cell) {
+    return QByteArray::fromPercentEncoding(cell.toUtf8()).toStdString();
+}
 
-TEST(DirectoryTree, AncestorsRunFromTheDrivesRootDown) {
-    struct Case {
-        std::string path;
-        std::string root;
-        Paths ancestors;
-    };
-    const Case cases[] = {
-        {"/home/me/Data/Weapon",
-         "/",
-         {"/", "/home", "/home/me", "/home/me/Data", "/home/me/Data/Weapon"}},
-        {"/home/me/Data", "/home/me", {"/home/me", "/home/me/Data"}},
-        {"/home/me", "/home/me", {"/home/me"}},
-        {"/", "/", {"/"}},
-        {"/a\\b/c\nd", "/", {"/", "/a\\b", "/a\\b/c\nd"}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(directory_tree::ancestorsOf(c.path, c.root), c.ancestors) << c.path;
+std::string joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        text += (text.empty() ? "" : ";") + part;
     }
+    return text;
 }
 
-TEST(DirectoryTree, PathsAreMadeAbsoluteAndJoinedWithOneSlash) {
-    EXPECT_EQ(directory_tree::absoluteOf("/a/./b/../c/"), "/a/c");
-    EXPECT_EQ(directory_tree::absoluteOf("/"), "/");
-    EXPECT_EQ(directory_tree::absoluteOf("/a\\b//c"), "/a\\b/c") << "a backslash is a name's";
-    EXPECT_EQ(directory_tree::childOf("/", "Data"), "/Data");
-    EXPECT_EQ(directory_tree::childOf("/home/me/", "Data"), "/home/me/Data");
-    EXPECT_EQ(directory_tree::childOf("/home/me", "a\\b.wepn"), "/home/me/a\\b.wepn");
-    EXPECT_EQ(directory_tree::lastNameOf("/home/me/a\\b.wepn"), "a\\b.wepn");
-    EXPECT_EQ(directory_tree::lastNameOf("/"), "/");
-}
-
-// The longest root that holds the path; "/home/meat" is not in "/home/me".
-TEST(DriveList, TheDriveHoldingAPathHasTheLongestRoot) {
+TEST(PathFunctions, AnswerAsTheTableSays) {
     const QList<DriveEntry> drives{
         {QStringLiteral("/"), "/", "/"},
         {QStringLiteral("/home/me"), "/home/me", "/home/me"},
@@ -49,44 +28,27 @@ TEST(DriveList, TheDriveHoldingAPathHasTheLongestRoot) {
          "/home/me/.wine/dosdevices/c:", "/home/me/.wine/drive_c"},
         {QStringLiteral("Z: /"), "/home/me/.wine/dosdevices/z:", "/"},
     };
-    struct Case {
-        std::string path;
-        int index;
-        std::string root;
-    };
-    const Case cases[] = {
-        {"/usr/share", 0, "/"},
-        {"/home/meat", 0, "/"},
-        {"/home/me/Data", 1, "/home/me"},
-        {"/home/me/.wine/drive_c/Games", 2, "/home/me/.wine/drive_c"},
-        {"/home/me/.wine/dosdevices/c:/Games", 2, "/home/me/.wine/dosdevices/c:"},
-        {"/home/me/.wine/dosdevices/z:", 3, "/home/me/.wine/dosdevices/z:"},
-    };
-    for (const Case& c : cases) {
-        const std::optional<DriveMatch> match = driveHolding(drives, c.path);
-        ASSERT_TRUE(match) << c.path;
-        EXPECT_EQ(match->index, c.index) << c.path;
-        EXPECT_EQ(match->root, c.root) << c.path;
-    }
-}
-
-TEST(PathText, NamesAreShownForTheEye) {
-    struct Case {
-        std::string bytes;
-        const char16_t* shown;
-    };
-    const Case cases[] = {
-        {"plain.wepn", u"plain.wepn"},
-        {"lance_\xC3\xA9\xE2\x82\xAC", u"lance_\u00E9\u20AC"},
-        {"canon_\xE9.wepn", u"canon_\u00E9.wepn"},
-        {"\xC3(\xFF\x80", u"\u00C3(\u00FF\uFFFD"},
-        {"\xED\xA0\x80", u"\u00ED\u00A0\uFFFD"},
-        {"\xE0\x80\xAF", u"\u00E0\uFFFD\u00AF"},
-        {"new\nline\t\x7F", u"new\u240Aline\u2409\u2421"},
-        {"back\\slash", u"back\\slash"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(displayText(c.bytes), QString::fromUtf16(c.shown)) << c.bytes;
+    for (const QStringList& cell : ShellTest::table("shell/path_functions.txt")) {
+        const std::string path = bytes(cell[1]);
+        const QString& function = cell[0];
+        std::string answer;
+        if (function == QLatin1String("ancestors")) {
+            answer = joined(directory_tree::ancestorsOf(path, bytes(cell[2])));
+        } else if (function == QLatin1String("absolute")) {
+            answer = directory_tree::absoluteOf(path);
+        } else if (function == QLatin1String("child")) {
+            answer = directory_tree::childOf(path, bytes(cell[2]));
+        } else if (function == QLatin1String("last name")) {
+            answer = directory_tree::lastNameOf(path);
+        } else if (function == QLatin1String("drive")) {
+            const std::optional<DriveMatch> match = driveHolding(drives, path);
+            answer = match ? std::to_string(match->index) + ";" + match->root : "none";
+        } else {
+            answer = displayText(path).toStdString();
+        }
+        EXPECT_EQ(answer,
+                  function == QLatin1String("shown") ? cell[3].toStdString() : bytes(cell[3]))
+            << cell.join('|').toStdString();
     }
 }
 

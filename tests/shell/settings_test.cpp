@@ -21,14 +21,11 @@ class DataDirectoryTest : public ShellTest {
         return shell().frmDecompiledDataDir();
     }
     void confirm(FrmDecompiledDataDir* dialog, const QString& text) {
-        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("txtDataDir"));
-        field->clear();
-        QTest::keyClicks(field, text);
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        dialog->directoryField()->clear();
+        QTest::keyClicks(dialog->directoryField(), text);
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     }
-    QString shownText(FrmDecompiledDataDir* dialog) {
-        return dialog->findChild<QLineEdit*>(QStringLiteral("txtDataDir"))->text();
-    }
+    QString shownText(FrmDecompiledDataDir* dialog) { return dialog->directoryField()->text(); }
 };
 
 TEST_F(DataDirectoryTest, FirstRunUsesTheDefaultAndStoresNothing) {
@@ -49,15 +46,6 @@ TEST_F(DataDirectoryTest, DialogShowsTheStoredDirectoryOrTheDefaultWhenItIsMissi
     storeDataDirectory(dataDir() + QStringLiteral("\\gone"));
     restart();
     EXPECT_EQ(shownText(openDialog()), DecompiledDataSetting::defaultDirectory());
-}
-
-TEST_F(DataDirectoryTest, MainWindowIsDisabledUntilTheDialogCloses) {
-    FrmDecompiledDataDir* dialog = openDialog();
-    EXPECT_FALSE(window().isEnabled()) << "while shown";
-    EXPECT_TRUE(dialog->isVisible());
-    dialog->close();
-    EXPECT_TRUE(window().isEnabled()) << "after closing";
-    EXPECT_FALSE(settingsFileExists()) << "closing is cancelling";
 }
 
 TEST_F(DataDirectoryTest, RefusesAMissingFolder) {

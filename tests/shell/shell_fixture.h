@@ -24,6 +24,10 @@ class WepnEditor_Main;
 // every test; the application starts on demand so a test can store a
 // setting first.
 class ShellTest : public ::testing::Test {
+  public:
+    // The rows of a "|"-separated table under tests/data, "#" lines left out.
+    static QList<QStringList> table(const char* fixture);
+
   protected:
     ShellTest();
     ~ShellTest() override;
@@ -55,8 +59,6 @@ class ShellTest : public ::testing::Test {
     void clickRow(QListWidget* list, const QString& text);
     static QStringList rows(const QListWidget* list);
     QListWidget* openList();
-    // The rows of a "|"-separated table under tests/data, "#" lines left out.
-    static QList<QStringList> table(const char* fixture);
 
     RecordingSink messages;
 

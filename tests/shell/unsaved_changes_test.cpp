@@ -43,7 +43,7 @@ class UnsavedChangesTest : public ShellTest {
         };
     }
     QString weapon(const char* name) { return native(QStringLiteral("Data/Weapon/") + name); }
-    QLineEdit* range() { return window().findChild<QLineEdit*>(QStringLiteral("Value(4)")); }
+    QLineEdit* range() { return window().controls().binding("fWeaponFireRange")->edit; }
     // A fresh run on the sample data with ion_lance.wepn open and edited.
     void openAndEdit() {
         storeDataDirectory(dataDir());
@@ -66,8 +66,7 @@ class UnsavedChangesTest : public ShellTest {
     void pickInOpenDialog(const char* name) {
         triggerOpen();
         clickRow(openList(), QString::fromLatin1(name));
-        QTest::mouseClick(shell().frmOpen()->findChild<QPushButton*>(QStringLiteral("cmdOpen")),
-                          Qt::LeftButton);
+        QTest::mouseClick(shell().frmOpen()->openButton(), Qt::LeftButton);
     }
 };
 
@@ -114,8 +113,7 @@ TEST_F(UnsavedChangesTest, SaveAsGoesThroughTheSaveDialogThenContinues) {
         ASSERT_NE(shell().frmSave(), nullptr) << trigger.name;
         ASSERT_TRUE(shell().frmSave()->isVisible()) << trigger.name;
         EXPECT_TRUE(window().isVisible()) << trigger.name << ": nothing goes on before the save";
-        QTest::mouseClick(shell().frmSave()->findChild<QPushButton*>(QStringLiteral("cmdSave")),
-                          Qt::LeftButton);
+        QTest::mouseClick(shell().frmSave()->saveButton(), Qt::LeftButton);
         EXPECT_TRUE(contents(weapon("ion_lance.wepn")).contains(edited.toLatin1())) << trigger.name;
         EXPECT_EQ(window().isVisible(), !trigger.closes) << trigger.name;
         if (!trigger.closes) {
