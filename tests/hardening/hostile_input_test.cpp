@@ -19,8 +19,8 @@ TEST(HostileInput, ResaveKeepsOddBytes) {
     odd += '\0';
     std::string weapon = fixture("weapon.wepn");
     std::string list = fixture("familylist.lua");
-    for (std::string_view text : {"Turret", "Bullet", "gun_fx", "Full", "Hit", "DamageHealth",
-                                  "Target", "flak", "bang"}) {
+    for (std::string_view text :
+         {"Turret", "Bullet", "gun_fx", "Full", "Hit", "DamageHealth", "Target", "flak", "bang"}) {
         for (std::string* file : {&weapon, &list}) {
             for (std::size_t at; (at = file->find(text)) != std::string::npos;) {
                 file->replace(at, text.size(), odd);
