@@ -13,7 +13,7 @@ namespace {
 
 using Result = Expected<EditChange, std::string>;
 
-std::string quoted(std::string_view text) {
+std::string inQuotes(std::string_view text) {
     return "'" + latin1ToUtf8(text) + "'";
 }
 
@@ -106,7 +106,7 @@ std::optional<std::string> setField(const Edit& edit, WeaponState& state) {
     if (field.storage != ChoiceStorage::None) {
         const std::optional<int> choice = choiceIndex(field, edit.value);
         if (!choice) {
-            return quoted(edit.value) + " is not a row of " + std::string(field.name) + " (" +
+            return inQuotes(edit.value) + " is not a row of " + std::string(field.name) + " (" +
                    listedChoices(field) + ")";
         }
         if (field.storage == ChoiceStorage::Index) {
@@ -118,7 +118,7 @@ std::optional<std::string> setField(const Edit& edit, WeaponState& state) {
         return std::nullopt;
     }
     if (!setFieldFromText(field, state, edit.value)) {
-        return quoted(edit.value) + " " + notANumberReason(field.kind);
+        return inQuotes(edit.value) + " " + notANumberReason(field.kind);
     }
     return std::nullopt;
 }
@@ -138,11 +138,11 @@ Result applyPenetration(const Edit& edit, WeaponState& state, FamilyRows& rows,
     PenetrationSet& table = state.Penetration;
     const std::optional<std::size_t> k = families.find(edit.family);
     if (!k) {
-        return "no armour family " + quoted(edit.family) + " in the penetration table";
+        return "no armour family " + inQuotes(edit.family) + " in the penetration table";
     }
     const std::optional<double> value = tableValue(edit, table.fValues[*k]);
     if (!value) {
-        return quoted(edit.value) + " " + notANumberReason(ValueKind::Real);
+        return inQuotes(edit.value) + " " + notANumberReason(ValueKind::Real);
     }
     EditChange change{"penetration." + latin1ToUtf8(table.sFamilies[*k]),
                       numberText(table.fValues[*k]), numberText(*value)};
@@ -159,14 +159,14 @@ Result applyAccuracy(const Edit& edit, WeaponState& state, FamilyRows& rows,
     AccuracySet& table = state.Accuracy;
     const std::optional<std::size_t> k = families.find(edit.family);
     if (!k) {
-        return "no attack family " + quoted(edit.family) + " in the accuracy table";
+        return "no attack family " + inQuotes(edit.family) + " in the accuracy table";
     }
     const std::string family = latin1ToUtf8(table.sFamilies[*k]);
     EditChange change;
     if (edit.target == Edit::Target::AccuracyDamage) {
         const std::optional<double> flag = readNumber(edit.value);
         if (!flag || (*flag != 0 && *flag != 1)) {
-            return "the damage flag must be 0 or 1, not " + quoted(edit.value);
+            return "the damage flag must be 0 or 1, not " + inQuotes(edit.value);
         }
         change = {"accuracy." + family + ".damage", integerText(table.iAlwaysDamage[*k]),
                   integerText(static_cast<std::int16_t>(*flag))};
@@ -174,7 +174,7 @@ Result applyAccuracy(const Edit& edit, WeaponState& state, FamilyRows& rows,
     } else {
         const std::optional<double> value = tableValue(edit, table.fValues[*k]);
         if (!value) {
-            return quoted(edit.value) + " " + notANumberReason(ValueKind::Real);
+            return inQuotes(edit.value) + " " + notANumberReason(ValueKind::Real);
         }
         change = {"accuracy." + family, numberText(table.fValues[*k]), numberText(*value)};
         const auto set =
@@ -214,7 +214,7 @@ Expected<EditChange, std::string> applyEdit(const Edit& edit, WeaponState& state
     // Texts are quoted so that an empty one still shows.
     const auto shown = [&] {
         const std::string text = fieldText(field, state);
-        return field.kind == ValueKind::Text ? quoted(text) : text;
+        return field.kind == ValueKind::Text ? inQuotes(text) : text;
     };
     EditChange change{std::string(field.name), shown(), {}};
     if (std::optional<std::string> problem = setField(edit, state)) {

@@ -1,6 +1,7 @@
-// What `wepn` may write to, and that what it writes arrives whole: standard
-// output that fails, targets that are no regular file, a file named twice,
-// and saves interrupted by a signal.
+// What `wepn` may write to, and that what it writes arrives whole: a device
+// as target, and saves interrupted by a signal. (Standard output that fails,
+// other targets that are no regular file and a file named twice are cases in
+// tests/data/hostile/targets.cases.)
 #include "test_support.h"
 
 #include <chrono>
@@ -8,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -34,51 +34,6 @@ int shell(const std::string& command) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(StandardOutput, AWriteThatFailsIsAFailure) {
-    const TempDir dir;
-    const std::string data = dir.dataDir("Data");
-    const std::string weapon = dir.write("gun.wepn", kWeapon);
-    const std::vector<std::vector<std::string>> runs = {
-        {"check", weapon},
-        {"dump", weapon},
-        {"resave", "--data", data, weapon},
-        {"resave", "--data", data, "-o", "-", weapon},
-        {"--help"},
-    };
-    for (const auto& args : runs) {
-        std::string command = quoted(WEPN_EXE);
-        for (const std::string& arg : args) {
-            command += " " + quoted(arg);
-        }
-        const int code = shell(command + " >/dev/full 2>" + quoted(dir / "err"));
-        EXPECT_EQ(code, 1) << args[0];
-        EXPECT_EQ(readFile(dir / "err"),
-                  "wepn: cannot write standard output: No space left on device\n")
-            << args[0];
-    }
-}
-
-TEST(SaveTarget, WhatIsNoRegularFileIsRefusedAndKept) {
-    const TempDir dir;
-    const std::string data = dir.dataDir("Data");
-    const std::string weapon = dir.write("gun.wepn", kWeapon);
-    const std::string fifo = dir / "p.wepn";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    fs::create_directory(dir / "folder.wepn");
-    fs::create_symlink("p.wepn", dir / "link.wepn");
-    for (const char* name : {"p.wepn", "folder.wepn", "link.wepn"}) {
-        const std::string target = dir / name;
-        const ToolRun run = runWepnExecutable({"resave", "--data", data, "-o", target, weapon});
-        EXPECT_EQ(run.code, 1) << name;
-        EXPECT_EQ(run.err, weapon + ": error: '" + target + "' is not a regular file\n") << name;
-    }
-    struct stat st {};
-    EXPECT_TRUE(::lstat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
-    EXPECT_TRUE(fs::is_symlink(dir / "link.wepn"));
-    EXPECT_EQ(entryNames(dir.path()),
-              (std::set<std::string>{"Data", "folder.wepn", "gun.wepn", "link.wepn", "p.wepn"}));
-}
-
 // Device nodes are made only inside a private mount namespace on a private
 // tmpfs, so a fault here could never touch a device of the system.
 TEST(SaveTarget, ADeviceIsRefusedAndKept) {
@@ -100,26 +55,6 @@ TEST(SaveTarget, ADeviceIsRefusedAndKept) {
     EXPECT_EQ(readFile(dir / "code"), "1\n");
     EXPECT_EQ(readFile(dir / "err"),
               weapon + ": error: '" + devices + "/null.wepn' is not a regular file\n");
-}
-
-TEST(SaveTarget, AFileNamedTwiceIsEditedOnce) {
-    const TempDir dir;
-    const std::string data = dir.dataDir("Data");
-    const std::string weapon = dir.write("w/n.wepn", kWeapon);
-    fs::create_symlink("n.wepn", dir / "w/link.wepn");
-    const std::string again = dir / "w/../w/n.wepn";
-    const ToolRun set =
-        runWepnExecutable({"set", "fWeaponFireRange*=2", "--", weapon, again, dir / "w/link.wepn"});
-    EXPECT_EQ(set.code, 0);
-    EXPECT_EQ(set.err, again + ": note: the same file as '" + weapon + "'; it is edited once\n" +
-                           dir / "w/link.wepn" + ": note: the same file as '" + weapon +
-                           "'; it is edited once\n");
-    EXPECT_NE(readFile(weapon).find(",2500,6000,"), std::string::npos) << "doubled once";
-
-    const ToolRun resave =
-        runWepnExecutable({"resave", "--data", data, "--in-place", weapon, again});
-    EXPECT_EQ(resave.code, 0);
-    EXPECT_EQ(resave.err, again + ": note: the same file as '" + weapon + "'; it is edited once\n");
 }
 
 // The signal is sent once the save's temporary file exists, so it lands in

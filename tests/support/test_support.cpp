@@ -5,10 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <poll.h>
-#include <signal.h>
 #include <stdexcept>
 #include <sys/mman.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -128,8 +126,7 @@ void readBoth(int outFd, int errFd, std::string& out, std::string& err) {
 namespace {
 
 // Runs the built `wepn`; standard input is the test's own without `input`.
-ToolRun runTool(const std::vector<std::string>& args, std::size_t fileSizeLimit,
-                std::optional<std::string_view> input) {
+ToolRun runTool(const std::vector<std::string>& args, std::optional<std::string_view> input) {
     std::vector<std::string> argStrings{WEPN_EXE};
     argStrings.insert(argStrings.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -138,7 +135,6 @@ ToolRun runTool(const std::vector<std::string>& args, std::size_t fileSizeLimit,
     }
     argv.push_back(nullptr);
 
-    // Pipes, not files: a cap on file sizes must not cut the tool's messages.
     // Everything the child needs is prepared here: between fork and exec only
     // async-signal-safe calls are made.
     int out[2];
@@ -156,7 +152,6 @@ ToolRun runTool(const std::vector<std::string>& args, std::size_t fileSizeLimit,
             throw std::runtime_error("cannot prepare standard input");
         }
     }
-    const rlimit limit{fileSizeLimit, fileSizeLimit};
     const pid_t pid = ::fork();
     if (pid == 0) {
         if (in >= 0) {
@@ -164,10 +159,6 @@ ToolRun runTool(const std::vector<std::string>& args, std::size_t fileSizeLimit,
         }
         ::dup2(out[1], STDOUT_FILENO);
         ::dup2(err[1], STDERR_FILENO);
-        if (fileSizeLimit != 0) {
-            ::signal(SIGXFSZ, SIG_IGN);
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
@@ -188,12 +179,12 @@ ToolRun runTool(const std::vector<std::string>& args, std::size_t fileSizeLimit,
 
 } // namespace
 
-ToolRun runWepnExecutable(const std::vector<std::string>& args, std::size_t fileSizeLimit) {
-    return runTool(args, fileSizeLimit, std::nullopt);
+ToolRun runWepnExecutable(const std::vector<std::string>& args) {
+    return runTool(args, std::nullopt);
 }
 
 ToolRun runWepnWithInput(const std::vector<std::string>& args, std::string_view input) {
-    return runTool(args, 0, input);
+    return runTool(args, input);
 }
 
 } // namespace wepn::test

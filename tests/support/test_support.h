@@ -55,10 +55,8 @@ struct ToolRun {
     std::string err;
 };
 
-/// Runs the built `wepn` with `args`. A non-zero `fileSizeLimit` caps the size
-/// of any file the process writes (RLIMIT_FSIZE, with SIGXFSZ ignored), so a
-/// write beyond it fails part-way with EFBIG, as on a full disk.
-ToolRun runWepnExecutable(const std::vector<std::string>& args, std::size_t fileSizeLimit = 0);
+/// Runs the built `wepn` with `args`.
+ToolRun runWepnExecutable(const std::vector<std::string>& args);
 
 /// Runs the built `wepn` with `args` and `input` as its standard input.
 ToolRun runWepnWithInput(const std::vector<std::string>& args, std::string_view input);
