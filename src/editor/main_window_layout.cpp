@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,6 +33,16 @@ using ControlsByName = QHash<QString, QWidget*>;
     qFatal("Main window: the control %s %s", control, problem);
     std::abort();
 }
+
+// A drop-down answers a change of its font by building its list popup at
+// once. Before the window shows, nothing needs that popup: opened later, it is
+// built then, in the drop-down's font and colours.
+class PopupDeferral : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::FontChange || QObject::eventFilter(watched, event);
+    }
+};
 
 // The scalar field a control shows, null for none.
 const ScalarField* shownField(const ControlSpec& entry) {
@@ -105,7 +116,12 @@ QWidget* createControl(const ControlSpec& entry, QWidget* parent) {
     }
     control->setEnabled(entry.enabled);
     control->setFocusPolicy(entry.tab > 0 ? Qt::StrongFocus : Qt::NoFocus);
+    PopupDeferral deferral;
+    if (qobject_cast<QComboBox*>(control) != nullptr) {
+        control->installEventFilter(&deferral);
+    }
     VisualStyle::applyControl(control, entry);
+    control->removeEventFilter(&deferral);
     return control;
 }
 

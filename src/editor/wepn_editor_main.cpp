@@ -50,8 +50,6 @@ WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent) : QMain
     m_messages = messages;
 
     VisualStyle::applyWindowFont(this);
-    auto* content = new QWidget;
-    m_controls = MainWindowLayout::build(content);
     // On a screen smaller than the designed window (a large scale) the frames
     // keep their layout and scroll; at normal sizes no scroll bar shows.
     // The content is sized here, not by the scroll area, which would ask the
@@ -59,7 +57,11 @@ WepnEditor_Main::WepnEditor_Main(MessageSink* messages, QWidget* parent) : QMain
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("ContentScroll"));
     m_scroll->setFrameShape(QFrame::NoFrame);
+    // The content joins the window before its controls exist: each control
+    // then takes the window's font and colours once, not again on a move.
+    auto* content = new QWidget;
     m_scroll->setWidget(content);
+    m_controls = MainWindowLayout::build(content);
     m_scroll->viewport()->installEventFilter(this);
     setCentralWidget(m_scroll);
     m_history = new WindowHistory(this);
