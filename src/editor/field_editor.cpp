@@ -6,6 +6,7 @@
 #include "editor/visual_style.h"
 #include "editor/weapon_presenter.h"
 #include "editor/window_history.h"
+#include "model/fields.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -14,19 +15,6 @@
 
 namespace wepn {
 namespace {
-
-QString reasonFor(ValueKind kind) {
-    switch (kind) {
-    case ValueKind::Int16:
-        return QStringLiteral("is not a number from -32768 to 32767");
-    case ValueKind::Int32:
-        return QStringLiteral("is not a number from -2147483648 to 2147483647");
-    case ValueKind::Real:
-    case ValueKind::Text:
-        break;
-    }
-    return QStringLiteral("is not a number");
-}
 
 // The text box the user types the field's value into; null for a drop-down list.
 QLineEdit* typedInto(const FieldBinding& binding) {
@@ -122,7 +110,7 @@ void FieldEditor::commit(std::size_t index) {
     }
     const QString text = shownText(binding);
     const QString reason =
-        toLatin1(text) ? reasonFor(binding.field->kind)
+        toLatin1(text) ? QString::fromStdString(notANumberReason(binding.field->kind))
                        : QStringLiteral("holds characters that cannot be stored in the file");
     mark(index, CollectError{binding.label, text, reason});
     m_messages.show(m_rejected[index]->describe());

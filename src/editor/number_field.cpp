@@ -3,6 +3,7 @@
 #include "editor/collect_error.h"
 #include "editor/latin1_text.h"
 #include "editor/message_sink.h"
+#include "model/fields.h"
 #include "model/number_text.h"
 
 #include <QLineEdit>
@@ -13,8 +14,9 @@ std::optional<double> readNumberField(const LabelledEdit& field, MessageSink& me
     const QString text = field.edit->text();
     const std::optional<double> value = readNumber(latin1ForReading(text));
     if (!value) {
-        messages.show(
-            CollectError{field.label, text, QStringLiteral("is not a number")}.describe());
+        messages.show(CollectError{field.label, text,
+                                   QString::fromStdString(notANumberReason(ValueKind::Real))}
+                          .describe());
     }
     return value;
 }
