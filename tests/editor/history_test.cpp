@@ -1,7 +1,5 @@
-#include "editor/control_table.h"
 #include "editor/visual_style.h"
 #include "editor_fixture.h"
-#include "test_support.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -11,55 +9,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
-#include <sstream>
 
 namespace wepn {
 namespace {
 
-// The cells of each line of a data file under tests/data/editor that is not
-// a comment, cut at "|" with one blank either side of a cell dropped.
-std::vector<QStringList> dataLines(const char* name) {
-    std::istringstream in(test::fixture(std::string("editor/") + name));
-    std::vector<QStringList> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        QStringList cells = QString::fromUtf8(line).split(QLatin1Char('|'));
-        for (QString& cell : cells) {
-            cell = cell.mid(cell.startsWith(' ') ? 1 : 0);
-            cell.chop(cell.endsWith(' ') ? 1 : 0);
-        }
-        lines.push_back(cells);
-    }
-    return lines;
-}
-
 class HistoryTest : public EditorTest {
   protected:
     void SetUp() override {
-        window.setFileWriter([this](const QString&, std::string_view bytes) {
-            saved = std::string(bytes);
-            return std::optional<QString>();
-        });
         ASSERT_TRUE(openScript(scriptWith("Fixed", "Bullet"), QStringLiteral("/w/gun.wepn")));
-    }
-
-    // Every field and list row as shown.
-    QStringList form() {
-        QStringList shown;
-        for (const FieldBinding& binding : c().fields) {
-            shown << (binding.edit ? binding.edit->text() : binding.combo->currentText());
-        }
-        for (QListWidget* list :
-             {c().results.list, c().families.penetrationList, c().families.accuracyList}) {
-            shown << rows(list);
-        }
-        return shown << c().burst.shots->text();
-    }
-    std::string savedBytes() {
-        EXPECT_TRUE(window.saveFile(window.filePath()));
-        return saved;
     }
     // The caption as the window manager shows it.
     QString caption() {
@@ -70,44 +27,6 @@ class HistoryTest : public EditorTest {
         edit->setFocus();
         QTest::keyClicks(edit, text);
     }
-    QWidget* byRole(const QString& role) {
-        const std::map<QString, QWidget*> roles{
-            {"ResultList", c().results.list},
-            {"MaxEffect", c().results.maximum.edit},
-            {"Add", c().results.add},
-            {"Apply", c().results.apply},
-            {"Remove", c().results.remove},
-            {"PenetrationList", c().families.penetrationList},
-            {"PenetrationValue", c().families.penetration},
-            {"PenetrationApply", c().families.penetrationApply},
-            {"AccuracyList", c().families.accuracyList},
-            {"AccuracyValue", c().families.accuracy},
-            {"AccuracyApply", c().families.accuracyApply},
-        };
-        EXPECT_TRUE(roles.contains(role)) << role.toStdString();
-        return roles.at(role);
-    }
-    void run(const QString& step) {
-        const QStringList words = step.trimmed().split(QLatin1Char(' '));
-        const QString verb = words[0];
-        const QString argument = words.value(2);
-        if (verb == "type") {
-            type(edit(words[1].toStdString()), argument);
-        } else if (verb == "down") {
-            QWidget* combo = field(words[1].toStdString());
-            combo->setFocus();
-            QTest::keyClick(combo, Qt::Key_Down);
-        } else if (verb == "row") {
-            clickRow(qobject_cast<QListWidget*>(byRole(words[1])), argument.toInt());
-        } else if (verb == "set") {
-            retype(qobject_cast<QLineEdit*>(byRole(words[1])), argument);
-        } else {
-            ASSERT_EQ(verb, "click");
-            click(qobject_cast<QPushButton*>(byRole(words[1])));
-        }
-    }
-
-    std::string saved;
 };
 
 TEST_F(HistoryTest, EveryKindOfChangeMarksTheWeaponAndUndoesExactly) {
@@ -119,9 +38,7 @@ TEST_F(HistoryTest, EveryKindOfChangeMarksTheWeaponAndUndoesExactly) {
         const std::string cleanBytes = savedBytes();
         EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - gun.wepn")) << name;
 
-        for (const QString& step : c[1].split(QLatin1Char(';'))) {
-            run(step);
-        }
+        run(c[1]);
         EXPECT_TRUE(window.isModified()) << name;
         EXPECT_TRUE(window.revertAction()->isEnabled()) << name;
         EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - gun.wepn*")) << name;
