@@ -1,9 +1,12 @@
 #include "editor_fixture.h"
 
+#include "editor/visual_style.h"
 #include "model/fields.h"
 #include "test_support.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -164,14 +167,18 @@ std::string EditorTest::savedBytes() {
 void EditorTest::run(const QString& steps) {
     for (const QString& step : steps.split(QLatin1Char(';'))) {
         SCOPED_TRACE(step.toStdString());
-        const QStringList words = step.trimmed().split(QLatin1Char(' '));
+        // Only the blank after ";" goes: a text may end in one.
+        const QStringList words = step.mid(step.startsWith(' ') ? 1 : 0).split(QLatin1Char(' '));
         const QString verb = words[0];
         QString name = words.value(1);
         const QString text = words.mid(2).join(QLatin1Char(' '));
         const int row = name.contains('[') ? name.section('[', 1).chopped(1).toInt() : -1;
         name = name.section('[', 0, 0);
         const FieldBinding* binding = c().binding(name.toStdString());
-        const bool checksWindow = verb == "said" || verb == "steps" || verb == "saves";
+        const bool checksWindow = QStringList{"said", "steps", "saves", "open", "clip",    "on",
+                                              "off",  "undo",  "redo",  "save", "modified"}
+                                      .contains(verb);
+        const QString all = words.mid(1).join(' ').replace("\\r", "\r").replace("\\n", "\n");
         QWidget* w = binding ? binding->control() : checksWindow ? nullptr : byRole(name);
         auto* line = binding ? edit(name.toStdString()) : qobject_cast<QLineEdit*>(w);
         auto* combo = qobject_cast<QComboBox*>(w);
@@ -206,23 +213,43 @@ void EditorTest::run(const QString& steps) {
             EXPECT_EQ(shown.trimmed(), text);
         } else if (verb == "tip") {
             EXPECT_EQ(w->toolTip(), text);
-        } else if (verb == "enabled") {
-            EXPECT_EQ(w->isEnabled(), text == "1");
+        } else if (verb == "on" || verb == "off") {
+            for (const QString& each : words.mid(1)) {
+                const FieldBinding* b = c().binding(each.toStdString());
+                EXPECT_EQ((b ? b->control() : byRole(each))->isEnabled(), verb == "on")
+                    << each.toStdString();
+            }
+        } else if (verb == "open") { // the fixture with a weapon type and a fire type
+            ASSERT_TRUE(openScript(scriptWith(name.toLatin1(), text.toLatin1())));
+        } else if (verb == "key") {
+            const QKeyCombination key = QKeySequence(text)[0];
+            QTest::keyClick(line, key.key(), key.keyboardModifiers());
+        } else if (verb == "clip") {
+            QApplication::clipboard()->setText(words.mid(1).join(' '));
         } else if (verb == "said") { // every message since the last, " / " between
-            EXPECT_EQ(messages.texts.join(" / "), words.mid(1).join(' '));
+            EXPECT_EQ(messages.texts.join(" / "), all);
             messages.texts.clear();
         } else if (verb == "steps") {
             EXPECT_EQ(window.history().count(), name.toInt());
+        } else if (verb == "rows") {
+            EXPECT_EQ(list ? list->count() : combo->count(), text.toInt());
+        } else if (verb == "undo" || verb == "redo") {
+            (verb == "undo" ? window.undoAction() : window.redoAction())->trigger();
+        } else if (verb == "modified") {
+            EXPECT_EQ(window.isModified(), name == "1");
+        } else if (verb == "marked") {
+            EXPECT_EQ(VisualStyle::isMarkedRejected(w), text == "1");
+        } else if (verb == "save") {
+            window.saveFile(window.filePath());
         } else {
             ASSERT_EQ(verb, "saves"); // the saved script holds the text
-            const QString part = words.mid(1).join(' ').replace("\\r\\n", "\r\n");
-            EXPECT_NE(savedBytes().find(part.toStdString()), std::string::npos) << saved;
+            EXPECT_NE(savedBytes().find(all.toStdString()), std::string::npos) << saved;
             messages.texts.removeAll("Successfully saved to '" + window.filePath() + "'");
         }
     }
 }
 
-QByteArray scriptWith(const char* weaponType, const char* fireType) {
+QByteArray scriptWith(const QByteArray& weaponType, const QByteArray& fireType) {
     QByteArray script = QByteArray::fromStdString(test::fixture("editor_weapon.wepn"));
     return script.replace("\"Fixed\",\"Bullet\"",
                           QByteArray("\"") + weaponType + "\",\"" + fireType + "\"");

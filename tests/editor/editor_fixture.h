@@ -62,7 +62,7 @@ class EditorTest : public ::testing::Test {
     /// The bytes Save writes; the test fails when it refuses.
     std::string savedBytes();
     /// Runs steps separated by ";" as the user does them and checks what they
-    /// say (tests/data/editor/lists.txt describes the words).
+    /// say (tests/data/editor/stories.txt describes the words).
     void run(const QString& steps);
 
     RecordingSink messages;
@@ -72,6 +72,6 @@ class EditorTest : public ::testing::Test {
 
 /// The fixture editor_weapon.wepn, a script with every statement, with its
 /// weapon type and fire type given.
-QByteArray scriptWith(const char* weaponType, const char* fireType);
+QByteArray scriptWith(const QByteArray& weaponType, const QByteArray& fireType);
 
 } // namespace wepn

@@ -64,27 +64,6 @@ TEST_F(HistoryTest, EveryKindOfChangeMarksTheWeaponAndUndoesExactly) {
     }
 }
 
-TEST_F(HistoryTest, TypingIsOneStepUntilFocusLeaves) {
-    QLineEdit* range = edit("fWeaponFireRange");
-    const QString before = range->text();
-    type(range, "12");
-    EXPECT_EQ(window.history().count(), 1);
-    type(edit("fWeaponFireSpeed"), "5");
-    type(range, "3");
-    EXPECT_EQ(window.history().count(), 3);
-    EXPECT_EQ(range->text(), QStringLiteral("123") + before);
-    EXPECT_EQ(window.state().CurrentWeapon.fWeaponFireRange,
-              (QStringLiteral("123") + before).toDouble());
-
-    for (int i = 0; i < 3; ++i) {
-        window.undoAction()->trigger();
-    }
-    EXPECT_FALSE(window.isModified());
-    EXPECT_EQ(range->text(), before);
-    EXPECT_EQ(window.redoAction()->text().remove(QLatin1Char('&')),
-              QStringLiteral("Redo Firing Range"));
-}
-
 TEST_F(HistoryTest, LoadAndSaveStartANewHistoryAndClearTheMarker) {
     type(edit("fWeaponFireRange"), "9");
     ASSERT_TRUE(window.isModified());
@@ -132,34 +111,6 @@ TEST_F(HistoryTest, CommittedTextIsCheckedAndSaveWritesOnlyWhatReads) {
             EXPECT_FALSE(VisualStyle::isMarkedRejected(control)) << name << ": fixed";
         }
     }
-}
-
-// Save commits the field being typed in; undo takes a refused text away.
-TEST_F(HistoryTest, SaveCommitsTheFieldBeingTypedInAndUndoUnmarksIt) {
-    QLineEdit* range = edit("fWeaponFireRange");
-    const QString before = range->text();
-    type(range, "5");
-    QTest::keyClicks(range, "x");
-    EXPECT_FALSE(window.saveFile(QStringLiteral("/w/out.wepn")));
-    ASSERT_EQ(messages.texts.size(), 2);
-    EXPECT_EQ(messages.texts[0], "Firing Range: '5x" + before + "' is not a number.");
-    EXPECT_TRUE(VisualStyle::isMarkedRejected(range));
-    window.undoAction()->trigger();
-    EXPECT_EQ(range->text(), before);
-    EXPECT_FALSE(VisualStyle::isMarkedRejected(range));
-    EXPECT_FALSE(window.isModified());
-}
-
-// The arithmetic is the model's; the window follows both fields as they are typed.
-TEST_F(HistoryTest, BurstShotsFollowsFireDelayAndBurstLength) {
-    retype(c().burst.fireDelay, QStringLiteral("0.5"));
-    retype(c().burst.burstLength, QStringLiteral("2"));
-    EXPECT_EQ(c().burst.shots->text(), QStringLiteral("4"));
-    retype(c().burst.fireDelay, QStringLiteral("0"));
-    EXPECT_EQ(c().burst.shots->text(), QStringLiteral("4")) << "a zero delay keeps the text";
-    window.undoAction()->trigger();
-    retype(c().burst.burstLength, QStringLiteral("3"));
-    EXPECT_EQ(c().burst.shots->text(), QStringLiteral("6")) << "the delay is 0.5 again";
 }
 
 } // namespace

@@ -122,26 +122,6 @@ TEST_F(EditorTest, ControlsResolveByTheirRoles) {
     EXPECT_EQ(c().turretFrame->objectName().toStdString(), turret->name);
 }
 
-TEST(MainWindowLayout, EveryFieldWithChoicesOrAWindowRowIsBoundOnce) {
-    QWidget central;
-    const WindowControls controls = MainWindowLayout::build(&central);
-    // The values the window does not show: the name every load sets, and
-    // values only the file carries.
-    const std::vector<std::string_view> unshown{"sWeaponName", "sWeaponShieldPenetration",
-                                                "fWaitUntilCodeRedState", "iLeadingValue"};
-    for (const ScalarField& field : scalarFields()) {
-        const auto bound = std::count_if(controls.fields.begin(), controls.fields.end(),
-                                         [&](const FieldBinding& b) { return b.field == &field; });
-        const bool shown = std::find(unshown.begin(), unshown.end(), field.name) == unshown.end();
-        EXPECT_EQ(bound, shown ? 1 : 0) << field.name;
-        EXPECT_TRUE(field.choices.empty() || shown) << field.name << " has choices";
-    }
-    EXPECT_TRUE(std::is_sorted(
-        controls.fields.begin(), controls.fields.end(),
-        [](const FieldBinding& a, const FieldBinding& b) { return a.field < b.field; }))
-        << "bindings follow the field table";
-}
-
 #ifdef WEPN_COVERAGE
 // A coverage build writes its counters at exit, which a fatal message skips:
 // they are written first.

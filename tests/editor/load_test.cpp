@@ -38,18 +38,6 @@ TEST_F(EditorTest, IonLanceShowsEveryValue) {
     }
 }
 
-// Enter keeps the weapon effect as typed, although a row differs only in case.
-TEST_F(EditorTest, TheWeaponEffectsBoxKeepsTheTypedLetterCase) {
-    openSample(QStringLiteral("ion_lance.wepn"));
-    ASSERT_GE(c().weaponEffects->findText(QStringLiteral("plasma_burst")), 0);
-    c().weaponEffects->lineEdit()->clear();
-    QTest::keyClicks(c().weaponEffects->lineEdit(), QStringLiteral("PLASMA_BURST"));
-    QTest::keyClick(c().weaponEffects->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(c().weaponEffects->currentText(), QStringLiteral("PLASMA_BURST"));
-    EXPECT_EQ(window.state().CurrentWeapon.sWeaponFireName, "PLASMA_BURST");
-    EXPECT_EQ(c().weaponEffects->count(), sampleFireNames().size()) << "nothing is added";
-}
-
 // Every sample, one after another in the same window, shows its own state.
 TEST_F(EditorTest, EverySampleShowsItsState) {
     const QStringList samples =
