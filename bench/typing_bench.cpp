@@ -4,6 +4,7 @@
 
 #include "editor/message_sink.h"
 #include "editor/wepn_editor_main.h"
+#include "editor/window_controls.h"
 #include "model/family_list.h"
 #include "qt_bench_support.h"
 
@@ -32,7 +33,7 @@ void BM_Type1000CharactersWithUndo(benchmark::State& state) {
         state.SkipWithError("the sample weapon did not load");
         return;
     }
-    auto* field = window.findChild<QLineEdit*>(QStringLiteral("Value(4)"));
+    QLineEdit* field = window.controls().binding("fWeaponFireRange")->edit;
     field->setFocus();
     const QString keys = QString(1000, QLatin1Char('7'));
     for (auto _ : state) {

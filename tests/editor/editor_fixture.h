@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/control_table.h"
 #include "editor/wepn_editor_main.h"
 #include "recording_sink.h"
 
@@ -7,12 +8,24 @@
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <vector>
 
 class QAbstractButton;
 class QLineEdit;
 class QListWidget;
 
+// gtest shows a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace wepn {
+
+/// The cells of each line of tests/data/editor/`name` that is not a comment,
+/// cut at "|" with one blank either side of a cell dropped (a line without
+/// "|" is kept whole).
+std::vector<QStringList> dataLines(const char* name);
 
 /// A fresh window with its messages recorded, and the sample data at hand.
 /// Controls are reached through the window's resolved controls.
@@ -25,13 +38,17 @@ class EditorTest : public ::testing::Test {
     QWidget* field(const std::string& fieldName) const;
     /// The text box of a field (a drop-down's edit field included).
     QLineEdit* edit(const std::string& fieldName) const;
+    /// The resolved control the code uses for a role (null for BurstShotsLabel).
+    QWidget* byRole(ControlRole role) const;
+    /// The same by the role's name, e.g. "MaxEffect".
+    QWidget* byRole(const QString& roleName) const;
     static QStringList rows(const QListWidget* list);
+    /// Every field, list row and the burst shots as shown: "name=text"
+    /// (tests/data/editor/ion_lance_shown.txt).
+    QStringList form() const;
 
-    static std::string sampleBytes(const QString& weaponFile);
     static FamilyRows sampleFamilies();
     static QStringList sampleFireNames();
-    static QString samplePath(const QString& weaponFile);
-
     /// Opens a sample weapon; the test fails when the load does.
     void openSample(const QString& weaponFile);
     /// Opens script text given here, with the sample family list.
@@ -42,13 +59,19 @@ class EditorTest : public ::testing::Test {
     static void click(QAbstractButton* button);
     /// Replaces the text as the user does: selects it all and types over it.
     static void retype(QLineEdit* edit, const QString& text);
+    /// The bytes Save writes; the test fails when it refuses.
+    std::string savedBytes();
+    /// Runs steps separated by ";" as the user does them and checks what they
+    /// say (tests/data/editor/stories.txt describes the words).
+    void run(const QString& steps);
 
     RecordingSink messages;
     WepnEditor_Main window{&messages};
+    std::string saved; ///< what the last save wrote
 };
 
 /// The fixture editor_weapon.wepn, a script with every statement, with its
 /// weapon type and fire type given.
-QByteArray scriptWith(const char* weaponType, const char* fireType);
+QByteArray scriptWith(const QByteArray& weaponType, const QByteArray& fireType);
 
 } // namespace wepn

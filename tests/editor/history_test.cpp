@@ -1,7 +1,5 @@
-#include "editor/control_table.h"
 #include "editor/visual_style.h"
 #include "editor_fixture.h"
-#include "test_support.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -11,55 +9,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
-#include <sstream>
 
 namespace wepn {
 namespace {
 
-// The cells of each line of a data file under tests/data/editor that is not
-// a comment, cut at "|" with one blank either side of a cell dropped.
-std::vector<QStringList> dataLines(const char* name) {
-    std::istringstream in(test::fixture(std::string("editor/") + name));
-    std::vector<QStringList> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        QStringList cells = QString::fromUtf8(line).split(QLatin1Char('|'));
-        for (QString& cell : cells) {
-            cell = cell.mid(cell.startsWith(' ') ? 1 : 0);
-            cell.chop(cell.endsWith(' ') ? 1 : 0);
-        }
-        lines.push_back(cells);
-    }
-    return lines;
-}
-
 class HistoryTest : public EditorTest {
   protected:
     void SetUp() override {
-        window.setFileWriter([this](const QString&, std::string_view bytes) {
-            saved = std::string(bytes);
-            return std::optional<QString>();
-        });
         ASSERT_TRUE(openScript(scriptWith("Fixed", "Bullet"), QStringLiteral("/w/gun.wepn")));
-    }
-
-    // Every field and list row as shown.
-    QStringList form() {
-        QStringList shown;
-        for (const FieldBinding& binding : c().fields) {
-            shown << (binding.edit ? binding.edit->text() : binding.combo->currentText());
-        }
-        for (QListWidget* list :
-             {c().results.list, c().families.penetrationList, c().families.accuracyList}) {
-            shown << rows(list);
-        }
-        return shown << c().burst.shots->text();
-    }
-    std::string savedBytes() {
-        EXPECT_TRUE(window.saveFile(window.filePath()));
-        return saved;
     }
     // The caption as the window manager shows it.
     QString caption() {
@@ -70,44 +27,6 @@ class HistoryTest : public EditorTest {
         edit->setFocus();
         QTest::keyClicks(edit, text);
     }
-    QWidget* byRole(const QString& role) {
-        const std::map<QString, QWidget*> roles{
-            {"ResultList", c().results.list},
-            {"MaxEffect", c().results.maximum.edit},
-            {"Add", c().results.add},
-            {"Apply", c().results.apply},
-            {"Remove", c().results.remove},
-            {"PenetrationList", c().families.penetrationList},
-            {"PenetrationValue", c().families.penetration},
-            {"PenetrationApply", c().families.penetrationApply},
-            {"AccuracyList", c().families.accuracyList},
-            {"AccuracyValue", c().families.accuracy},
-            {"AccuracyApply", c().families.accuracyApply},
-        };
-        EXPECT_TRUE(roles.contains(role)) << role.toStdString();
-        return roles.at(role);
-    }
-    void run(const QString& step) {
-        const QStringList words = step.trimmed().split(QLatin1Char(' '));
-        const QString verb = words[0];
-        const QString argument = words.value(2);
-        if (verb == "type") {
-            type(edit(words[1].toStdString()), argument);
-        } else if (verb == "down") {
-            QWidget* combo = field(words[1].toStdString());
-            combo->setFocus();
-            QTest::keyClick(combo, Qt::Key_Down);
-        } else if (verb == "row") {
-            clickRow(qobject_cast<QListWidget*>(byRole(words[1])), argument.toInt());
-        } else if (verb == "set") {
-            retype(qobject_cast<QLineEdit*>(byRole(words[1])), argument);
-        } else {
-            ASSERT_EQ(verb, "click");
-            click(qobject_cast<QPushButton*>(byRole(words[1])));
-        }
-    }
-
-    std::string saved;
 };
 
 TEST_F(HistoryTest, EveryKindOfChangeMarksTheWeaponAndUndoesExactly) {
@@ -119,9 +38,7 @@ TEST_F(HistoryTest, EveryKindOfChangeMarksTheWeaponAndUndoesExactly) {
         const std::string cleanBytes = savedBytes();
         EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - gun.wepn")) << name;
 
-        for (const QString& step : c[1].split(QLatin1Char(';'))) {
-            run(step);
-        }
+        run(c[1]);
         EXPECT_TRUE(window.isModified()) << name;
         EXPECT_TRUE(window.revertAction()->isEnabled()) << name;
         EXPECT_EQ(caption(), QStringLiteral("Vyr Weapon Editor v1.4 - gun.wepn*")) << name;
@@ -145,27 +62,6 @@ TEST_F(HistoryTest, EveryKindOfChangeMarksTheWeaponAndUndoesExactly) {
         window.undoAction()->trigger();
         EXPECT_EQ(savedBytes(), cleanBytes) << name;
     }
-}
-
-TEST_F(HistoryTest, TypingIsOneStepUntilFocusLeaves) {
-    QLineEdit* range = edit("fWeaponFireRange");
-    const QString before = range->text();
-    type(range, "12");
-    EXPECT_EQ(window.history().count(), 1);
-    type(edit("fWeaponFireSpeed"), "5");
-    type(range, "3");
-    EXPECT_EQ(window.history().count(), 3);
-    EXPECT_EQ(range->text(), QStringLiteral("123") + before);
-    EXPECT_EQ(window.state().CurrentWeapon.fWeaponFireRange,
-              (QStringLiteral("123") + before).toDouble());
-
-    for (int i = 0; i < 3; ++i) {
-        window.undoAction()->trigger();
-    }
-    EXPECT_FALSE(window.isModified());
-    EXPECT_EQ(range->text(), before);
-    EXPECT_EQ(window.redoAction()->text().remove(QLatin1Char('&')),
-              QStringLiteral("Redo Firing Range"));
 }
 
 TEST_F(HistoryTest, LoadAndSaveStartANewHistoryAndClearTheMarker) {
@@ -215,34 +111,6 @@ TEST_F(HistoryTest, CommittedTextIsCheckedAndSaveWritesOnlyWhatReads) {
             EXPECT_FALSE(VisualStyle::isMarkedRejected(control)) << name << ": fixed";
         }
     }
-}
-
-// Save commits the field being typed in; undo takes a refused text away.
-TEST_F(HistoryTest, SaveCommitsTheFieldBeingTypedInAndUndoUnmarksIt) {
-    QLineEdit* range = edit("fWeaponFireRange");
-    const QString before = range->text();
-    type(range, "5");
-    QTest::keyClicks(range, "x");
-    EXPECT_FALSE(window.saveFile(QStringLiteral("/w/out.wepn")));
-    ASSERT_EQ(messages.texts.size(), 2);
-    EXPECT_EQ(messages.texts[0], "Firing Range: '5x" + before + "' is not a number.");
-    EXPECT_TRUE(VisualStyle::isMarkedRejected(range));
-    window.undoAction()->trigger();
-    EXPECT_EQ(range->text(), before);
-    EXPECT_FALSE(VisualStyle::isMarkedRejected(range));
-    EXPECT_FALSE(window.isModified());
-}
-
-// The arithmetic is the model's; the window follows both fields as they are typed.
-TEST_F(HistoryTest, BurstShotsFollowsFireDelayAndBurstLength) {
-    retype(c().burst.fireDelay, QStringLiteral("0.5"));
-    retype(c().burst.burstLength, QStringLiteral("2"));
-    EXPECT_EQ(c().burst.shots->text(), QStringLiteral("4"));
-    retype(c().burst.fireDelay, QStringLiteral("0"));
-    EXPECT_EQ(c().burst.shots->text(), QStringLiteral("4")) << "a zero delay keeps the text";
-    window.undoAction()->trigger();
-    retype(c().burst.burstLength, QStringLiteral("3"));
-    EXPECT_EQ(c().burst.shots->text(), QStringLiteral("6")) << "the delay is 0.5 again";
 }
 
 } // namespace

@@ -4,17 +4,15 @@
 #include "editor_fixture.h"
 #include "model/fields.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
@@ -32,24 +30,10 @@ extern "C" void __gcov_dump();
 namespace wepn {
 namespace {
 
-bool isKind(QWidget* w, WidgetKind kind) {
-    switch (kind) {
-    case WidgetKind::Label:
-        return qobject_cast<QLabel*>(w) != nullptr;
-    case WidgetKind::TextBox:
-    case WidgetKind::ReadOnlyTextBox:
-        return qobject_cast<QLineEdit*>(w) != nullptr;
-    case WidgetKind::PickCombo:
-    case WidgetKind::EditableCombo:
-        return qobject_cast<QComboBox*>(w) != nullptr;
-    case WidgetKind::List:
-        return qobject_cast<QListWidget*>(w) != nullptr;
-    case WidgetKind::Button:
-        return qobject_cast<QPushButton*>(w) != nullptr;
-    case WidgetKind::CheckBox:
-        return qobject_cast<QCheckBox*>(w) != nullptr;
-    }
-    return false;
+bool isKind(const QWidget* w, WidgetKind kind) {
+    const char* const classes[] = {"QLabel",    "QLineEdit",   "QLineEdit",   "QComboBox",
+                                   "QComboBox", "QListWidget", "QPushButton", "QCheckBox"};
+    return w->inherits(classes[static_cast<std::size_t>(kind)]);
 }
 
 // The rows a drop-down shows: the choices of the field it shows, else its own.
@@ -128,58 +112,14 @@ TEST_F(EditorTest, TabWalksTheControlsInTheTablesOrder) {
 
 // Each control the code uses is the one the table gives its role.
 TEST_F(EditorTest, ControlsResolveByTheirRoles) {
-    const ResultControls& r = c().results;
-    const FamilyControls& f = c().families;
-    const std::pair<ControlRole, QWidget*> used[] = {
-        {ControlRole::WeaponEffects, c().weaponEffects},
-        {ControlRole::FireDelay, c().burst.fireDelay},
-        {ControlRole::BurstLength, c().burst.burstLength},
-        {ControlRole::BurstShots, c().burst.shots},
-        {ControlRole::ResultList, r.list},
-        {ControlRole::Condition, r.condition},
-        {ControlRole::Effect, r.effect},
-        {ControlRole::MinEffect, r.minimum.edit},
-        {ControlRole::MaxEffect, r.maximum.edit},
-        {ControlRole::SpawnedEffect, r.spawned.edit},
-        {ControlRole::Add, r.add},
-        {ControlRole::Apply, r.apply},
-        {ControlRole::Remove, r.remove},
-        {ControlRole::PenetrationList, f.penetrationList},
-        {ControlRole::PenetrationValue, f.penetration},
-        {ControlRole::PenetrationApply, f.penetrationApply},
-        {ControlRole::AccuracyList, f.accuracyList},
-        {ControlRole::AccuracyValue, f.accuracy},
-        {ControlRole::AlwaysDamage, f.alwaysDamage},
-        {ControlRole::AccuracyApply, f.accuracyApply}};
-    for (const auto& [role, control] : used) {
-        const auto entry = std::find_if(controlSpecs().begin(), controlSpecs().end(),
-                                        [role](const ControlSpec& s) { return s.role == role; });
-        ASSERT_NE(entry, controlSpecs().end()) << roleName(role);
-        EXPECT_EQ(control->objectName().toStdString(), entry->name) << roleName(role);
+    for (const ControlSpec& entry : controlSpecs()) {
+        if (QWidget* control = byRole(entry.role)) {
+            EXPECT_EQ(control->objectName().toStdString(), entry.name) << roleName(entry.role);
+        }
     }
     const auto turret = std::find_if(frameSpecs().begin(), frameSpecs().end(),
                                      [](const FrameSpec& frame) { return frame.turret; });
     EXPECT_EQ(c().turretFrame->objectName().toStdString(), turret->name);
-}
-
-TEST(MainWindowLayout, EveryFieldWithChoicesOrAWindowRowIsBoundOnce) {
-    QWidget central;
-    const WindowControls controls = MainWindowLayout::build(&central);
-    // The values the window does not show: the name every load sets, and
-    // values only the file carries.
-    const std::vector<std::string_view> unshown{"sWeaponName", "sWeaponShieldPenetration",
-                                                "fWaitUntilCodeRedState", "iLeadingValue"};
-    for (const ScalarField& field : scalarFields()) {
-        const auto bound = std::count_if(controls.fields.begin(), controls.fields.end(),
-                                         [&](const FieldBinding& b) { return b.field == &field; });
-        const bool shown = std::find(unshown.begin(), unshown.end(), field.name) == unshown.end();
-        EXPECT_EQ(bound, shown ? 1 : 0) << field.name;
-        EXPECT_TRUE(field.choices.empty() || shown) << field.name << " has choices";
-    }
-    EXPECT_TRUE(std::is_sorted(
-        controls.fields.begin(), controls.fields.end(),
-        [](const FieldBinding& a, const FieldBinding& b) { return a.field < b.field; }))
-        << "bindings follow the field table";
 }
 
 #ifdef WEPN_COVERAGE
@@ -197,40 +137,51 @@ void keepCountersOnFatal(QtMsgType type, const QMessageLogContext&, const QStrin
 // (a control that is missing altogether by its role).
 TEST(MainWindowLayoutDeathTest, ATableThatDoesNotResolveNamesTheControl) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    enum class Break { Field, Remove, Kind };
-    const auto byField = [](const char* field) {
-        return [field](const ControlSpec& s) { return std::string_view(s.field) == field; };
+    using Table = std::vector<ControlSpec>;
+    const auto at = [](Table& t, auto is) { return std::find_if(t.begin(), t.end(), is); };
+    const auto field = [](const char* name) {
+        return [name](const ControlSpec& s) { return std::string_view(s.field) == name; };
     };
-    const auto byRole = [](ControlRole role) {
-        return [role](const ControlSpec& s) { return s.role == role; };
+    const auto role = [](ControlRole r) {
+        return [r](const ControlSpec& s) { return s.role == r; };
     };
-    const struct {
-        std::function<bool(const ControlSpec&)> which;
-        Break how;
-        const char* field;
-        const char* message; // "%" stands for the control's name
-    } cases[] = {
-        {byField("fWeaponFireRange"), Break::Field, "fRange", "% shows a field the model does not"},
-        {byField("fWeaponFireRadius"), Break::Field, "fWeaponFireRange", "% shows a field another"},
-        {byRole(ControlRole::Add), Break::Field, "fFiringArc", "% shows a field but is neither"},
-        {byRole(ControlRole::MinEffect), Break::Remove, "", "MinEffect is missing"},
-        {byRole(ControlRole::AlwaysDamage), Break::Kind, "", "% is missing or of another kind"},
+    // Each case breaks the table, returns the control's name and gives the message.
+    const std::pair<std::function<const char*(Table&)>, const char*> cases[] = {
+        {[&](Table& t) {
+             const auto e = at(t, field("fWeaponFireRange"));
+             return e->field = "fRange", e->name;
+         },
+         " shows a field the model does not"},
+        {[&](Table& t) {
+             const auto e = at(t, field("fWeaponFireRadius"));
+             return e->field = "fWeaponFireRange", e->name;
+         },
+         " shows a field another"},
+        {[&](Table& t) {
+             const auto e = at(t, role(ControlRole::Add));
+             return e->field = "fFiringArc", e->name;
+         },
+         " shows a field but is neither"},
+        {[&](Table& t) { return t.erase(at(t, role(ControlRole::MinEffect))), "MinEffect"; },
+         " is missing"},
+        {[&](Table& t) {
+             const auto e = at(t, role(ControlRole::AlwaysDamage));
+             return e->kind = WidgetKind::Button, e->name;
+         },
+         " is missing or of another kind"},
+        // A field's control without a label on its row cannot be named in messages.
+        {[&](Table& t) {
+             const ControlSpec range = *at(t, field("fWeaponFireRange"));
+             t.erase(at(t, [&](const ControlSpec& s) {
+                 return s.frame == range.frame && s.row == range.row && s.kind == WidgetKind::Label;
+             }));
+             return range.name;
+         },
+         " has no label on its row"},
     };
-    for (const auto& c : cases) {
-        std::vector<ControlSpec> table(controlSpecs().begin(), controlSpecs().end());
-        const auto entry = std::find_if(table.begin(), table.end(), c.which);
-        ASSERT_NE(entry, table.end()) << c.message;
-        const std::string message =
-            QString::fromLatin1(c.message)
-                .replace(QLatin1Char('%'), QRegularExpression::escape(entry->name))
-                .toStdString();
-        if (c.how == Break::Field) {
-            entry->field = c.field;
-        } else if (c.how == Break::Kind) {
-            entry->kind = WidgetKind::Button;
-        } else {
-            table.erase(entry);
-        }
+    for (const auto& [breakTable, message] : cases) {
+        Table table(controlSpecs().begin(), controlSpecs().end());
+        const std::string name = breakTable(table);
         EXPECT_DEATH(
             {
 #ifdef WEPN_COVERAGE
@@ -239,41 +190,22 @@ TEST(MainWindowLayoutDeathTest, ATableThatDoesNotResolveNamesTheControl) {
                 QWidget central;
                 MainWindowLayout::build(&central, table);
             },
-            message)
+            QRegularExpression::escape(QString::fromStdString(name)).toStdString() + message)
             << message;
     }
-    // A field's control without a label on its row cannot be named in messages.
-    std::vector<ControlSpec> table(controlSpecs().begin(), controlSpecs().end());
-    const auto range = std::find_if(table.begin(), table.end(), byField("fWeaponFireRange"));
-    const std::string message = QRegularExpression::escape(range->name).toStdString();
-    table.erase(std::find_if(table.begin(), table.end(), [&](const ControlSpec& s) {
-        return s.frame == range->frame && s.row == range->row && s.kind == WidgetKind::Label;
-    }));
-    EXPECT_DEATH(
-        {
-            QWidget central;
-            MainWindowLayout::build(&central, table);
-        },
-        message + " has no label on its row");
 }
 
 TEST_F(EditorTest, MenusCarryAccessKeysAndShortcuts) {
-    struct MenuCase {
-        QAction* action;
-        const char* caption;
-        QKeySequence shortcut;
-        bool enabled;
+    const std::tuple<QAction*, const char*, const char*, bool> cases[] = {
+        {window.openAction(), "&Open", "Ctrl+O", true},
+        {window.saveAsAction(), "&Save As...", "Ctrl+S", false},
+        {window.exitAction(), "E&xit", "Ctrl+Q", true},
+        {window.decompiledDataAction(), "&Decompiled Data", "", true},
     };
-    const MenuCase cases[] = {
-        {window.openAction(), "&Open", QKeySequence(QStringLiteral("Ctrl+O")), true},
-        {window.saveAsAction(), "&Save As...", QKeySequence(QStringLiteral("Ctrl+S")), false},
-        {window.exitAction(), "E&xit", QKeySequence(QStringLiteral("Ctrl+Q")), true},
-        {window.decompiledDataAction(), "&Decompiled Data", QKeySequence(), true},
-    };
-    for (const MenuCase& c : cases) {
-        EXPECT_EQ(c.action->text().toStdString(), c.caption) << c.caption;
-        EXPECT_EQ(c.action->shortcut(), c.shortcut) << c.caption;
-        EXPECT_EQ(c.action->isEnabled(), c.enabled) << c.caption;
+    for (const auto& [action, caption, shortcut, enabled] : cases) {
+        EXPECT_EQ(action->text().toStdString(), caption);
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(shortcut))) << caption;
+        EXPECT_EQ(action->isEnabled(), enabled) << caption;
     }
     QStringList menus;
     for (QAction* menu : window.menuBar()->actions()) {
