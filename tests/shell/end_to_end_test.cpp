@@ -22,6 +22,18 @@ quint16 freePort() {
 
 const QString kWeapon = QStringLiteral(WEPN_EXAMPLES_DIR "/Weapon/ion_lance.wepn");
 
+// Starts the program with `platform` (and settings in `config`, if given).
+void startEditor(QProcess& editor, const QString& platform, const QStringList& arguments,
+                 const QTemporaryDir* config = nullptr) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (config != nullptr) {
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config->path());
+    }
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    editor.setProcessEnvironment(env);
+    editor.start(QStringLiteral(WEPN_EDITOR_EXECUTABLE), arguments);
+}
+
 // Runs the program with its settings in `config` and the sample weapon on its
 // command line, and ends it with Ctrl+Q. The program answers only once its
 // event loop runs, after the weapon was opened; a message box in front would
@@ -29,13 +41,8 @@ const QString kWeapon = QStringLiteral(WEPN_EXAMPLES_DIR "/Weapon/ion_lance.wepn
 void runOnTheSampleWeaponAndQuit(const QTemporaryDir& config) {
     const quint16 port = freePort();
     QProcess editor;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"),
-               QStringLiteral("vnc:size=1024x768:port=%1").arg(port));
-    editor.setProcessEnvironment(env);
     editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    editor.start(QStringLiteral(WEPN_EDITOR_EXECUTABLE), {kWeapon});
+    startEditor(editor, QStringLiteral("vnc:size=1024x768:port=%1").arg(port), {kWeapon}, &config);
     ASSERT_TRUE(editor.waitForStarted(kStartTimeoutMs));
 
     RfbClient screen;
@@ -73,6 +80,37 @@ TEST(EndToEnd, AFirstRunOpensTheWeaponWithTheDataAroundItAndQuitsOnCtrlQ) {
     EXPECT_EQ(recentFiles(stored), QStringList{kWeapon});
     EXPECT_FALSE(stored.value(QStringLiteral("Window/Geometry")).toByteArray().isEmpty());
     EXPECT_FALSE(stored.contains(QStringLiteral("Directories/Decompiled_Data")));
+}
+
+TEST(EditorCommandLine, VersionHelpAndUnknownOptions) {
+    struct Run {
+        QStringList arguments;
+        int exitCode;
+        QStringList inOut; // each is in standard output
+        const char* inErr;
+    };
+    const Run runs[] = {
+        {{QStringLiteral("--version")}, 0, {QStringLiteral("vyr-weapon-editor 1.4.4\n")}, ""},
+        {{QStringLiteral("--help")},
+         0,
+         {QStringLiteral("Usage: vyr-weapon-editor"), QStringLiteral("--version"),
+          QStringLiteral("--seed-data-dir <DIR>"), QStringLiteral("[file]")},
+         ""},
+        {{QStringLiteral("--frobnicate")}, 2, {}, "frobnicate"},
+    };
+    for (const Run& run : runs) {
+        QProcess editor;
+        startEditor(editor, QStringLiteral("offscreen"), run.arguments);
+        ASSERT_TRUE(editor.waitForFinished(kStartTimeoutMs));
+        const QString out = QString::fromLocal8Bit(editor.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(editor.readAllStandardError());
+        EXPECT_EQ(editor.exitCode(), run.exitCode) << out.toStdString();
+        for (const QString& part : run.inOut) {
+            EXPECT_TRUE(out.contains(part)) << out.toStdString();
+        }
+        EXPECT_EQ(out.isEmpty(), run.inOut.isEmpty());
+        EXPECT_TRUE(err.contains(QLatin1String(run.inErr))) << err.toStdString();
+    }
 }
 
 } // namespace
