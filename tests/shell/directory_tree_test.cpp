@@ -42,8 +42,8 @@ TEST(PathFunctions, AnswerAsTheTableSays) {
         } else {
             answer = displayText(path).toStdString();
         }
-        EXPECT_EQ(answer,
-                  function == QLatin1String("shown") ? cell[3].toStdString() : ShellTest::bytes(cell[3]))
+        EXPECT_EQ(answer, function == QLatin1String("shown") ? cell[3].toStdString()
+                                                             : ShellTest::bytes(cell[3]))
             << cell.join('|').toStdString();
     }
 }
