@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 namespace wepn {
 namespace {
@@ -28,12 +29,6 @@ class DialogLayoutTest : public ShellTest, public ::testing::WithParamInterface<
     }
     ~DialogLayoutTest() override { QApplication::setFont(m_font); }
 
-    static void expectScale(const QWidget* dialog) {
-        const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                                ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-                                : 1.0;
-        EXPECT_EQ(dialog->devicePixelRatio(), scale) << "the run is at the scale it names";
-    }
     // Each button is at least as wide and tall as its caption needs.
     static void expectButtonsWhole(const QWidget* dialog) {
         for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
@@ -48,34 +43,34 @@ class DialogLayoutTest : public ShellTest, public ::testing::WithParamInterface<
     QFont m_font;
 };
 
-TEST_P(DialogLayoutTest, TheDataDirectoryInstructionsShowTheirWholeText) {
+TEST_P(DialogLayoutTest, NothingIsCutAndTheFileDialogsListsGrow) {
+    startOnSampleData();
+    app().start({native("Data/Weapon/ion_lance.wepn")});
     window().decompiledDataAction()->trigger();
-    FrmDecompiledDataDir* dialog = shell().frmDecompiledDataDir();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    expectScale(dialog);
-    const auto* label = dialog->instructions();
+    FrmDecompiledDataDir* data = shell().frmDecompiledDataDir();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(data));
+    EXPECT_EQ(data->devicePixelRatio(),
+              std::max(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR")))
+        << "the run is at the scale it names";
+    const auto* label = data->instructions();
     EXPECT_TRUE(label->text().endsWith(QStringLiteral("and then click OK.")));
     EXPECT_GE(label->height(), label->heightForWidth(label->width()))
         << "the wrapped text fits in the label's height";
-    EXPECT_TRUE(dialog->rect().contains(label->geometry()));
-    expectButtonsWhole(dialog);
-    EXPECT_EQ(dialog->maximumHeight(), dialog->minimumHeight()) << "no empty space to grow";
-    EXPECT_LT(dialog->minimumWidth(), dialog->maximumWidth()) << "wider shows more of a path";
-}
-
-TEST_P(DialogLayoutTest, TheFileDialogsResizeAndTheirListsGrow) {
-    startOnSampleData();
+    EXPECT_TRUE(data->rect().contains(label->geometry()));
+    expectButtonsWhole(data);
+    EXPECT_EQ(data->maximumHeight(), data->minimumHeight()) << "no empty space to grow";
+    EXPECT_LT(data->minimumWidth(), data->maximumWidth()) << "wider shows more of a path";
+    data->close();
     triggerOpen();
     FrmOpen* open = shell().frmOpen();
-    clickRow(openList(), QStringLiteral("ion_lance.wepn"));
-    QTest::mouseClick(open->openButton(), Qt::LeftButton);
+    open->close();
     triggerSaveAs();
     FrmSave* save = shell().frmSave();
+    save->close();
     for (QWidget* dialog : {static_cast<QWidget*>(open), static_cast<QWidget*>(save)}) {
         const DirectoryBrowser* browser = dialog == open ? open->browser() : save->browser();
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-        expectScale(dialog);
         expectButtonsWhole(dialog);
         EXPECT_LT(dialog->minimumWidth(), dialog->maximumWidth()) << "resizable";
         const QSize files = browser->files()->size();

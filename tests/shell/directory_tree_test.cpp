@@ -8,10 +8,6 @@
 namespace wepn {
 namespace {
 
-std::string bytes(const QString& cell) {
-    return QByteArray::fromPercentEncoding(cell.toUtf8()).toStdString();
-}
-
 std::string joined(const std::vector<std::string>& parts) {
     std::string text;
     for (const std::string& part : parts) {
@@ -29,15 +25,15 @@ TEST(PathFunctions, AnswerAsTheTableSays) {
         {QStringLiteral("Z: /"), "/home/me/.wine/dosdevices/z:", "/"},
     };
     for (const QStringList& cell : ShellTest::table("shell/path_functions.txt")) {
-        const std::string path = bytes(cell[1]);
+        const std::string path = ShellTest::bytes(cell[1]);
         const QString& function = cell[0];
         std::string answer;
         if (function == QLatin1String("ancestors")) {
-            answer = joined(directory_tree::ancestorsOf(path, bytes(cell[2])));
+            answer = joined(directory_tree::ancestorsOf(path, ShellTest::bytes(cell[2])));
         } else if (function == QLatin1String("absolute")) {
             answer = directory_tree::absoluteOf(path);
         } else if (function == QLatin1String("child")) {
-            answer = directory_tree::childOf(path, bytes(cell[2]));
+            answer = directory_tree::childOf(path, ShellTest::bytes(cell[2]));
         } else if (function == QLatin1String("last name")) {
             answer = directory_tree::lastNameOf(path);
         } else if (function == QLatin1String("drive")) {
@@ -46,8 +42,8 @@ TEST(PathFunctions, AnswerAsTheTableSays) {
         } else {
             answer = displayText(path).toStdString();
         }
-        EXPECT_EQ(answer,
-                  function == QLatin1String("shown") ? cell[3].toStdString() : bytes(cell[3]))
+        EXPECT_EQ(answer, function == QLatin1String("shown") ? cell[3].toStdString()
+                                                             : ShellTest::bytes(cell[3]))
             << cell.join('|').toStdString();
     }
 }

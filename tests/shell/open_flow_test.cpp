@@ -71,8 +71,7 @@ TEST_F(OpenFlowTest, WhatCannotBeReadIsNamedAndNothingOpens) {
         if (cell[1] != QLatin1String("store nothing")) {
             storeDataDirectory(dataDir());
         }
-        const std::string path = nativeBytes(QString()) + '/' +
-                                 QByteArray::fromPercentEncoding(cell[2].toUtf8()).toStdString();
+        const std::string path = nativeBytes(QString()) + '/' + bytes(cell[2]);
         arrange(cell[1], path);
         restart();
         messages.texts.clear();
@@ -90,18 +89,6 @@ TEST_F(OpenFlowTest, WhatCannotBeReadIsNamedAndNothingOpens) {
         EXPECT_TRUE(window().isEnabled()) << row;
         EXPECT_EQ(window().filePath(), QString()) << row;
     }
-}
-
-// A stored directory in Windows form is mapped once, ignoring letter case.
-TEST_F(OpenFlowTest, AWindowsFormDataDirectoryIsMappedThroughTheWinePrefix) {
-    QDir().mkpath(native("home/.wine/dosdevices"));
-    QFile::link(root(), native("home/.wine/dosdevices/c:"));
-    storeDataDirectory(QStringLiteral("c:\\DATA\\"));
-    triggerOpen();
-    EXPECT_EQ(messages.texts, QStringList());
-    EXPECT_EQ(shell().frmOpen()->browser()->path(),
-              nativeBytes("home/.wine/dosdevices/c:/Data/Weapon"));
-    EXPECT_TRUE(rows(openList()).contains(QStringLiteral("ion_lance.wepn")));
 }
 
 TEST_F(OpenFlowTest, ListsNamesContainingWepnIgnoringCase) {

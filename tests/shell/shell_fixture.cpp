@@ -134,6 +134,10 @@ QList<QStringList> ShellTest::table(const char* fixture) {
     return rows;
 }
 
+std::string ShellTest::bytes(const QString& cell) {
+    return QByteArray::fromPercentEncoding(cell.toUtf8()).toStdString();
+}
+
 QListWidget* ShellTest::openList() {
     return shell().frmOpen()->browser()->files();
 }

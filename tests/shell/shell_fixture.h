@@ -27,6 +27,8 @@ class ShellTest : public ::testing::Test {
   public:
     // The rows of a "|"-separated table under tests/data, "#" lines left out.
     static QList<QStringList> table(const char* fixture);
+    // A table cell's bytes, "%XX" standing for the byte XX.
+    static std::string bytes(const QString& cell);
 
   protected:
     ShellTest();

@@ -70,56 +70,42 @@ class UnsavedChangesTest : public ShellTest {
     }
 };
 
-TEST_F(UnsavedChangesTest, CancelKeepsWindowFileAndCaption) {
-    openAndEdit();
-    const QString caption = window().windowTitle();
-    const QString edited = range()->text();
-    const QByteArray onDisk = contents(weapon("ion_lance.wepn"));
+// Each way to leave an edited weapon asks first: Cancel keeps the window, its
+// file, caption and edit; Discard loses only the edit; Save goes through the
+// save dialog, then goes on.
+TEST_F(UnsavedChangesTest, LeavingAnEditedWeaponAsksFirst) {
     for (const Trigger& trigger : triggers()) {
-        messages.texts.clear();
-        messages.choice = -1;
-        trigger.run();
-        EXPECT_EQ(messages.texts, QStringList{"Save changes to 'ion_lance.wepn'?"}) << trigger.name;
-        EXPECT_TRUE(window().isVisible()) << trigger.name;
-        EXPECT_EQ(window().filePath(), weapon("ion_lance.wepn")) << trigger.name;
-        EXPECT_EQ(window().windowTitle(), caption) << trigger.name;
-        EXPECT_TRUE(window().isModified()) << trigger.name;
-        EXPECT_EQ(range()->text(), edited) << trigger.name;
-        EXPECT_EQ(contents(weapon("ion_lance.wepn")), onDisk) << trigger.name;
-    }
-}
-
-TEST_F(UnsavedChangesTest, DiscardLosesOnlyTheEdit) {
-    for (const Trigger& trigger : triggers()) {
-        openAndEdit();
-        const QByteArray onDisk = contents(weapon("ion_lance.wepn"));
-        messages.choice = 1;
-        trigger.run();
-        EXPECT_EQ(window().isVisible(), !trigger.closes) << trigger.name;
-        if (!trigger.closes) {
-            EXPECT_EQ(window().filePath(), weapon("rail_driver.wepn")) << trigger.name;
-            EXPECT_FALSE(window().isModified()) << trigger.name;
+        for (const qsizetype choice : {-1, 1, 0}) {
+            const std::string what = trigger.name + (" " + std::to_string(choice));
+            openAndEdit();
+            const QString caption = window().windowTitle();
+            const QString edited = range()->text();
+            const QByteArray onDisk = contents(weapon("ion_lance.wepn"));
+            messages.texts.clear();
+            messages.choice = choice;
+            trigger.run();
+            EXPECT_EQ(messages.texts, QStringList{"Save changes to 'ion_lance.wepn'?"}) << what;
+            if (choice == 0) {
+                ASSERT_TRUE(shell().frmSave() != nullptr && shell().frmSave()->isVisible()) << what;
+                EXPECT_TRUE(window().isVisible()) << what << ": nothing goes on before the save";
+                QTest::mouseClick(shell().frmSave()->saveButton(), Qt::LeftButton);
+            }
+            EXPECT_EQ(contents(weapon("ion_lance.wepn")).contains(edited.toLatin1()), choice == 0)
+                << what;
+            EXPECT_EQ(window().isVisible(), choice == -1 || !trigger.closes) << what;
+            if (choice == -1) {
+                EXPECT_EQ(window().filePath(), weapon("ion_lance.wepn")) << what;
+                EXPECT_EQ(window().windowTitle(), caption) << what;
+                EXPECT_TRUE(window().isModified()) << what;
+                EXPECT_EQ(range()->text(), edited) << what;
+            } else if (!trigger.closes) {
+                EXPECT_EQ(window().filePath(), weapon("rail_driver.wepn")) << what;
+                EXPECT_FALSE(window().isModified()) << what;
+            }
+            if (choice != 0) {
+                EXPECT_EQ(contents(weapon("ion_lance.wepn")), onDisk) << what;
+            }
         }
-        EXPECT_EQ(contents(weapon("ion_lance.wepn")), onDisk) << trigger.name;
-    }
-}
-
-TEST_F(UnsavedChangesTest, SaveAsGoesThroughTheSaveDialogThenContinues) {
-    for (const Trigger& trigger : triggers()) {
-        openAndEdit();
-        const QString edited = range()->text();
-        messages.choice = 0;
-        trigger.run();
-        ASSERT_NE(shell().frmSave(), nullptr) << trigger.name;
-        ASSERT_TRUE(shell().frmSave()->isVisible()) << trigger.name;
-        EXPECT_TRUE(window().isVisible()) << trigger.name << ": nothing goes on before the save";
-        QTest::mouseClick(shell().frmSave()->saveButton(), Qt::LeftButton);
-        EXPECT_TRUE(contents(weapon("ion_lance.wepn")).contains(edited.toLatin1())) << trigger.name;
-        EXPECT_EQ(window().isVisible(), !trigger.closes) << trigger.name;
-        if (!trigger.closes) {
-            EXPECT_EQ(window().filePath(), weapon("rail_driver.wepn")) << trigger.name;
-        }
-        copySampleData();
     }
 }
 
