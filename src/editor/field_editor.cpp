@@ -21,16 +21,6 @@ QLineEdit* typedInto(const FieldBinding& binding) {
     return binding.edit != nullptr ? binding.edit : binding.combo->lineEdit();
 }
 
-// What the field shows, as the field table's conversion reads it.
-QString shownText(const FieldBinding& binding) {
-    if (binding.edit != nullptr) {
-        return binding.edit->text();
-    }
-    return binding.field->storage == ChoiceStorage::Index
-               ? QString::number(binding.combo->currentIndex())
-               : binding.combo->currentText();
-}
-
 } // namespace
 
 FieldEditor::FieldEditor(const WindowControls& controls, WeaponState& state, WindowHistory& history,
@@ -81,7 +71,7 @@ bool FieldEditor::eventFilter(QObject* watched, QEvent* event) {
 
 bool FieldEditor::take(std::size_t index, bool typed) {
     const FieldBinding& binding = m_controls.fields[index];
-    const std::optional<std::string> bytes = toLatin1(shownText(binding));
+    const std::optional<std::string> bytes = toLatin1(binding.shownText());
     const std::optional<FieldValue> value =
         bytes ? readFieldValue(*binding.field, *bytes) : std::nullopt;
     if (!value) {
@@ -108,7 +98,7 @@ void FieldEditor::commit(std::size_t index) {
     if (take(index, false)) {
         return;
     }
-    const QString text = shownText(binding);
+    const QString text = binding.shownText();
     const QString reason =
         toLatin1(text) ? QString::fromStdString(notANumberReason(binding.field->kind))
                        : QStringLiteral("holds characters that cannot be stored in the file");

@@ -7,6 +7,14 @@
 
 namespace wepn {
 
+QString FieldBinding::shownText() const {
+    if (edit != nullptr) {
+        return edit->text();
+    }
+    return field->storage == ChoiceStorage::Index ? QString::number(combo->currentIndex())
+                                                  : combo->currentText();
+}
+
 QWidget* FieldBinding::control() const {
     return edit != nullptr ? static_cast<QWidget*>(edit) : combo;
 }

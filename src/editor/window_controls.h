@@ -31,6 +31,9 @@ struct FieldBinding {
     QString label; ///< caption of the label on the control's row
 
     QWidget* control() const;
+    /// What the control shows, as the field table's conversion reads it: a
+    /// drop-down bound by index gives its row number.
+    QString shownText() const;
 };
 
 /// The "Weapon Impact Results" frame's controls.

@@ -11,15 +11,6 @@
 namespace wepn {
 namespace {
 
-QString shown(const FieldBinding& binding) {
-    if (binding.edit != nullptr) {
-        return binding.edit->text();
-    }
-    return binding.field->storage == ChoiceStorage::Index
-               ? QString::number(binding.combo->currentIndex())
-               : binding.combo->currentText();
-}
-
 TEST_F(EditorTest, IonLanceShowsEveryValue) {
     openSample(QStringLiteral("ion_lance.wepn"));
     QStringList expected;
@@ -46,7 +37,7 @@ TEST_F(EditorTest, EverySampleShowsItsState) {
     for (const QString& sample : samples) {
         openSample(sample);
         for (const FieldBinding& binding : c().fields) {
-            EXPECT_EQ(shown(binding).toStdString(), fieldText(*binding.field, window.state()))
+            EXPECT_EQ(binding.shownText().toStdString(), fieldText(*binding.field, window.state()))
                 << sample.toStdString() << " " << binding.field->name;
         }
         EXPECT_EQ(std::size_t(c().results.list->count()), window.state().Results.size())
