@@ -4,8 +4,23 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wepn::test {
+
+// The config statement of a valid bullet weapon.
+inline const std::string kConfigLine = "StartWeaponConfig(NewWeaponType,\"Fixed\",\"Bullet\","
+                                       "\"slug\",\"Normal\",2500,3000,0,0,0,0,1,1,1,"
+                                       "0.25,1,2,1,0,0,0,1,\"Normal\",0,0,100000)";
+
+// Joins lines with CR LF after each.
+inline std::string script(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
 
 // Weapon scripts made from a seed, in the shapes that both Lua and the
 // editor's reader take, and a few that one of them refuses: values in every
