@@ -1,5 +1,4 @@
 #include "model/load.h"
-#include "model/number_text.h"
 #include "model/script_lines.h"
 #include "weapon_generator.h"
 
