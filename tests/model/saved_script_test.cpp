@@ -1,5 +1,4 @@
 #include "model/load.h"
-#include "model/number_text.h"
 #include "model/saved_script.h"
 
 #include <cfloat>
@@ -86,7 +85,4 @@ TEST(SavedScript, EdgeValuesThatFitAreSavedExactly) {
     ASSERT_TRUE(reread.ok());
     EXPECT_EQ(reread->CurrentWeapon.fWeaponFireRange, largestWritable);
     EXPECT_EQ(reread->CurrentWeapon.fWeaponFireSpeed, subnormal);
-    EXPECT_EQ(numberText(subnormal), "4.94065645841247E-324");
-    EXPECT_EQ(numberText(2.5e-310), "2.50000000000002E-310");
-    EXPECT_EQ(numberText(1.2345678901234567e-310), "1.23456789012346E-310");
 }

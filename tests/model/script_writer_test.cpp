@@ -1,6 +1,5 @@
 #include "model/load.h"
 #include "model/script_writer.h"
-#include "script_text.h"
 #include "test_support.h"
 
 #include <filesystem>
@@ -60,25 +59,6 @@ TEST(ScriptWriter, WritesTheWholeScript) {
     EXPECT_EQ(written(sampleState()), fixture("written_state.wepn"));
 }
 
-TEST(ScriptWriter, OptionalBlocks) {
-    WeaponState state = sampleState();
-    state.Results.clear();
-    state.bTurretProperties = false;
-    state.fBarrelRecoil = 9;
-    state.Accuracy.iAlwaysDamage = {1, 0};
-    const std::string text = written(state);
-    EXPECT_NE(text.find(")\r\n\r\nsetAngles("), std::string::npos)
-        << "no results: config, empty line, angles";
-    EXPECT_EQ(text.find("setMiscValues"), std::string::npos) << "flag clear: no misc values";
-    EXPECT_NE(text.find("{A=0.25, damage=1,},\r\n{B=1,})\r\n\r\nkept(1)"), std::string::npos);
-
-    state.bTurretProperties = true;
-    EXPECT_NE(
-        written(state).find(
-            "setAngles(NewWeaponType,7.5,0,0,4,5)\r\n\r\nsetMiscValues(NewWeaponType,9,0)\r\n\r\n"),
-        std::string::npos);
-}
-
 // A comma in the spawned effect and an empty condition read back as written.
 TEST(ScriptWriter, ResultsReadBackAsWritten) {
     WeaponState state = sampleState();
@@ -86,22 +66,6 @@ TEST(ScriptWriter, ResultsReadBackAsWritten) {
                      {"", "Push", "Target", 1, 2, ""},
                      {"Hit", "Push", "Target", 1, 2, ""}};
     EXPECT_EQ(loaded(written(state)).Results, state.Results);
-}
-
-TEST(ScriptWriter, EmptyTablesReadBackEmpty) {
-    WeaponState state = sampleState();
-    state.Penetration.sFamilies.clear();
-    state.Penetration.fValues.clear();
-    state.Accuracy = {2, {}, {}, {}};
-    const std::string text = written(state);
-    EXPECT_NE(text.find("setPenetration(NewWeaponType,5,0.5,\r\n{})\r\n\r\nsetAccuracy("
-                        "NewWeaponType,2,\r\n{})\r\n\r\n"),
-              std::string::npos);
-    const auto back = readWeaponScript({}, text);
-    ASSERT_TRUE(back.ok());
-    EXPECT_TRUE(back->Penetration.sFamilies.empty());
-    EXPECT_EQ(back->Accuracy.iLeadingValue, 2);
-    EXPECT_EQ(back->strLines.back(), "kept(1)") << "the next statement is not swallowed";
 }
 
 TEST(ScriptWriter, RefusesTextTheFormatCannotCarry) {
@@ -205,7 +169,8 @@ TEST(ScriptWriter, OddBytesKeptInEveryTextPosition) {
         };
         if (p.inFamilyList) {
             // The game reads family names as Lua names: a save refuses other bytes.
-            const auto state = loaded(with(fixture("weapon.wepn"), odd), readFamilyList(listWith(odd)));
+            const auto state =
+                loaded(with(fixture("weapon.wepn"), odd), readFamilyList(listWith(odd)));
             EXPECT_FALSE(writeWeaponScript(state).ok()) << p.name;
             continue;
         }

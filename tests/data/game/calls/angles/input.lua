@@ -1,0 +1,1 @@
+setAngles(NewWeaponType,20,-160,160,-5,80)

@@ -1,0 +1,2 @@
+﻿-- note
+setMiscValues(NewWeaponType,1,2)

@@ -1,0 +1,1 @@
+StartWeaponConfig(NewWeaponType,"Fixed","café",2500,0.25,-1,1E+15,5E-05)

@@ -1,0 +1,2 @@
+#!game setAngles(NewWeaponType)setAngles()
+setMiscValues(NewWeaponType,1,2)

@@ -1,0 +1,5 @@
+
+-- two
+setAngles(NewWeaponType,
+1)
+setAngles(NewWeaponType)

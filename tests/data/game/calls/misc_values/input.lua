@@ -1,0 +1,1 @@
+setMiscValues(NewWeaponType,1.5,0.1)

@@ -1,0 +1,1 @@
+local x = 1 -- nothing for the game

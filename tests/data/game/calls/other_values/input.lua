@@ -1,0 +1,1 @@
+setAngles(nil, true, {1, x={2}}, setAngles, NewWeaponType == nil)

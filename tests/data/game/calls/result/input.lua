@@ -1,0 +1,1 @@
+AddWeaponResult(NewWeaponType,"Hit","Push","Target",5,10,"")

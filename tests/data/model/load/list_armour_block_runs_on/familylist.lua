@@ -1,0 +1,4 @@
+armourfamily
+name="F"
+attackfamily
+name="S"

@@ -1,0 +1,6 @@
+attackfamily
+name="A"
+dockfamily
+armourfamily
+name="B"
+unitcapsfamily

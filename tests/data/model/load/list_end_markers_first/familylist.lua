@@ -1,0 +1,6 @@
+unitcapsfamily
+dockfamily
+armourfamily
+name="F"
+attackfamily
+name="B"

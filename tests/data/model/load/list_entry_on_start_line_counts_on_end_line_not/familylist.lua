@@ -1,0 +1,2 @@
+armourfamily name="S"
+unitcapsfamily name="E"

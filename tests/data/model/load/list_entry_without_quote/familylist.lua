@@ -1,0 +1,3 @@
+armourfamily
+name = Fighter
+unitcapsfamily

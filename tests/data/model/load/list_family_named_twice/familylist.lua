@@ -1,0 +1,4 @@
+armourfamily
+name="A"
+name="A"
+unitcapsfamily

@@ -1,0 +1,5 @@
+armourfamily
+name "A"
+x = "B"
+name="C"
+unitcapsfamily

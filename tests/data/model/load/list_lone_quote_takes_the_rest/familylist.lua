@@ -1,0 +1,3 @@
+armourfamily
+name = "Rest of line
+unitcapsfamily

@@ -1,0 +1,3 @@
+ARMOURFAMILY
+Name="F"
+UnitCapsFamily

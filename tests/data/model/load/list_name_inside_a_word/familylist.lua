@@ -1,0 +1,3 @@
+armourfamily
+FamilyNAMEs = "W"
+unitcapsfamily

@@ -1,0 +1,1 @@
+armourfamily unitcapsfamily name="X"

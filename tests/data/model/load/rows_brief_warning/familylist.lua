@@ -1,0 +1,11 @@
+ArmourFamily = {
+ { name = "Fighter" },
+ { name = "Frigate" },
+ { name = "Capital" },
+}
+UnitCapsFamily = {}
+AttackFamily = {
+ { name = "Small" },
+ { name = "Big" },
+}
+DockFamily = {}
