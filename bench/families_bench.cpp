@@ -1,8 +1,8 @@
 // The verbs that present a weapon's tables, on weapons naming up to a million
 // families: the time per family must stay the same as the tables grow.
-#include "cli/weapon_diff.h"
+#include "sheet/weapon_diff.h"
 #include "cli/weapon_json.h"
-#include "cli/weapon_table.h"
+#include "sheet/weapon_table.h"
 #include "model/weapon.h"
 
 #include <benchmark/benchmark.h>

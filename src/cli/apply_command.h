@@ -1,9 +1,9 @@
 #pragma once
 
-#include "cli/edit.h"
+#include "sheet/edit.h"
 #include "cli/failure.h"
 #include "cli/file_command.h"
-#include "cli/table_file.h"
+#include "sheet/table_file.h"
 #include "sheet/table_root.h"
 
 #include <optional>

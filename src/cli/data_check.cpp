@@ -3,7 +3,7 @@
 #include "cli/failure.h"
 #include "cli/files_in_order.h"
 #include "cli/game_check.h"
-#include "cli/latin1.h"
+#include "sheet/latin1.h"
 #include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
 #include "files/data_directory.h"

@@ -2,8 +2,8 @@
 
 #include "cli/exit_code.h"
 #include "cli/failure.h"
-#include "cli/latin1.h"
-#include "cli/weapon_diff.h"
+#include "sheet/latin1.h"
+#include "sheet/weapon_diff.h"
 #include "cli/weapon_io.h"
 
 #include <CLI/CLI.hpp>

@@ -1,18 +1,13 @@
 #pragma once
 
+#include "sheet/weapon_file.h"
+
 #include <cstddef>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 namespace wepn {
-
-// Why one file failed: the 1-based line (0 when no single line is to blame)
-// and a message already in UTF-8, ready for the terminal.
-struct Failure {
-    std::size_t line = 0;
-    std::string message;
-};
 
 // A file name as the text outputs print it: as it is, unless it holds a
 // control character (a line break or tab would cut the line that names it):

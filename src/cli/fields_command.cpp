@@ -1,6 +1,6 @@
 #include "cli/fields_command.h"
 
-#include "cli/edit.h"
+#include "sheet/edit.h"
 #include "cli/exit_code.h"
 
 #include <CLI/CLI.hpp>

@@ -4,7 +4,7 @@
 #include "files/file_io.h"
 #include "game/game_differences.h"
 #include "game/game_script.h"
-#include "cli/latin1.h"
+#include "sheet/latin1.h"
 #include "model/load.h"
 #include "model/script_lines.h"
 

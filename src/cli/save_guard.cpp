@@ -1,6 +1,6 @@
 #include "cli/save_guard.h"
 
-#include "cli/latin1.h"
+#include "sheet/latin1.h"
 #include "model/number_text.h"
 #include "model/script_reader.h"
 #include "model/text_tokens.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/edit.h"
+#include "sheet/edit.h"
 #include "cli/failure.h"
 #include "cli/file_command.h"
 

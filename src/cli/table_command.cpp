@@ -1,18 +1,18 @@
 #include "cli/table_command.h"
 
-#include "cli/delimited_text.h"
 #include "cli/exit_code.h"
 #include "cli/failure.h"
-#include "cli/latin1.h"
+#include "sheet/latin1.h"
 #include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
-#include "cli/weapon_table.h"
+#include "sheet/weapon_table.h"
 #include "files/directory_listing.h"
 #include "files/path_mapping.h"
 #include "model/number_text.h"
 #include "sheet/cell_check.h"
 #include "sheet/fingerprint.h"
 #include "sheet/table_root.h"
+#include "sheet/table_rows.h"
 #include "sheet/xlsx_table.h"
 
 #include <CLI/CLI.hpp>
@@ -86,31 +86,6 @@ void load(Row& row, const std::optional<FamilyRows>& familyRows) {
     row.warnings = std::move(loaded->warnings);
 }
 
-std::vector<TableColumn> resolved(const std::vector<std::string>& columns) {
-    std::vector<TableColumn> resolved;
-    for (std::size_t c = 1; c < columns.size(); ++c) {
-        resolved.push_back(*TableColumn::named(columns[c]));
-    }
-    return resolved;
-}
-
-// A cell as a spreadsheet must show it: texts that would start a formula marked.
-std::string shownCell(const TableColumn& column, const WeaponState& state,
-                      const WeaponFamilies& families) {
-    std::string cell = column.cell(state, families);
-    return column.kind() == CellKind::Text ? markedText(cell) : cell;
-}
-
-std::string delimitedRow(const Row& row, const std::vector<TableColumn>& columns, char delimiter) {
-    const WeaponFamilies families(*row.state);
-    std::string line = delimitedCell(markedText(row.named), delimiter);
-    for (const TableColumn& column : columns) {
-        line += delimiter;
-        line += delimitedCell(shownCell(column, *row.state, families), delimiter);
-    }
-    return line + delimiter + row.source + "\n";
-}
-
 // `distinct`: no name is given twice, so each key is appended without a
 // search (which would make a row's time grow with the square of its columns).
 std::string jsonRow(const Row& row, const std::vector<std::string>& names,
@@ -143,19 +118,6 @@ std::string jsonRow(const Row& row, const std::vector<std::string>& names,
     return object.dump(2);
 }
 
-// The cells of a row in a workbook: numbers as numbers, all else as text.
-std::vector<SheetCell> sheetRow(const Row& row, const std::vector<TableColumn>& columns) {
-    const WeaponFamilies families(*row.state);
-    std::vector<SheetCell> cells{{nameToUtf8(row.named), false}};
-    for (const TableColumn& column : columns) {
-        std::string cell = column.cell(*row.state, families);
-        const bool number = column.kind() != CellKind::Text && readNumber(cell).has_value();
-        cells.push_back({std::move(cell), number});
-    }
-    cells.push_back({row.source, false});
-    return cells;
-}
-
 // Prints what loading the row's file found; false when it failed.
 bool reported(const Row& row, std::ostream& err) {
     if (!row.state) {
@@ -168,18 +130,14 @@ bool reported(const Row& row, std::ostream& err) {
 
 int writeXlsx(const std::vector<Row>& rows, const std::vector<std::string>& names,
               const std::vector<TableColumn>& columns, std::ostream& out, std::ostream& err) {
-    std::vector<std::vector<SheetCell>> sheet(1);
-    for (const std::string& name : names) {
-        sheet[0].push_back({name, false});
-    }
-    sheet[0].push_back({std::string(kSourceColumn), false});
+    std::vector<std::vector<SheetCell>> sheet{workbookHeader(names)};
     int code = kExitOk;
     for (const Row& row : rows) {
         if (!reported(row, err)) {
             code = kExitFileFailed;
             continue;
         }
-        sheet.push_back(sheetRow(row, columns));
+        sheet.push_back(workbookRow(row.named, *row.state, columns, row.source));
     }
     std::string bytes;
     if (std::optional<std::string> error = xlsxBytes(sheet, bytes)) {
@@ -250,7 +208,7 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
         }
         columns = tableColumns(weapons);
     }
-    const std::vector<TableColumn> cells = resolved(columns);
+    const std::vector<TableColumn> cells = resolvedColumns(columns);
     if (m_format == "xlsx") {
         return writeXlsx(rows, columns, cells, out, err);
     }
@@ -261,17 +219,15 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
     parallelFor(rows.size(), [&](std::size_t r) {
         if (rows[r].state) {
             rows[r].text = json ? jsonRow(rows[r], columns, cells, distinct)
-                                : delimitedRow(rows[r], cells, delimiter);
+                                : delimitedRow(rows[r].named, *rows[r].state, cells,
+                                               rows[r].source, delimiter);
         }
     });
     int code = kExitOk;
     if (json) {
         out << '[';
     } else {
-        for (const std::string& column : columns) {
-            out << delimitedCell(column, delimiter) << delimiter;
-        }
-        out << kSourceColumn << "\n";
+        out << delimitedHeader(columns, delimiter);
     }
     bool first = true;
     for (const Row& row : rows) {

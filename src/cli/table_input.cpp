@@ -1,7 +1,7 @@
 #include "cli/table_input.h"
 
 #include "cli/weapon_io.h"
-#include "cli/weapon_table.h"
+#include "sheet/weapon_table.h"
 #include "sheet/fingerprint.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/failure.h"
-#include "cli/table_file.h"
+#include "sheet/table_file.h"
 #include "model/expected.h"
 
 #include <string>

@@ -1,11 +1,10 @@
 #include "cli/weapon_io.h"
 
-#include "cli/latin1.h"
+#include "sheet/latin1.h"
 #include "files/data_directory.h"
 #include "files/file_identity.h"
 #include "files/file_io.h"
 #include "files/path_mapping.h"
-#include "model/saved_script.h"
 #include "model/script_lines.h"
 
 #include <algorithm>
@@ -85,32 +84,15 @@ Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
 Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
                                               const std::optional<FamilyRows>& rows,
                                               std::string& buffer, FileStamp* readAs) {
-    if (path == kStandardStream) {
-        ReadResult read = readStandardInput(kMaxScriptBytes);
-        if (!read.ok()) {
-            return Failure{0, *read.error};
-        }
-        buffer = std::move(read.bytes);
-    } else if (std::optional<std::string> error =
-                   readNativeFileInto(toNativePath(path), kMaxScriptBytes, buffer, readAs)) {
-        return Failure{0, std::move(*error)};
+    if (path != kStandardStream) {
+        return loadNativeWeaponFile(toNativePath(path), rows, buffer, readAs);
     }
-    Expected<LoadOutcome, LoadError> loaded = loadWeapon(
-        WeaponState{}, rows, buffer, rows ? LoadedTables::FromRows : LoadedTables::AsNamed);
-    if (!loaded) {
-        return Failure{loaded.error().line, latin1ToUtf8(loaded.error().reason)};
+    ReadResult read = readStandardInput(kMaxScriptBytes);
+    if (!read.ok()) {
+        return Failure{0, *read.error};
     }
-    return std::move(loaded.value());
-}
-
-Expected<std::string, Failure> savedBytes(const WeaponState& state) {
-    Expected<std::string, WriteError> written = savedScript(state);
-    if (!written) {
-        const std::string& field = written.error().field;
-        return Failure{0, (field.empty() ? "the weapon" : latin1ToUtf8(field)) +
-                              " cannot be written: " + latin1ToUtf8(written.error().reason)};
-    }
-    return std::move(written.value());
+    buffer = std::move(read.bytes);
+    return loadWeaponBytes(buffer, rows);
 }
 
 std::optional<Failure> settleLaterTables(WeaponState& edited, const PenetrationSet& penetration,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/failure.h"
+#include "sheet/weapon_file.h"
 #include "files/file_io.h"
 #include "model/expected.h"
 #include "model/family_list.h"
@@ -49,9 +50,6 @@ Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
                                               const std::optional<FamilyRows>& rows,
                                               std::string& buffer, FileStamp* readAs = nullptr);
 
-// The bytes the editor's Save As writes for the state, or the field the
-// writer refuses.
-Expected<std::string, Failure> savedBytes(const WeaponState& state);
 
 // Fails, naming its line, for a table the edits changed that a later
 // statement of the file sets again (the game would not receive the edit);

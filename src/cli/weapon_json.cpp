@@ -1,6 +1,6 @@
 #include "cli/weapon_json.h"
 
-#include "cli/latin1.h"
+#include "sheet/latin1.h"
 #include "model/fields.h"
 
 #include <unordered_map>

@@ -1,4 +1,4 @@
-#include "cli/delimited_text.h"
+#include "sheet/delimited_text.h"
 #include "cli_fixture.h"
 #include "sheet/cell_check.h"
 #include "sheet/fingerprint.h"

@@ -1,4 +1,4 @@
-#include "cli/latin1.h"
+#include "sheet/latin1.h"
 
 #include "files/utf8_sequence.h"
 

@@ -1,5 +1,5 @@
-#include "cli/edit.h"
-#include "cli/latin1.h"
+#include "sheet/edit.h"
+#include "sheet/latin1.h"
 #include "model/family_edit.h"
 #include "model/number_text.h"
 #include "model/text_tokens.h"

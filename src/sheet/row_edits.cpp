@@ -1,6 +1,6 @@
-#include "cli/row_edits.h"
+#include "sheet/row_edits.h"
 
-#include "cli/weapon_table.h"
+#include "sheet/weapon_table.h"
 #include "sheet/cell_check.h"
 #include "sheet/fingerprint.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/edit.h"
-#include "cli/table_file.h"
+#include "sheet/edit.h"
+#include "sheet/table_file.h"
 #include "model/load.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "cli/delimited_text.h"
+#include "sheet/delimited_text.h"
 
 namespace wepn {
 

@@ -1,6 +1,6 @@
-#include "cli/weapon_table.h"
+#include "sheet/weapon_table.h"
 
-#include "cli/latin1.h"
+#include "sheet/latin1.h"
 #include "model/fields.h"
 #include "model/number_text.h"
 #include "model/text_tokens.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/table_file.h"
+#include "sheet/table_file.h"
 #include "sheet/table_root.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "cli/weapon_diff.h"
+#include "sheet/weapon_diff.h"
 
-#include "cli/latin1.h"
-#include "cli/weapon_table.h"
+#include "sheet/latin1.h"
+#include "sheet/weapon_table.h"
 #include "model/fields.h"
 #include "model/number_text.h"
 

@@ -1,6 +1,6 @@
-#include "cli/table_file.h"
+#include "sheet/table_file.h"
 
-#include "cli/delimited_text.h"
+#include "sheet/delimited_text.h"
 #include "model/number_text.h"
 #include "sheet/xlsx_table.h"
 

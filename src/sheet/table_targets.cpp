@@ -1,6 +1,6 @@
-#include "cli/table_targets.h"
+#include "sheet/table_targets.h"
 
-#include "cli/weapon_table.h"
+#include "sheet/weapon_table.h"
 #include "files/file_identity.h"
 #include "sheet/cell_check.h"
 

@@ -1,0 +1,42 @@
+#include "sheet/weapon_file.h"
+
+#include "files/file_io.h"
+#include "model/saved_script.h"
+#include "model/script_lines.h"
+#include "sheet/latin1.h"
+
+#include <utility>
+
+namespace wepn {
+
+Expected<LoadOutcome, Failure> loadWeaponBytes(std::string_view bytes,
+                                               const std::optional<FamilyRows>& rows) {
+    Expected<LoadOutcome, LoadError> loaded = loadWeapon(
+        WeaponState{}, rows, bytes, rows ? LoadedTables::FromRows : LoadedTables::AsNamed);
+    if (!loaded) {
+        return Failure{loaded.error().line, latin1ToUtf8(loaded.error().reason)};
+    }
+    return std::move(loaded.value());
+}
+
+Expected<LoadOutcome, Failure> loadNativeWeaponFile(const std::string& nativePath,
+                                                    const std::optional<FamilyRows>& rows,
+                                                    std::string& buffer, FileStamp* readAs) {
+    if (std::optional<std::string> error =
+            readNativeFileInto(nativePath, kMaxScriptBytes, buffer, readAs)) {
+        return Failure{0, std::move(*error)};
+    }
+    return loadWeaponBytes(buffer, rows);
+}
+
+Expected<std::string, Failure> savedBytes(const WeaponState& state) {
+    Expected<std::string, WriteError> written = savedScript(state);
+    if (!written) {
+        const std::string& field = written.error().field;
+        return Failure{0, (field.empty() ? "the weapon" : latin1ToUtf8(field)) +
+                              " cannot be written: " + latin1ToUtf8(written.error().reason)};
+    }
+    return std::move(written.value());
+}
+
+} // namespace wepn
