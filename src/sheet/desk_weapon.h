@@ -20,9 +20,9 @@ struct DeskWeapon {
 
     std::optional<Failure> failure; // why the file did not load; nothing below is set then
 
-    LoadOutcome loaded;  // as loaded: state, family rows, warnings, later tables
-    WeaponState state;   // as edited
-    FamilyRows rows;     // the family rows kept in step with `state`'s tables
+    LoadOutcome loaded; // as loaded: state, family rows, warnings, later tables
+    WeaponState state;  // as edited
+    FamilyRows rows;    // the family rows kept in step with `state`'s tables
 
     std::vector<std::string> problems; // what the checks found, in UTF-8, one per line
     std::string refused;               // why the last save was refused; empty otherwise

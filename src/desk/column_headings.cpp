@@ -1,0 +1,63 @@
+#include "desk/column_headings.h"
+
+#include "editor/control_table.h"
+#include "sheet/desk_columns.h"
+#include "sheet/weapon_table.h"
+
+namespace wepn {
+namespace {
+
+// The caption of the label on the row of the control that shows the field,
+// without its colon and access-key marks.
+QString fieldLabel(std::string_view field) {
+    const auto controls = controlSpecs();
+    for (const ControlSpec& entry : controls) {
+        if (field != entry.field) {
+            continue;
+        }
+        for (const ControlSpec& other : controls) {
+            if (other.frame == entry.frame && other.row == entry.row &&
+                other.kind == WidgetKind::Label) {
+                QString caption = QString::fromLatin1(other.caption).remove(u'&').trimmed();
+                return caption.endsWith(u':') ? caption.chopped(1) : caption;
+            }
+        }
+    }
+    return QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size()));
+}
+
+QString afterPrefix(std::string_view column, std::string_view prefix, const char* heading) {
+    column.remove_prefix(prefix.size());
+    return QString::fromLatin1(heading) + QStringLiteral(": ") +
+           QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size()));
+}
+
+} // namespace
+
+QString columnHeading(std::string_view column) {
+    if (column == kPathColumn) {
+        return QStringLiteral("File");
+    }
+    if (column == kResultsColumn) {
+        return QStringLiteral("Impact results");
+    }
+    if (column == kProblemsColumn) {
+        return QStringLiteral("Problems");
+    }
+    constexpr std::string_view penetration = "penetration.";
+    constexpr std::string_view accuracy = "accuracy.";
+    constexpr std::string_view damage = ".damage";
+    if (column.starts_with(penetration)) {
+        return afterPrefix(column, penetration, "Penetration");
+    }
+    if (column.starts_with(accuracy)) {
+        if (column.ends_with(damage)) {
+            column.remove_suffix(damage.size());
+            return afterPrefix(column, accuracy, "Always Causes Damage");
+        }
+        return afterPrefix(column, accuracy, "Accuracy");
+    }
+    return fieldLabel(column);
+}
+
+} // namespace wepn
