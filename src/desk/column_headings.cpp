@@ -44,18 +44,15 @@ QString columnHeading(std::string_view column) {
     if (column == kProblemsColumn) {
         return QStringLiteral("Problems");
     }
-    constexpr std::string_view penetration = "penetration.";
-    constexpr std::string_view accuracy = "accuracy.";
-    constexpr std::string_view damage = ".damage";
-    if (column.starts_with(penetration)) {
-        return afterPrefix(column, penetration, "Penetration");
+    if (column.starts_with(kPenetrationPrefix)) {
+        return afterPrefix(column, kPenetrationPrefix, "Penetration");
     }
-    if (column.starts_with(accuracy)) {
-        if (column.ends_with(damage)) {
-            column.remove_suffix(damage.size());
-            return afterPrefix(column, accuracy, "Always Causes Damage");
+    if (column.starts_with(kAccuracyPrefix)) {
+        if (column.ends_with(kDamageSuffix)) {
+            column.remove_suffix(kDamageSuffix.size());
+            return afterPrefix(column, kAccuracyPrefix, "Always Causes Damage");
         }
-        return afterPrefix(column, accuracy, "Accuracy");
+        return afterPrefix(column, kAccuracyPrefix, "Accuracy");
     }
     return fieldLabel(column);
 }

@@ -1,8 +1,8 @@
-#include "sheet/edit.h"
-#include "sheet/latin1.h"
 #include "model/family_edit.h"
 #include "model/number_text.h"
 #include "model/text_tokens.h"
+#include "sheet/edit.h"
+#include "sheet/latin1.h"
 
 #include <cmath>
 #include <limits>

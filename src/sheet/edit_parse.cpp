@@ -1,13 +1,10 @@
+#include "model/number_text.h"
 #include "sheet/edit.h"
 #include "sheet/latin1.h"
-#include "model/number_text.h"
+#include "sheet/weapon_table.h"
 
 namespace wepn {
 namespace {
-
-constexpr std::string_view kPenetrationPrefix = "penetration.";
-constexpr std::string_view kAccuracyPrefix = "accuracy.";
-constexpr std::string_view kDamageSuffix = ".damage";
 
 // Names the target of a parsed edit: a scalar field or a table family.
 std::optional<std::string> resolveName(Edit& edit, std::string_view name) {

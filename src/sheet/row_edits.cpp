@@ -1,8 +1,8 @@
 #include "sheet/row_edits.h"
 
-#include "sheet/weapon_table.h"
 #include "sheet/cell_check.h"
 #include "sheet/fingerprint.h"
+#include "sheet/weapon_table.h"
 
 namespace wepn {
 

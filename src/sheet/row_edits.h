@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/load.h"
 #include "sheet/edit.h"
 #include "sheet/table_file.h"
-#include "model/load.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "sheet/table_file.h"
 
-#include "sheet/delimited_text.h"
 #include "model/number_text.h"
+#include "sheet/delimited_text.h"
 #include "sheet/xlsx_table.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "sheet/table_targets.h"
 
-#include "sheet/weapon_table.h"
 #include "files/file_identity.h"
 #include "sheet/cell_check.h"
+#include "sheet/weapon_table.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,9 +1,9 @@
 #include "sheet/weapon_diff.h"
 
-#include "sheet/latin1.h"
-#include "sheet/weapon_table.h"
 #include "model/fields.h"
 #include "model/number_text.h"
+#include "sheet/latin1.h"
+#include "sheet/weapon_table.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -1,18 +1,14 @@
 #include "sheet/weapon_table.h"
 
-#include "sheet/latin1.h"
 #include "model/fields.h"
 #include "model/number_text.h"
 #include "model/text_tokens.h"
+#include "sheet/latin1.h"
 
 #include <unordered_set>
 
 namespace wepn {
 namespace {
-
-constexpr std::string_view kPenetrationPrefix = "penetration.";
-constexpr std::string_view kAccuracyPrefix = "accuracy.";
-constexpr std::string_view kDamageSuffix = ".damage";
 
 // Adds the families of `named` not yet in `families` (ignoring case; `seen`
 // holds the lower-case names so far).

@@ -15,6 +15,10 @@ namespace wepn {
 // The columns `wepn table` writes and `wepn apply` reads back.
 inline constexpr std::string_view kPathColumn = "path";
 inline constexpr std::string_view kResultsColumn = "results";
+// The family columns: penetration.FAMILY, accuracy.FAMILY, accuracy.FAMILY.damage.
+inline constexpr std::string_view kPenetrationPrefix = "penetration.";
+inline constexpr std::string_view kAccuracyPrefix = "accuracy.";
+inline constexpr std::string_view kDamageSuffix = ".damage";
 
 // The columns for a set of loaded weapons: the path, the StartWeaponConfig
 // fields, the number of impact results, then penetration.FAMILY for every

@@ -1,12 +1,11 @@
 #include "shell/decompiled_data_setting.h"
 
-#include <QSettings>
+#include "editor/editor_settings.h"
 
 namespace wepn {
 namespace {
 
-const QString kOrganisation = QStringLiteral("Vyrdesk");
-const QString kKey = QStringLiteral("Directories/Decompiled_Data");
+const QString kDataKey = QStringLiteral("Directories/Decompiled_Data");
 
 } // namespace
 
@@ -15,19 +14,19 @@ QString DecompiledDataSetting::defaultDirectory() {
 }
 
 QString DecompiledDataSetting::read() const {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-    return settings.value(kKey, defaultDirectory()).toString();
+    const EditorSettings settings;
+    return settings.value(kDataKey, defaultDirectory()).toString();
 }
 
 void DecompiledDataSetting::write(const QString& directory) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-    settings.setValue(kKey, directory);
+    EditorSettings settings;
+    settings.setValue(kDataKey, directory);
     settings.sync();
 }
 
 bool DecompiledDataSetting::isStored() const {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-    return settings.contains(kKey);
+    const EditorSettings settings;
+    return settings.contains(kDataKey);
 }
 
 void DecompiledDataSetting::seed(const QString& directory) {

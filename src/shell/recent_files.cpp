@@ -1,26 +1,25 @@
 #include "shell/recent_files.h"
 
+#include "editor/editor_settings.h"
 #include "shell/path_text.h"
 
-#include <QSettings>
 #include <QStringList>
 #include <algorithm>
 
 namespace wepn {
 namespace {
 
-const QString kOrganisation = QStringLiteral("Vyrdesk");
-const QString kKey = QStringLiteral("RecentFiles/Paths");
+const QString kRecentKey = QStringLiteral("RecentFiles/Paths");
 // Where an earlier version kept the paths as text.
 const QString kTextKey = QStringLiteral("RecentFiles/Files");
 
 } // namespace
 
 std::vector<std::string> RecentFiles::read() const {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-    const bool asBytes = settings.contains(kKey);
+    const EditorSettings settings;
+    const bool asBytes = settings.contains(kRecentKey);
     std::vector<std::string> paths;
-    for (const QString& entry : settings.value(asBytes ? kKey : kTextKey).toStringList()) {
+    for (const QString& entry : settings.value(asBytes ? kRecentKey : kTextKey).toStringList()) {
         paths.push_back(asBytes ? QByteArray::fromPercentEncoding(entry.toLatin1()).toStdString()
                                 : toFileBytes(entry));
         if (qsizetype(paths.size()) == kLimit) {
@@ -55,8 +54,8 @@ void RecentFiles::write(const std::vector<std::string>& paths) {
         entries << QString::fromLatin1(
             QByteArray::fromStdString(path).toPercentEncoding(QByteArrayLiteral("/ ")));
     }
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-    settings.setValue(kKey, entries);
+    EditorSettings settings;
+    settings.setValue(kRecentKey, entries);
     settings.remove(kTextKey);
     settings.sync();
 }

@@ -1,21 +1,21 @@
 #include "shell/window_geometry_setting.h"
 
+#include "editor/editor_settings.h"
+
 #include <QScreen>
-#include <QSettings>
 #include <QStyle>
 #include <QWidget>
 
 namespace wepn {
 namespace {
 
-const QString kOrganisation = QStringLiteral("Vyrdesk");
-const QString kKey = QStringLiteral("Window/Geometry");
+const QString kGeometryKey = QStringLiteral("Window/Geometry");
 
 } // namespace
 
 void WindowGeometrySetting::restore(QWidget& window) const {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-    const QByteArray geometry = settings.value(kKey).toByteArray();
+    const EditorSettings settings;
+    const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
     if (!geometry.isEmpty()) {
         window.restoreGeometry(geometry);
     }
@@ -35,8 +35,8 @@ void WindowGeometrySetting::fitToScreen(QWidget& window) {
 }
 
 void WindowGeometrySetting::save(const QWidget& window) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-    settings.setValue(kKey, window.saveGeometry());
+    EditorSettings settings;
+    settings.setValue(kGeometryKey, window.saveGeometry());
     settings.sync();
 }
 

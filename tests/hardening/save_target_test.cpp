@@ -16,7 +16,7 @@
 namespace wepn::test {
 namespace {
 
-const std::string kWeapon = fixture("weapon.wepn");
+const std::string kSampleWeapon = fixture("weapon.wepn");
 
 namespace fs = std::filesystem;
 
@@ -42,7 +42,7 @@ TEST(SaveTarget, ADeviceIsRefusedAndKept) {
     }
     const TempDir dir;
     const std::string data = dir.dataDir("Data");
-    const std::string weapon = dir.write("gun.wepn", kWeapon);
+    const std::string weapon = dir.write("gun.wepn", kSampleWeapon);
     const std::string devices = dir / "dev";
     fs::create_directory(devices);
     const std::string script = "mount --make-rprivate / && mount -t tmpfs tmpfs " +
@@ -60,7 +60,7 @@ TEST(SaveTarget, ADeviceIsRefusedAndKept) {
 // The signal is sent once the save's temporary file exists, so it lands in
 // the middle of writing or committing a file of several megabytes.
 TEST(Interruption, ASignalDuringASaveLeavesTheTargetWholeAndNoTemporary) {
-    std::string big(kWeapon);
+    std::string big(kSampleWeapon);
     for (int i = 0; i < 20000; ++i) {
         big += "-- padding line " + std::string(600, 'x') + "\r\n";
     }
@@ -116,7 +116,7 @@ TEST(Interruption, ASignalAmidManySavesLeavesNoTemporary) {
         const TempDir dir;
         std::vector<std::string> args{WEPN_EXE, "set", "fWeaponFireRange=1234", "--"};
         for (int i = 0; i < kFiles; ++i) {
-            args.push_back(dir.write("w/g" + std::to_string(i) + ".wepn", kWeapon));
+            args.push_back(dir.write("w/g" + std::to_string(i) + ".wepn", kSampleWeapon));
         }
         const pid_t pid = ::fork();
         if (pid == 0) {
@@ -144,7 +144,7 @@ TEST(Interruption, ASignalAmidManySavesLeavesNoTemporary) {
         for (const std::string& name : entryNames(dir / "w")) {
             ASSERT_FALSE(name.starts_with(".wepn-save-")) << delayMs << ": " << name;
             const std::string now = readFile(dir / ("w/" + name));
-            EXPECT_TRUE(now == kWeapon || now.find(",2500,1234,") != std::string::npos)
+            EXPECT_TRUE(now == kSampleWeapon || now.find(",2500,1234,") != std::string::npos)
                 << delayMs << ": " << name;
         }
         EXPECT_EQ(entryNames(dir / "w").size(), std::size_t(kFiles)) << delayMs;
