@@ -4,7 +4,6 @@
 #include "test_support.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace wepn::test {
 namespace {
@@ -21,24 +20,19 @@ TEST(RowFilter, ShowsTheMatchingRowsOrSaysWhatIsWrong) {
             ASSERT_TRUE(setDeskCell(weapon, "fWeaponFireRange", "2500").ok());
         }
     }
-    std::istringstream cases(readFile(path));
-    std::string text;
-    for (std::string line; std::getline(cases, line);) {
-        if (!line.starts_with("> ")) {
-            continue;
-        }
-        text += line + "\n";
-        const Expected<RowFilter, std::string> filter = RowFilter::parse(line.substr(2));
+    const std::string cases = readFile(path);
+    const std::string text = caseOutputs(cases, [&](const std::string& line) {
+        const Expected<RowFilter, std::string> filter = RowFilter::parse(line);
         if (!filter) {
-            text += "refused: " + filter.error() + "\n\n";
-            continue;
+            return "refused: " + filter.error() + "\n";
         }
+        std::string shown;
         for (const DeskWeapon& weapon : weapons) {
-            text += filter->matches(weapon) ? weapon.named + "\n" : "";
+            shown += filter->matches(weapon) ? weapon.named + "\n" : "";
         }
-        text += "\n";
-    }
-    EXPECT_EQ(text, readFile(path));
+        return shown;
+    });
+    EXPECT_EQ(text, cases);
 }
 
 } // namespace
