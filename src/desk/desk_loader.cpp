@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 #include <algorithm>
+#include <chrono>
 #include <memory>
 
 namespace wepn {
@@ -10,6 +11,9 @@ namespace {
 // Small enough that the first rows show at once, large enough that 20,000
 // weapons are not 20,000 model insertions.
 constexpr std::size_t kChunk = 64;
+// Batches posted but not yet taken in: the workers wait beyond this, so the
+// window never has a backlog to work through before it answers the user.
+constexpr std::ptrdiff_t kInFlight = 4;
 
 } // namespace
 
@@ -29,6 +33,7 @@ void DeskLoader::start(std::size_t count, LoadOne load) {
     m_chunks = (count + kChunk - 1) / kChunk;
     m_nextChunk = 0;
     m_cancelled = false;
+    m_room = std::make_shared<Slots>(kInFlight);
     m_waiting.clear();
     m_nextToDeliver = 0;
     m_delivered = 0;
@@ -58,7 +63,13 @@ void DeskLoader::cancel() {
 }
 
 void DeskLoader::work(std::size_t generation) {
+    const std::shared_ptr<Slots> room = m_room;
     for (std::size_t chunk = m_nextChunk++; chunk < m_chunks; chunk = m_nextChunk++) {
+        while (!room->try_acquire_for(std::chrono::milliseconds(20))) {
+            if (m_cancelled) {
+                return;
+            }
+        }
         auto batch = std::make_shared<std::vector<DeskWeapon>>();
         const std::size_t end = std::min(m_count, (chunk + 1) * kChunk);
         for (std::size_t index = chunk * kChunk; index < end && !m_cancelled; ++index) {
@@ -66,7 +77,10 @@ void DeskLoader::work(std::size_t generation) {
         }
         QMetaObject::invokeMethod(
             this,
-            [this, generation, chunk, batch] { deliver(generation, chunk, std::move(*batch)); },
+            [this, generation, chunk, batch, room] {
+                room->release();
+                deliver(generation, chunk, std::move(*batch));
+            },
             Qt::QueuedConnection);
         if (m_cancelled) {
             return;

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <memory>
+#include <semaphore>
 #include <thread>
 #include <vector>
 
@@ -43,7 +45,10 @@ class DeskLoader : public QObject {
     void finish(std::size_t generation);
     void joinWorkers();
 
+    using Slots = std::counting_semaphore<64>;
+
     LoadOne m_load;
+    std::shared_ptr<Slots> m_room;
     std::size_t m_count = 0;
     std::size_t m_chunks = 0;
     std::size_t m_generation = 0;

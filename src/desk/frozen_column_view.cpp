@@ -84,6 +84,7 @@ void FrozenColumnView::resizeEvent(QResizeEvent* event) {
 
 void FrozenColumnView::updateGeometries() {
     QTableView::updateGeometries();
+    m_frozen->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
     placeFrozenView();
 }
 
