@@ -154,6 +154,8 @@ QString WeaponTableWindow::countsText() const {
 
 void WeaponTableWindow::showCounts() {
     m_counts->setText(countsText());
+    // A long message beside it never cuts the counts short.
+    m_counts->setMinimumWidth(m_counts->sizeHint().width());
 }
 
 void WeaponTableWindow::filterChanged(const QString& text) {
