@@ -32,7 +32,8 @@ const std::vector<wepn::DeskWeapon>& weapons() {
         const std::array<std::string_view, 5> types{"Bullet", "InstantHit", "Missile",
                                                     "SphereBurst", "Mine"};
         std::vector<wepn::DeskWeapon> result;
-        const wepn::DeskChecks checks = wepn::DeskChecks::forDataDirectory(WEPN_EXAMPLES_DIR);
+        const wepn::DeskChecks checks =
+            *wepn::readDeskChecks(std::string(WEPN_EXAMPLES_DIR), false);
         for (int k = 0; k < kWeapons; ++k) {
             const std::string name = "w" + std::to_string(k) + ".wepn";
             std::ofstream(folder / name, std::ios::binary)

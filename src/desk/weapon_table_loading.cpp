@@ -22,15 +22,16 @@ void WeaponTableWindow::openFolder(const std::string& nativeFolder, const DeskCh
     m_model->setWeapons({});
 
     struct Listing {
-        std::string folder;
-        std::vector<std::string> names;
+        std::size_t folderLength;
+        std::vector<std::string> files;
         DeskChecks checks;
     };
     auto listing = std::make_shared<Listing>();
-    listing->folder = nativeFolder;
-    listing->names = weaponFileNames(listing->folder);
+    listing->files = weaponFileNames(nativeFolder);
     listing->checks = checks;
-    const std::size_t count = listing->names.size();
+    const std::size_t count = listing->files.size();
+    // The files are the folder and "/" before each name.
+    listing->folderLength = count == 0 ? 0 : listing->files.front().rfind('/') + 1;
 
     m_progress->setRange(0, static_cast<int>(count));
     m_progress->setValue(0);
@@ -38,8 +39,8 @@ void WeaponTableWindow::openFolder(const std::string& nativeFolder, const DeskCh
     m_cancel->setVisible(count > 0);
     statusBar()->showMessage(QStringLiteral("Loading %1 weapon files...").arg(count));
     m_loader.start(count, [listing](std::size_t index) {
-        const std::string& named = listing->names[index];
-        return loadDeskWeapon(listing->folder + '/' + named, named, listing->checks);
+        const std::string& file = listing->files[index];
+        return loadDeskWeapon(file, file.substr(listing->folderLength), listing->checks);
     });
 }
 

@@ -1,6 +1,8 @@
 #include "desk/weapon_table_model.h"
 #include "desk/weapon_table_window.h"
+#include "editor/message_sink.h"
 #include "editor/wepn_editor_main.h"
+#include "sheet/desk_folder.h"
 #include "shell/editor_shell.h"
 #include "shell/path_text.h"
 
@@ -40,7 +42,15 @@ void EditorShell::openTable(const std::string& nativeFolder) {
 }
 
 DeskChecks EditorShell::deskChecks() const {
-    return DeskChecks::forDataDirectory(m_paths.nativeDataDir);
+    // As `wepn check --data --game`: the data directory's families and
+    // effects, and each file run as the game runs it.
+    Expected<DeskChecks, std::string> checks = readDeskChecks(m_paths.nativeDataDir, true);
+    if (checks) {
+        return std::move(*checks);
+    }
+    m_messages->show(QString::fromStdString(checks.error()) +
+                     QStringLiteral("\nThe table shows the families each weapon names."));
+    return DeskChecks{std::nullopt, std::nullopt, true};
 }
 
 void EditorShell::openFromTable(int row) {

@@ -23,7 +23,8 @@ class WeaponTableTest : public ShellTest {
   protected:
     std::unique_ptr<WeaponTableWindow> openFixture() {
         auto table = std::make_unique<WeaponTableWindow>();
-        table->openFolder(WEPN_DESK_DIR "/Weapon", DeskChecks::forDataDirectory(WEPN_DESK_DIR));
+        table->openFolder(WEPN_DESK_DIR "/Weapon",
+                          *readDeskChecks(std::string(WEPN_DESK_DIR), false));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !table->isLoading(); }, kLoadTimeoutMs));
         table->show();
         return table;
