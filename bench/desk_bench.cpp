@@ -1,117 +1,123 @@
-// The weapon table on 2,000 generated weapons, off screen: the table shown
-// from loaded weapons, sorting a column, one filter keystroke; the peak
-// resident memory is reported with each.
+// The balancing desk's model on 2,000 weapons (the sample weapons repeated):
+// a bulk Scale's preview, a filter keystroke, and loading one file with
+// every check, which the window does 20,000 times in the background.
+#include "sheet/bulk_edit.h"
+#include "sheet/desk_folder.h"
+#include "sheet/row_filter.h"
 
-#include "desk/frozen_column_view.h"
-#include "desk/weapon_filter_proxy.h"
-#include "desk/weapon_table_model.h"
-#include "desk/weapon_table_window.h"
-#include "qt_bench_support.h"
-#include "weapon_generator.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <array>
 #include <benchmark/benchmark.h>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sys/resource.h>
 
 namespace {
 
-constexpr int kWeapons = 2000;
+constexpr std::size_t kWeapons = 2000;
 
-// The generated weapons as the table loads them, made once.
-const std::vector<wepn::DeskWeapon>& weapons() {
-    static const std::vector<wepn::DeskWeapon> loaded = [] {
-        const std::filesystem::path folder =
-            std::filesystem::temp_directory_path() / "wepn_desk_bench";
-        std::filesystem::create_directories(folder);
-        wepn::test::WeaponGenerator generator(24);
-        const std::array<std::string_view, 5> types{"Bullet", "InstantHit", "Missile",
-                                                    "SphereBurst", "Mine"};
-        std::vector<wepn::DeskWeapon> result;
-        const wepn::DeskChecks checks =
-            *wepn::readDeskChecks(std::string(WEPN_EXAMPLES_DIR), false);
-        for (int k = 0; k < kWeapons; ++k) {
-            const std::string name = "w" + std::to_string(k) + ".wepn";
-            std::ofstream(folder / name, std::ios::binary)
-                << generator.script(types[static_cast<std::size_t>(k) % types.size()]);
-            result.push_back(wepn::loadDeskWeapon((folder / name).string(), name, checks));
+const wepn::DeskChecks& sampleChecks() {
+    static const wepn::DeskChecks checks =
+        wepn::readDeskChecks(std::string(WEPN_EXAMPLES_DIR), false).value();
+    return checks;
+}
+
+std::vector<wepn::DeskWeapon>& desk() {
+    static std::vector<wepn::DeskWeapon> weapons = [] {
+        const std::vector<std::string> files =
+            wepn::weaponFileNames(std::string(WEPN_EXAMPLES_DIR) + "/Weapon");
+        std::vector<wepn::DeskWeapon> loaded;
+        for (std::size_t i = 0; i < kWeapons; ++i) {
+            loaded.push_back(wepn::loadDeskWeapon(files[i % files.size()], "w", sampleChecks()));
         }
-        std::filesystem::remove_all(folder);
-        return result;
+        return loaded;
     }();
-    return loaded;
+    return weapons;
 }
 
-void reportPeakMemory(benchmark::State& state) {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+std::vector<wepn::DeskWeapon*> deskPointers() {
+    std::vector<wepn::DeskWeapon*> pointers;
+    for (wepn::DeskWeapon& weapon : desk()) {
+        pointers.push_back(&weapon);
+    }
+    return pointers;
 }
 
-void BM_TableShown(benchmark::State& state) {
-    const std::vector<wepn::DeskWeapon>& loaded = weapons();
+void planBench(benchmark::State& state, const char* column, wepn::BulkOperation op,
+               const char* operand) {
+    const std::vector<wepn::DeskWeapon*> weapons = deskPointers();
     for (auto _ : state) {
-        state.PauseTiming();
-        std::vector<wepn::DeskWeapon> copy = loaded;
-        state.ResumeTiming();
-        auto table = std::make_unique<wepn::WeaponTableWindow>();
-        table->model().setWeapons(std::move(copy));
-        table->show();
-        // Laid out and drawn as the screen would show it.
-        benchmark::DoNotOptimize(table->grab());
-        state.PauseTiming();
-        table.reset();
-        state.ResumeTiming();
+        benchmark::DoNotOptimize(wepn::planBulkEdit(weapons, column, op, operand));
     }
-    reportPeakMemory(state);
 }
-BENCHMARK(BM_TableShown)->Unit(benchmark::kMillisecond);
 
-struct ShownTable {
-    wepn::WeaponTableWindow window;
-    ShownTable() {
-        window.model().setWeapons(weapons());
-        window.show();
-        QApplication::processEvents();
-    }
-};
+// The preview of Scale by 10% of a field, and of a table value, on every weapon.
+void BM_PlanScaleField(benchmark::State& state) {
+    planBench(state, "fWeaponFireRange", wepn::BulkOperation::Scale, "10");
+}
+void BM_PlanScaleTable(benchmark::State& state) {
+    planBench(state, "penetration.Frigate", wepn::BulkOperation::Scale, "10");
+}
 
-void BM_SortColumn(benchmark::State& state) {
-    ShownTable table;
-    const int range = table.window.model().columnNamed("fWeaponFireRange");
-    bool ascending = true;
+// Applying a planned Scale cell by cell, then undoing it the same way.
+void BM_ApplyAndUndoScale(benchmark::State& state) {
+    const std::vector<wepn::DeskWeapon*> weapons = deskPointers();
+    const auto plan =
+        wepn::planBulkEdit(weapons, "fWeaponFireRange", wepn::BulkOperation::Scale, "10");
     for (auto _ : state) {
-        table.window.view().sortByColumn(range,
-                                         ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-        ascending = !ascending;
+        for (const wepn::BulkChange& change : plan) {
+            benchmark::DoNotOptimize(
+                wepn::setDeskCell(*weapons[change.index], "fWeaponFireRange", change.after));
+        }
+        for (const wepn::BulkChange& change : plan) {
+            benchmark::DoNotOptimize(
+                wepn::setDeskCell(*weapons[change.index], "fWeaponFireRange", change.before));
+        }
     }
-    reportPeakMemory(state);
 }
-BENCHMARK(BM_SortColumn)->Unit(benchmark::kMillisecond);
 
-// One keystroke: the line gains or loses its last digit, and every row is
-// tested again.
-void BM_FilterKeystroke(benchmark::State& state) {
-    ShownTable table;
-    QLineEdit& line = table.window.filterLine();
-    line.setText(QStringLiteral("fWeaponFireRange > 300"));
-    bool longer = true;
+// One keystroke of the filter line: parsing it and testing every row.
+void filterBench(benchmark::State& state, const char* text) {
+    const std::vector<wepn::DeskWeapon>& weapons = desk();
     for (auto _ : state) {
-        line.setText(longer ? QStringLiteral("fWeaponFireRange > 3000")
-                            : QStringLiteral("fWeaponFireRange > 300"));
-        longer = !longer;
+        const wepn::RowFilter filter = wepn::RowFilter::parse(text).value();
+        std::size_t shown = 0;
+        for (const wepn::DeskWeapon& weapon : weapons) {
+            shown += filter.matches(weapon) ? 1 : 0;
+        }
+        benchmark::DoNotOptimize(shown);
     }
-    state.counters["shown"] = table.window.proxy().rowCount();
-    reportPeakMemory(state);
 }
-BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
+void BM_FilterCondition(benchmark::State& state) {
+    filterBench(state, "fWeaponFireRange > 3000");
+}
+void BM_FilterTableCondition(benchmark::State& state) {
+    filterBench(state, "accuracy.SmallCraft >= 0.5");
+}
+void BM_FilterWord(benchmark::State& state) {
+    filterBench(state, "missile");
+}
+
+// Loading one file for the desk with the data directory's checks, and with
+// the game's too.
+void loadBench(benchmark::State& state, bool game) {
+    wepn::DeskChecks checks = sampleChecks();
+    checks.game = game;
+    const std::string file = std::string(WEPN_EXAMPLES_DIR) + "/Weapon/flak_burst.wepn";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(wepn::loadDeskWeapon(file, "flak_burst.wepn", checks));
+    }
+}
+void BM_LoadWithDataChecks(benchmark::State& state) {
+    loadBench(state, false);
+}
+void BM_LoadWithGameCheck(benchmark::State& state) {
+    loadBench(state, true);
+}
 
 } // namespace
 
-int main(int argc, char** argv) {
-    return wepn::bench::runQtBenchmarks(argc, argv);
-}
+BENCHMARK(BM_PlanScaleField)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlanScaleTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ApplyAndUndoScale)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterCondition)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterTableCondition)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterWord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadWithDataChecks)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadWithGameCheck)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,45 @@
+#include "desk_test_support.h"
+#include "sheet/bulk_edit.h"
+#include "sheet/row_filter.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace wepn::test {
+namespace {
+
+// tests/data/sheet/filter/cases: after each "> FILTER" line, the sample
+// weapons it shows (flak_burst.wepn edited, the desk folder's failed and odd
+// files added), or why the filter is refused.
+TEST(RowFilter, ShowsTheMatchingRowsOrSaysWhatIsWrong) {
+    const std::string path = std::string(WEPN_TEST_DATA_DIR) + "/sheet/filter/cases";
+    const std::string desk = std::string(WEPN_TEST_DATA_DIR) + "/sheet/desk/";
+    std::vector<DeskWeapon> weapons = sampleDesk({desk + "b_broken.wepn", desk + "c_odd.wepn"});
+    for (DeskWeapon& weapon : weapons) {
+        if (weapon.named == "flak_burst.wepn") {
+            ASSERT_TRUE(setDeskCell(weapon, "fWeaponFireRange", "2500").ok());
+        }
+    }
+    std::istringstream cases(readFile(path));
+    std::string text;
+    for (std::string line; std::getline(cases, line);) {
+        if (!line.starts_with("> ")) {
+            continue;
+        }
+        text += line + "\n";
+        const Expected<RowFilter, std::string> filter = RowFilter::parse(line.substr(2));
+        if (!filter) {
+            text += "refused: " + filter.error() + "\n\n";
+            continue;
+        }
+        for (const DeskWeapon& weapon : weapons) {
+            text += filter->matches(weapon) ? weapon.named + "\n" : "";
+        }
+        text += "\n";
+    }
+    EXPECT_EQ(text, readFile(path));
+}
+
+} // namespace
+} // namespace wepn::test
