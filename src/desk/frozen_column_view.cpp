@@ -19,6 +19,8 @@ FrozenColumnView::FrozenColumnView(QWidget* parent)
     setHorizontalScrollMode(ScrollPerPixel);
     setVerticalScrollMode(ScrollPerPixel);
     horizontalHeader()->setSectionsMovable(true);
+    // Fitting a column to its cells reads a sample of rows, not 20,000.
+    horizontalHeader()->setResizeContentsPrecision(500);
     horizontalHeader()->setSortIndicatorShown(true);
     setSortingEnabled(true);
 

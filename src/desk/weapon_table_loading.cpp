@@ -1,3 +1,4 @@
+#include "desk/frozen_column_view.h"
 #include "desk/weapon_table_model.h"
 #include "desk/weapon_table_window.h"
 
@@ -64,6 +65,7 @@ void WeaponTableWindow::loadFinished(bool cancelled) {
     m_progress->hide();
     m_cancel->hide();
     m_model->refreshColumns();
+    m_view->resizeColumnToContents(0);
     const int loaded = m_model->rowCount();
     statusBar()->showMessage(
         cancelled ? QStringLiteral("Loading cancelled: %1 of %2 weapon files loaded.")

@@ -18,13 +18,14 @@ namespace {
 
 constexpr int kLoadTimeoutMs = 20000;
 
-// The table on a few weapon files, one of which fails to load.
+// The table on a few weapon files, one of which fails to load, with the
+// sample data directory's checks.
 class WeaponTableTest : public ShellTest {
   protected:
     std::unique_ptr<WeaponTableWindow> openFixture() {
         auto table = std::make_unique<WeaponTableWindow>();
         table->openFolder(WEPN_DESK_DIR "/Weapon",
-                          *readDeskChecks(std::string(WEPN_DESK_DIR), false));
+                          *readDeskChecks(std::string(WEPN_EXAMPLES_DIR), false));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !table->isLoading(); }, kLoadTimeoutMs));
         table->show();
         return table;
