@@ -41,7 +41,8 @@ class EditorShell : public QObject {
     void openFromCommandLine(const QString& path);
 
     // Shows the weapon table on a folder's weapons (the Window menu's Weapon
-    // Table, a folder given on the command line or dropped).
+    // Table, a folder given on the command line or dropped); the table already
+    // on that folder is only brought up.
     void openTable(const std::string& nativeFolder);
     // Null until the weapon table is first opened.
     WeaponTableWindow* table() const { return m_table.get(); }

@@ -35,7 +35,10 @@ void EditorShell::openTable(const std::string& nativeFolder) {
         connect(m_table.get(), &WeaponTableWindow::weaponActivated, this,
                 &EditorShell::openFromTable);
     }
-    m_table->openFolder(nativeFolder, deskChecks());
+    // The table already on this folder is shown as it is, changes and all.
+    if (m_table->folder() != nativeFolder) {
+        m_table->openFolder(nativeFolder, deskChecks());
+    }
     m_table->show();
     m_table->raise();
     m_table->activateWindow();
