@@ -39,7 +39,7 @@ void DeskLoader::start(std::size_t count, LoadOne load) {
     m_delivered = 0;
     if (m_chunks == 0) {
         QMetaObject::invokeMethod(
-            this, [this] { emit finished(false); }, Qt::QueuedConnection);
+            this, [this, generation = m_generation] { finish(generation); }, Qt::QueuedConnection);
         return;
     }
     // One core stays with the window; loading is mostly parsing, not waiting.
