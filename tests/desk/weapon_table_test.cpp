@@ -7,11 +7,14 @@
 #include "shell_fixture.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <QUndoStack>
+#include <QUrl>
 
 namespace wepn {
 namespace {
@@ -150,6 +153,18 @@ TEST_F(WeaponTableTest, EnterOnARowOpensItsWeaponWithTheTablesChanges) {
     openRow(ion);
     EXPECT_EQ(window().filePath(), native("Data/Weapon/ion_lance.wepn"));
     EXPECT_FALSE(window().isWindowModified());
+}
+
+TEST_F(WeaponTableTest, AFolderDroppedOnTheMainWindowOpensTheTableOnIt) {
+    startOnSampleData();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(native("Data/Weapon"))});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    // Straight to the window: the application passes drops on only during a
+    // drag the platform started.
+    static_cast<QObject&>(window()).event(&drop);
+    ASSERT_NE(shell().table(), nullptr);
+    EXPECT_EQ(shell().table()->folder(), nativeBytes("Data/Weapon"));
 }
 
 } // namespace
