@@ -74,21 +74,22 @@ WeaponTableWindow::WeaponTableWindow(QWidget* parent)
 
     buildMenus();
     buildStatusBar();
+    // Counting reads every weapon: at most ten times a second while rows pour in.
     m_countsTimer.setSingleShot(true);
-    m_countsTimer.setInterval(0);
+    m_countsTimer.setInterval(100);
     connect(&m_countsTimer, &QTimer::timeout, this, &WeaponTableWindow::showCounts);
+    const auto recount = [this] {
+        if (!m_countsTimer.isActive()) {
+            m_countsTimer.start();
+        }
+    };
     for (QAbstractItemModel* model :
          {static_cast<QAbstractItemModel*>(m_model), static_cast<QAbstractItemModel*>(m_proxy)}) {
-        connect(model, &QAbstractItemModel::rowsInserted, &m_countsTimer,
-                qOverload<>(&QTimer::start));
-        connect(model, &QAbstractItemModel::rowsRemoved, &m_countsTimer,
-                qOverload<>(&QTimer::start));
-        connect(model, &QAbstractItemModel::modelReset, &m_countsTimer,
-                qOverload<>(&QTimer::start));
-        connect(model, &QAbstractItemModel::dataChanged, &m_countsTimer,
-                qOverload<>(&QTimer::start));
-        connect(model, &QAbstractItemModel::layoutChanged, &m_countsTimer,
-                qOverload<>(&QTimer::start));
+        connect(model, &QAbstractItemModel::rowsInserted, this, recount);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, recount);
+        connect(model, &QAbstractItemModel::modelReset, this, recount);
+        connect(model, &QAbstractItemModel::dataChanged, this, recount);
+        connect(model, &QAbstractItemModel::layoutChanged, this, recount);
     }
     m_columns = ColumnSetSetting().readLast().value_or(ColumnSet{});
     showCounts();
