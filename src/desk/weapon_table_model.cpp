@@ -173,8 +173,12 @@ QString WeaponTableModel::loadedCell(int row, int column) const {
     return utf8(resolved->cell(desk.loaded.state, WeaponFamilies(desk.loaded.state)));
 }
 
-QString WeaponTableModel::cell(int row, int column) const {
+const QString& WeaponTableModel::cell(int row, int column) const {
     return m_cells[static_cast<std::size_t>(row)].text[static_cast<std::size_t>(column)];
+}
+
+double WeaponTableModel::sortNumber(int row, int column) const {
+    return m_cells[static_cast<std::size_t>(row)].number[static_cast<std::size_t>(column)];
 }
 
 int WeaponTableModel::changedCount() const {

@@ -49,7 +49,9 @@ class WeaponTableModel : public QAbstractTableModel {
     bool isEditableColumn(int column) const;
     // The cell as the weapon was loaded and as it is now.
     QString loadedCell(int row, int column) const;
-    QString cell(int row, int column) const;
+    const QString& cell(int row, int column) const;
+    // The cell's number, NaN for a text or an empty cell (SortRole without a QVariant).
+    double sortNumber(int row, int column) const;
 
     int changedCount() const;
 

@@ -19,12 +19,14 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScrollArea>
 #include <QUndoStack>
 #include <QUrl>
+#include <functional>
 
 namespace wepn {
 namespace {
@@ -35,6 +37,23 @@ const char* const kSaveFailed =
 // The window's size at 96 dots per inch, without the menu bar.
 constexpr int kClientWidth = 824;
 constexpr int kClientHeight = 599;
+
+// Shows a weapon as its file holds it (undone) or as changed elsewhere (done).
+class PresentCommand : public QUndoCommand {
+  public:
+    PresentCommand(std::function<void(const LoadOutcome&)> show, LoadOutcome before,
+                   LoadOutcome after)
+        : QUndoCommand(QStringLiteral("Weapon Table Changes")), m_show(std::move(show)),
+          m_before(std::move(before)), m_after(std::move(after)) {}
+
+    void undo() override { m_show(m_before); }
+    void redo() override { m_show(m_after); }
+
+  private:
+    std::function<void(const LoadOutcome&)> m_show;
+    LoadOutcome m_before;
+    LoadOutcome m_after;
+};
 
 } // namespace
 
@@ -155,17 +174,34 @@ QString WepnEditor_Main::droppedWeapon(const QMimeData* data) {
                : QString();
 }
 
+QString WepnEditor_Main::droppedFolder(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().front().isLocalFile()) {
+        return {};
+    }
+    const QString path = data->urls().front().toLocalFile();
+    return QFileInfo(path).isDir() ? path : QString();
+}
+
+bool WepnEditor_Main::isOurDrop(const QMimeData* data) {
+    return !droppedWeapon(data).isEmpty() || !droppedFolder(data).isEmpty();
+}
+
 void WepnEditor_Main::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedWeapon(event->mimeData()).isEmpty()) {
+    if (isOurDrop(event->mimeData())) {
         event->acceptProposedAction();
     }
 }
 
 void WepnEditor_Main::dropEvent(QDropEvent* event) {
     const QString path = droppedWeapon(event->mimeData());
+    const QString folder = droppedFolder(event->mimeData());
     if (!path.isEmpty()) {
         event->acceptProposedAction();
         emit weaponDropped(path);
+    } else if (!folder.isEmpty()) {
+        event->acceptProposedAction();
+        emit folderDropped(folder);
     }
 }
 
@@ -181,7 +217,7 @@ bool WepnEditor_Main::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragMove:
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (droppedWeapon(drop->mimeData()).isEmpty()) {
+        if (!isOurDrop(drop->mimeData())) {
             break;
         }
         if (event->type() == QEvent::Drop) {
@@ -221,22 +257,25 @@ bool WepnEditor_Main::openFile(const QString& nativePath, std::string_view bytes
     return true;
 }
 
+void WepnEditor_Main::openChanged(const QString& nativePath, const LoadOutcome& loaded,
+                                  const LoadOutcome& changed, const QStringList& weaponFireNames) {
+    m_filePath = nativePath;
+    setWindowTitle(WindowCaption::forFile(nativePath));
+    present(loaded, weaponFireNames);
+    m_history->reset();
+    setWindowModified(false);
+    // The changes are one step on the history: Undo gives the file's values.
+    m_history->push(new PresentCommand([this](const LoadOutcome& shown) { presentState(shown); },
+                                       loaded, changed));
+}
+
 void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& weaponFireNames) {
-    const WeaponPresenter presenter(m_controls);
-    presenter.presentWeaponFireNames(weaponFireNames);
-    presenter.presentRows(outcome.resultRows, outcome.rows);
-    m_state = outcome.state;
+    WeaponPresenter(m_controls).presentWeaponFireNames(weaponFireNames);
     m_laterTables = outcome.laterTables;
-    m_filePenetration = m_state.Penetration;
-    m_fileAccuracy = m_state.Accuracy;
+    m_filePenetration = outcome.state.Penetration;
+    m_fileAccuracy = outcome.state.Accuracy;
+    presentState(outcome);
     saveAsAction()->setEnabled(true);
-    m_fields->presentAll();
-    FieldAvailability(m_controls).apply(m_state);
-    // A long value shows its start, not its end; the drop-downs' edit fields
-    // and the burst shots, which follows other fields, included.
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        edit->setCursorPosition(0);
-    }
 
     // Each warning of the load in a box of its own, as a sentence; a long one
     // in brief, with the whole text as the box's details.
@@ -251,6 +290,18 @@ void WepnEditor_Main::present(const LoadOutcome& outcome, const QStringList& wea
         } else {
             m_messages->showWithDetails(sentence(warning.brief), sentence(warning.text));
         }
+    }
+}
+
+void WepnEditor_Main::presentState(const LoadOutcome& outcome) {
+    WeaponPresenter(m_controls).presentRows(outcome.resultRows, outcome.rows);
+    m_state = outcome.state;
+    m_fields->presentAll();
+    FieldAvailability(m_controls).apply(m_state);
+    // A long value shows its start, not its end; the drop-downs' edit fields
+    // and the burst shots, which follows other fields, included.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        edit->setCursorPosition(0);
     }
 }
 

@@ -64,6 +64,12 @@ class WepnEditor_Main : public QMainWindow {
     bool openFile(const QString& nativePath, std::string_view bytes, const FamilyRows& familyRows,
                   const QStringList& weaponFireNames);
 
+    /// Opens a weapon whose file loaded as `loaded` and which was changed
+    /// since elsewhere (the weapon table): shows `changed` as one step on the
+    /// history, so the caption has its `*` and Undo gives the file's values.
+    void openChanged(const QString& nativePath, const LoadOutcome& loaded,
+                     const LoadOutcome& changed, const QStringList& weaponFireNames);
+
     /// Writes the whole weapon state to `nativePath`, then reports success or
     /// failure in a message. Text still being typed is committed first;
     /// nothing is written while a field holds rejected text. `nativePath`
@@ -79,10 +85,14 @@ class WepnEditor_Main : public QMainWindow {
 
     /// The native path of a single weapon script in a drop's data, or "".
     static QString droppedWeapon(const QMimeData* data);
+    /// The native path of a single local folder in a drop's data, or "".
+    static QString droppedFolder(const QMimeData* data);
 
   signals:
     /// One weapon script was dropped on the window.
     void weaponDropped(const QString& nativePath);
+    /// One folder was dropped on the window (the weapon table opens on it).
+    void folderDropped(const QString& nativePath);
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -90,7 +100,10 @@ class WepnEditor_Main : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    static bool isOurDrop(const QMimeData* data);
     void present(const LoadOutcome& outcome, const QStringList& weaponFireNames);
+    // The state and what shows it, without the file's tables or its warnings.
+    void presentState(const LoadOutcome& outcome);
     void updateModified();
     void showSaveFailure(const QString& detail);
     void settleLaterTables(WeaponState& saved);

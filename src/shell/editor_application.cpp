@@ -3,6 +3,7 @@
 #include "editor/wepn_editor_main.h"
 #include "shell/decompiled_data_setting.h"
 #include "shell/editor_shell.h"
+#include "shell/path_text.h"
 
 #include <QFileInfo>
 
@@ -26,6 +27,15 @@ QString EditorApplication::weaponArgument(const QStringList& arguments) {
     return {};
 }
 
+QString EditorApplication::folderArgument(const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(QLatin1Char('-')) && QFileInfo(argument).isDir()) {
+            return QFileInfo(argument).absoluteFilePath();
+        }
+    }
+    return {};
+}
+
 QStringList EditorApplication::seedDataDirectory(QStringList arguments) {
     const qsizetype option = arguments.indexOf(QStringLiteral("--seed-data-dir"));
     if (option >= 0 && option + 1 < arguments.size()) {
@@ -41,6 +51,10 @@ void EditorApplication::start(const QStringList& arguments) {
     const QString weapon = weaponArgument(arguments);
     if (!weapon.isEmpty()) {
         m_shell->openFromCommandLine(weapon);
+    }
+    const QString folder = folderArgument(arguments);
+    if (!folder.isEmpty()) {
+        m_shell->openTable(toFileBytes(folder));
     }
 }
 

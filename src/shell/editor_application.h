@@ -19,11 +19,15 @@ class EditorApplication {
     ~EditorApplication();
 
     // Shows the main window and opens the weapon script named in `arguments`
-    // (those after the program name), if any.
+    // (those after the program name), if any, and the weapon table on a folder named there.
     void start(const QStringList& arguments);
 
     // The first argument that names a ".wepn" file, made absolute; "" if none.
     static QString weaponArgument(const QStringList& arguments);
+
+    // The first argument that names a folder, made absolute; "" if none. The
+    // weapon table opens on it.
+    static QString folderArgument(const QStringList& arguments);
 
     // Takes "--seed-data-dir DIR" out of the arguments and stores DIR as the
     // data directory when none is stored yet (scripts/run starts the editor on

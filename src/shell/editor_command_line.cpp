@@ -27,9 +27,11 @@ EditorCommandLine::EditorCommandLine(const QStringList& arguments, Pass pass) {
         QStringLiteral("Use DIR as the data directory when none is stored yet."),
         QStringLiteral("DIR"));
     parser.addOptions({help, version, seed});
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A weapon script (.wepn) to open."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A weapon script (.wepn) to open, or a folder whose "
+                       "weapons the weapon table shows."),
+        QStringLiteral("[file]"));
 
     const bool parsed = parser.parse(arguments);
     if (parser.isSet(help)) {

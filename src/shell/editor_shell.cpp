@@ -1,5 +1,6 @@
 #include "shell/editor_shell.h"
 
+#include "desk/weapon_table_window.h"
 #include "editor/message_box_sink.h"
 #include "editor/wepn_editor_main.h"
 #include "editor/window_caption.h"
@@ -43,6 +44,7 @@ EditorShell::EditorShell(WepnEditor_Main& window, MessageSink* messages)
     connect(&m_window, &WepnEditor_Main::weaponDropped, this, &EditorShell::openOutside);
     m_window.installEventFilter(this);
     refreshRecentMenu();
+    addWindowMenu();
 }
 
 EditorShell::~EditorShell() {
@@ -63,7 +65,7 @@ bool EditorShell::eventFilter(QObject* watched, QEvent* event) {
         WindowGeometrySetting().save(m_window);
         for (QWidget* dialog :
              {static_cast<QWidget*>(m_frmOpen.get()), static_cast<QWidget*>(m_frmSave.get()),
-              static_cast<QWidget*>(m_frmDataDir.get())}) {
+              static_cast<QWidget*>(m_frmDataDir.get()), static_cast<QWidget*>(m_table.get())}) {
             if (dialog != nullptr) {
                 dialog->hide();
             }

@@ -20,7 +20,9 @@ class FrmDecompiledDataDir;
 class FrmOpen;
 class FrmSave;
 class MessageSink;
+class WeaponTableWindow;
 class WepnEditor_Main;
+struct DeskChecks;
 
 // The application around the editor window: the data directory and its
 // derived paths, the File and Settings commands, and the three dialogs.
@@ -37,6 +39,13 @@ class EditorShell : public QObject {
     // Opens a weapon script named on the command line (a native path) just as
     // File > Open would, with the same checks, family list and messages.
     void openFromCommandLine(const QString& path);
+
+    // Shows the weapon table on a folder's weapons (the Window menu's Weapon
+    // Table, a folder given on the command line or dropped); the table already
+    // on that folder is only brought up.
+    void openTable(const std::string& nativeFolder);
+    // Null until the weapon table is first opened.
+    WeaponTableWindow* table() const { return m_table.get(); }
 
     // The main window's size and place from the last run, when kept.
     void restoreWindowGeometry();
@@ -99,6 +108,12 @@ class EditorShell : public QObject {
     std::optional<QString> writeThroughFileLayer(const QString& shownPath,
                                                  std::string_view bytes) const;
     void dataDirectoryConfirmed(const QString& directory);
+    void addWindowMenu();
+    // The checks of the table's weapons: the data directory's families and effects.
+    DeskChecks deskChecks() const;
+    // Opens the table's weapon in this window; one changed there opens with
+    // its changes, marked unsaved.
+    void openFromTable(int row);
 
     WepnEditor_Main& m_window;
     std::unique_ptr<MessageSink> m_ownMessages;
@@ -116,6 +131,7 @@ class EditorShell : public QObject {
     std::unique_ptr<FrmOpen> m_frmOpen;
     std::unique_ptr<FrmSave> m_frmSave;
     std::unique_ptr<FrmDecompiledDataDir> m_frmDataDir;
+    std::unique_ptr<WeaponTableWindow> m_table;
     // What follows a save chosen in answer to the unsaved-changes question.
     std::function<void()> m_afterSave;
 };

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "desk/column_sets.h"
+#include "desk/desk_loader.h"
+#include "sheet/desk_folder.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QUndoStack;
+
+namespace wepn {
+
+class FrozenColumnView;
+class WeaponFilterProxy;
+class WeaponTableModel;
+
+// The balancing desk's window: every weapon of a folder as one row, found by
+// sorting and a filter line, loaded in the background.
+class WeaponTableWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit WeaponTableWindow(QWidget* parent = nullptr);
+    ~WeaponTableWindow() override;
+
+    // Lists the folder's weapon files and loads them on worker threads, the
+    // rows appearing as they load; the checks say what each weapon's
+    // problems are. Cancels a load under way.
+    void openFolder(const std::string& nativeFolder, const DeskChecks& checks);
+    // The folder last opened, as given.
+    const std::string& folder() const { return m_folder; }
+    const DeskChecks& checks() const { return m_checks; }
+    bool isLoading() const;
+    // Stops loading; the weapons loaded so far stay.
+    void cancelLoading();
+
+    WeaponTableModel& model() const { return *m_model; }
+    WeaponFilterProxy& proxy() const { return *m_proxy; }
+    FrozenColumnView& view() const { return *m_view; }
+    QUndoStack& history() const { return *m_history; }
+    QLineEdit& filterLine() const { return *m_filter; }
+    QMenu& viewMenu() const { return *m_viewMenu; }
+
+    // "N weapons, M shown, K changed, F failed".
+    QString countsText() const;
+    // Keeps the columns as they stand now under `name`, replacing a set of
+    // that name; the View menu lists it.
+    void saveColumnSet(const QString& name);
+    // Shows the columns of a saved set; false when there is none by that name.
+    bool useColumnSet(const QString& name);
+    void showAllColumns();
+
+  signals:
+    // The user asked to open the weapon of this model row in the main window.
+    void weaponActivated(int modelRow);
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildStatusBar();
+    void filterChanged(const QString& text);
+    void batchLoaded(std::vector<DeskWeapon>& batch);
+    void loadProgress(qsizetype done, qsizetype total);
+    void loadFinished(bool cancelled);
+    void showCounts();
+    void columnsReset();
+    void columnsRearranged();
+    void showHeaderMenu(const QPoint& place);
+    void fillViewMenu();
+    void askColumnSetName();
+    void openFolderChosen();
+
+    WeaponTableModel* m_model;
+    WeaponFilterProxy* m_proxy;
+    FrozenColumnView* m_view;
+    QUndoStack* m_history;
+    QLineEdit* m_filter;
+    QMenu* m_viewMenu = nullptr;
+    QLabel* m_counts = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancel = nullptr;
+    DeskLoader m_loader;
+    QTimer m_countsTimer;
+    std::string m_folder;
+    DeskChecks m_checks;
+    ColumnSet m_columns;
+    bool m_arranging = false;
+};
+
+} // namespace wepn
