@@ -1,6 +1,7 @@
 #include "desk/column_sets.h"
 
 #include "desk/weapon_table_model.h"
+#include "editor/editor_settings.h"
 
 #include <QHeaderView>
 #include <QSettings>
@@ -11,13 +12,8 @@
 namespace wepn {
 namespace {
 
-const QString kOrganisation = QStringLiteral("Vyrdesk");
 const QString kSets = QStringLiteral("WeaponTable/ColumnSets");
 const QString kLast = QStringLiteral("WeaponTable/LastColumns");
-
-QSettings settings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganisation);
-}
 
 QString nameOf(const WeaponTableModel& model, int column) {
     // Latin-1 both ways: a family name keeps its bytes.
@@ -62,7 +58,7 @@ void ColumnSet::applyTo(QHeaderView& header, const WeaponTableModel& model) cons
 }
 
 QStringList ColumnSetSetting::names() const {
-    QSettings store = settings();
+    EditorSettings store;
     QStringList names;
     const int count = store.beginReadArray(kSets);
     for (int k = 0; k < count; ++k) {
@@ -74,7 +70,7 @@ QStringList ColumnSetSetting::names() const {
 }
 
 std::optional<ColumnSet> ColumnSetSetting::read(const QString& name) const {
-    QSettings store = settings();
+    EditorSettings store;
     const int count = store.beginReadArray(kSets);
     for (int k = 0; k < count; ++k) {
         store.setArrayIndex(k);
@@ -86,7 +82,7 @@ std::optional<ColumnSet> ColumnSetSetting::read(const QString& name) const {
 }
 
 void ColumnSetSetting::write(const QString& name, const ColumnSet& set) {
-    QSettings store = settings();
+    EditorSettings store;
     std::vector<std::pair<QString, ColumnSet>> sets;
     const int count = store.beginReadArray(kSets);
     for (int k = 0; k < count; ++k) {
@@ -112,7 +108,7 @@ void ColumnSetSetting::write(const QString& name, const ColumnSet& set) {
 }
 
 std::optional<ColumnSet> ColumnSetSetting::readLast() const {
-    QSettings store = settings();
+    EditorSettings store;
     if (!store.contains(kLast + QStringLiteral("/order"))) {
         return std::nullopt;
     }
@@ -121,7 +117,7 @@ std::optional<ColumnSet> ColumnSetSetting::readLast() const {
 }
 
 void ColumnSetSetting::writeLast(const ColumnSet& set) {
-    QSettings store = settings();
+    EditorSettings store;
     store.beginGroup(kLast);
     writeSet(store, set);
     store.endGroup();
