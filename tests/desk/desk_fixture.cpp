@@ -1,0 +1,86 @@
+#include "desk_fixture.h"
+
+#include "sheet/fingerprint.h"
+#include "sheet/weapon_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+namespace wepn {
+
+std::vector<QStringList> deskCases(const char* name) {
+    std::istringstream in(test::fixture(std::string("desk/") + name));
+    std::vector<QStringList> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line[0] != '#') {
+            lines.push_back(QString::fromUtf8(line).split(QStringLiteral(" | ")));
+        }
+    }
+    return lines;
+}
+
+DeskTest::DeskTest() {
+    namespace fs = std::filesystem;
+    const std::string data = dir.dataDir("Data");
+    weaponDir = data + "/Weapon";
+    fs::copy(WEPN_EXAMPLES_DIR "/Weapon", weaponDir);
+    const FamilyRows families = readFamilyList(test::readFile(data + "/Scripts/familylist.lua"));
+    std::vector<fs::path> files(fs::directory_iterator(weaponDir), fs::directory_iterator{});
+    std::sort(files.begin(), files.end());
+    std::vector<DeskWeapon> weapons;
+    for (const fs::path& file : files) {
+        DeskWeapon weapon;
+        weapon.file = file.string();
+        weapon.named = "Weapon/" + file.filename().string();
+        std::string bytes;
+        auto loaded = loadNativeWeaponFile(weapon.file, families, bytes, &weapon.readAs);
+        EXPECT_TRUE(loaded) << weapon.file;
+        weapon.source = fingerprint(bytes);
+        weapon.loaded = std::move(*loaded);
+        weapon.state = weapon.loaded.state;
+        weapon.rows = weapon.loaded.rows;
+        weapons.push_back(std::move(weapon));
+    }
+    model.setWeapons(std::move(weapons));
+    proxy.setSourceModel(&model);
+    proxy.sort(0, Qt::DescendingOrder);
+    view.setModel(&proxy);
+    view.show();
+}
+
+int DeskTest::row(const QString& file) const {
+    return model.rowOfFile(weaponDir + "/" + file.toStdString());
+}
+
+int DeskTest::column(const QString& name) const {
+    return model.columnNamed(name.toStdString());
+}
+
+QString DeskTest::cell(const QString& file, const QString& columnName) const {
+    return model.cell(row(file), column(columnName));
+}
+
+QModelIndex DeskTest::viewIndex(int modelRow, int modelColumn) const {
+    return proxy.mapFromSource(model.index(modelRow, modelColumn));
+}
+
+void DeskTest::select(const QStringList& files, const QString& columnName) {
+    view.selectionModel()->clearSelection();
+    for (const QString& file : files) {
+        view.selectionModel()->select(viewIndex(row(file), column(columnName)),
+                                      QItemSelectionModel::Select);
+    }
+}
+
+bool DeskTest::allAsLoaded() const {
+    for (std::size_t r = 0; r < model.weaponCount(); ++r) {
+        const DeskWeapon& weapon = model.weapon(static_cast<int>(r));
+        if (!(weapon.state == weapon.loaded.state) || !(weapon.rows == weapon.loaded.rows)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace wepn
