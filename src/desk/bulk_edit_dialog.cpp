@@ -4,6 +4,7 @@
 #include "desk/source_index.h"
 #include "desk/weapon_table_model.h"
 #include "editor/message_sink.h"
+#include "model/number_text.h"
 #include "sheet/bulk_edit.h"
 
 #include <QComboBox>
@@ -147,18 +148,19 @@ void BulkEditDialog::plan() {
         }
     }
     m_preview->setPlainText(lines);
-    m_summary->setText(QStringLiteral("%1 change, %2 refused, %3 stay as they are")
+    m_summary->setText(QStringLiteral("%1 to change, %2 refused, %3 unchanged")
                            .arg(m_changes.size())
                            .arg(refused)
                            .arg(static_cast<qsizetype>(planned->size()) - refused -
                                 static_cast<qsizetype>(m_changes.size())));
+    // The step names the operation as applied: +10 % scales by x1.1.
+    const QString operand = m_operand->text().trimmed();
     QString detail;
     if (operation.operation == BulkOperation::Scale) {
-        detail = QStringLiteral(" x") + utf8(scaleFactorText(m_operand->text().toStdString()));
+        const double percent = readNumber(operand.toStdString()).value_or(0);
+        detail = QStringLiteral(" x") + QString::fromStdString(numberText(1 + percent / 100));
     } else if (operation.operation == BulkOperation::Add) {
-        const QString operand = m_operand->text().trimmed();
-        detail = operand.startsWith(u'-') ? QStringLiteral(" ") + operand
-                                          : QStringLiteral(" +") + operand;
+        detail = (operand.startsWith(u'-') ? QStringLiteral(" ") : QStringLiteral(" +")) + operand;
     }
     m_stepName = DeskEditCommand::stepText(QString::fromLatin1(operation.verb), column, detail,
                                            m_changes.size());
