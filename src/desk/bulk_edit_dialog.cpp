@@ -2,6 +2,7 @@
 
 #include "desk/column_headings.h"
 #include "desk/source_index.h"
+#include "desk/utf8_text.h"
 #include "desk/weapon_table_model.h"
 #include "editor/message_sink.h"
 #include "model/number_text.h"
@@ -21,10 +22,6 @@
 
 namespace wepn {
 namespace {
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct Operation {
     const char* caption;
@@ -160,7 +157,8 @@ void BulkEditDialog::plan() {
         const double percent = readNumber(operand.toStdString()).value_or(0);
         detail = QStringLiteral(" x") + QString::fromStdString(numberText(1 + percent / 100));
     } else if (operation.operation == BulkOperation::Add) {
-        detail = (operand.startsWith(u'-') ? QStringLiteral(" ") : QStringLiteral(" +")) + operand;
+        const bool signed_ = operand.startsWith(u'-') || operand.startsWith(u'+');
+        detail = (signed_ ? QStringLiteral(" ") : QStringLiteral(" +")) + operand;
     }
     m_stepName = DeskEditCommand::stepText(QString::fromLatin1(operation.verb), column, detail,
                                            m_changes.size());

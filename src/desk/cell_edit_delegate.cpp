@@ -3,6 +3,7 @@
 #include "desk/column_headings.h"
 #include "desk/desk_edit_command.h"
 #include "desk/source_index.h"
+#include "desk/utf8_text.h"
 #include "desk/weapon_table_model.h"
 #include "editor/digit_key_filter.h"
 #include "editor/message_box_sink.h"
@@ -15,10 +16,6 @@
 
 namespace wepn {
 namespace {
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The field's choices when the window picks it from a drop-down of them.
 const ScalarField* choiceField(const std::string& column) {

@@ -1,6 +1,7 @@
 #include "desk/desk_saving.h"
 
 #include "desk/desk_revert_command.h"
+#include "desk/utf8_text.h"
 #include "desk/weapon_table_model.h"
 #include "editor/message_box_sink.h"
 #include "sheet/desk_save.h"
@@ -9,10 +10,6 @@
 
 namespace wepn {
 namespace {
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::vector<int> changedRows(const WeaponTableModel& model) {
     std::vector<int> rows;
