@@ -2,15 +2,15 @@
 
 #include "cli/exit_code.h"
 #include "cli/failure.h"
-#include "sheet/row_edits.h"
 #include "cli/save_guard.h"
 #include "cli/table_input.h"
-#include "sheet/table_targets.h"
 #include "cli/weapon_io.h"
-#include "sheet/weapon_table.h"
 #include "files/path_mapping.h"
 #include "sheet/cell_check.h"
 #include "sheet/fingerprint.h"
+#include "sheet/row_edits.h"
+#include "sheet/table_targets.h"
+#include "sheet/weapon_table.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -134,11 +134,12 @@ std::vector<std::string> ApplyCommand::applyRow(const std::string& file, const s
     printWarnings(err, shown, loaded->warnings);
     const std::vector<EditChange> dropped = droppedEntries(bytes, *loaded);
     if (!dropped.empty() && !m_dropMissing) {
-        return {"'" + shown + "': " + droppingFailure(dropped).message};
+        return {"'" + shown + "': " + droppingFailure(dropped, kDropMissingRemedy).message};
     }
     edits.changes.insert(edits.changes.end(), dropped.begin(), dropped.end());
-    if (std::optional<Failure> failure = settleLaterTables(
-            loaded->state, penetration, accuracy, loaded->laterTables, m_dropLaterTables)) {
+    if (std::optional<Failure> failure =
+            settleLaterTables(loaded->state, penetration, accuracy, loaded->laterTables,
+                              m_dropLaterTables, kDropLaterRemedy)) {
         return {located(shown, *failure)};
     }
     const Expected<std::string, Failure> saved = savedBytes(loaded->state);

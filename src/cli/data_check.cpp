@@ -3,71 +3,11 @@
 #include "cli/failure.h"
 #include "cli/files_in_order.h"
 #include "cli/game_check.h"
-#include "sheet/latin1.h"
 #include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
-#include "files/data_directory.h"
-#include "files/directory_listing.h"
-#include "files/path_mapping.h"
-#include "model/result_choices.h"
-#include "model/text_tokens.h"
-
-#include <algorithm>
-#include <span>
+#include "sheet/weapon_checks.h"
 
 namespace wepn {
-namespace {
-
-std::vector<std::string> weaponFireFolders(const std::string& dataDir) {
-    std::vector<std::string> folders;
-    const std::string native = toNativePath(data_directory::weaponfireIn(dataDir));
-    for (DirectoryEntry& entry : listNativeEntries(native, EntryKinds::FilesAndDirectories)) {
-        if (entry.directory) {
-            folders.push_back(std::move(entry.name));
-        }
-    }
-    return folders;
-}
-
-bool offered(std::span<const std::string_view> choices, std::string_view value) {
-    return std::find(choices.begin(), choices.end(), value) != choices.end();
-}
-
-std::string listed(std::span<const std::string_view> choices) {
-    std::string text;
-    for (std::string_view choice : choices) {
-        text += (text.empty() ? "" : ", ") + std::string(choice);
-    }
-    return text;
-}
-
-// What the game data says about a loaded weapon, in UTF-8.
-std::vector<std::string> dataWarnings(const WeaponState& state,
-                                      const std::vector<std::string>& folders) {
-    std::vector<std::string> warnings;
-    const std::string& fire = state.CurrentWeapon.sWeaponFireName;
-    if (std::none_of(folders.begin(), folders.end(),
-                     [&](const std::string& folder) { return equalsIgnoringCase(folder, fire); })) {
-        warnings.push_back("the weapon-fire effect '" + latin1ToUtf8(fire) +
-                           "' has no folder under " + std::string(data_directory::kWeaponfire));
-    }
-    for (std::size_t i = 0; i < state.Results.size(); ++i) {
-        const WeaponResult& result = state.Results[i];
-        const std::string where = "impact result " + std::to_string(i + 1) + ": ";
-        if (!offered(kResultConditions, result.sCondition)) {
-            warnings.push_back(where + "the condition '" + latin1ToUtf8(result.sCondition) +
-                               "' is not one the window offers (" + listed(kResultConditions) +
-                               ")");
-        }
-        if (!offered(kResultEffects, result.sEffect)) {
-            warnings.push_back(where + "the effect '" + latin1ToUtf8(result.sEffect) +
-                               "' is not one the window offers (" + listed(kResultEffects) + ")");
-        }
-    }
-    return warnings;
-}
-
-} // namespace
 
 Expected<DataCheck, std::string> DataCheck::read(const std::string& dataDir,
                                                  const DataCheckOptions& options) {

@@ -47,7 +47,7 @@ std::optional<Failure> ResaveCommand::resave(const std::string& file, const Fami
     printWarnings(err, file, loaded->warnings);
     const std::vector<EditChange> dropped = droppedEntries(original, *loaded);
     if (!dropped.empty() && !m_dropMissing) {
-        return droppingFailure(dropped);
+        return droppingFailure(dropped, kDropMissingRemedy);
     }
     const Expected<std::string, Failure> saved = savedBytes(loaded->state);
     if (!saved) {

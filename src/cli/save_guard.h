@@ -1,8 +1,6 @@
 #pragma once
 
-#include "sheet/edit.h"
-#include "cli/failure.h"
-#include "model/load.h"
+#include "sheet/save_checks.h"
 
 #include <optional>
 #include <string>
@@ -11,18 +9,10 @@
 
 namespace wepn {
 
-// The refusals shared by every verb that rewrites weapon files.
-
-// Fails when the bytes hold no StartWeaponConfig line: whatever its name,
-// such a file is no weapon script and is not rewritten as one.
-std::optional<Failure> notWeaponScript(std::string_view file, std::string_view bytes);
-
-// The table entries of the file's bytes that a save of the loaded weapon
-// drops (families the family list lacks), each as a change to "(dropped)".
-std::vector<EditChange> droppedEntries(std::string_view bytes, const LoadOutcome& loaded);
-
-// The failure of a save that would drop the entries unasked.
-Failure droppingFailure(const std::vector<EditChange>& dropped);
+// How `wepn` lets a save go on that the shared refusals stop.
+inline constexpr std::string_view kDropMissingRemedy = "--drop-missing-families drops them";
+inline constexpr std::string_view kDropLaterRemedy =
+    "--drop-later-tables removes the later statements";
 
 // Refuses a file after "--" that starts with "-" and names no file: an
 // option put after the files, which must not be taken for one.

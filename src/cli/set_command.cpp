@@ -102,13 +102,14 @@ std::optional<Failure> SetCommand::edit(const std::string& file, const std::vect
     // A file the edits leave as it was keeps its bytes and modification time,
     // even where the editor would write its statements otherwise.
     if (!changes.empty()) {
-        if (std::optional<Failure> failure = settleLaterTables(
-                state, penetration, accuracy, loaded->laterTables, m_dropLaterTables)) {
+        if (std::optional<Failure> failure =
+                settleLaterTables(state, penetration, accuracy, loaded->laterTables,
+                                  m_dropLaterTables, kDropLaterRemedy)) {
             return failure;
         }
         const std::vector<EditChange> dropped = droppedEntries(bytes, *loaded);
         if (!dropped.empty() && !m_dropMissing) {
-            return droppingFailure(dropped);
+            return droppingFailure(dropped, kDropMissingRemedy);
         }
         changes.insert(changes.end(), dropped.begin(), dropped.end());
         const Expected<std::string, Failure> saved = savedBytes(state);

@@ -2,17 +2,17 @@
 
 #include "cli/exit_code.h"
 #include "cli/failure.h"
-#include "sheet/latin1.h"
 #include "cli/parallel_for.h"
 #include "cli/weapon_io.h"
-#include "sheet/weapon_table.h"
-#include "files/directory_listing.h"
 #include "files/path_mapping.h"
 #include "model/number_text.h"
 #include "sheet/cell_check.h"
+#include "sheet/desk_folder.h"
 #include "sheet/fingerprint.h"
+#include "sheet/latin1.h"
 #include "sheet/table_root.h"
 #include "sheet/table_rows.h"
+#include "sheet/weapon_table.h"
 #include "sheet/xlsx_table.h"
 
 #include <CLI/CLI.hpp>
@@ -32,12 +32,9 @@ void addFiles(std::vector<std::string>& files, const std::string& path) {
         files.push_back(path);
         return;
     }
-    const std::string prefix = path.ends_with('/') ? path : path + "/";
-    for (const std::string& name : listNativeDirectory(path, EntryKinds::Files)) {
-        if (isWeaponFileName(name)) {
-            files.push_back(prefix + name);
-        }
-    }
+    std::vector<std::string> named = weaponFileNames(path);
+    files.insert(files.end(), std::make_move_iterator(named.begin()),
+                 std::make_move_iterator(named.end()));
 }
 
 // The columns named by --columns, path first; nothing, or what is wrong with the list.
@@ -219,8 +216,8 @@ int TableCommand::execute(std::ostream& out, std::ostream& err) {
     parallelFor(rows.size(), [&](std::size_t r) {
         if (rows[r].state) {
             rows[r].text = json ? jsonRow(rows[r], columns, cells, distinct)
-                                : delimitedRow(rows[r].named, *rows[r].state, cells,
-                                               rows[r].source, delimiter);
+                                : delimitedRow(rows[r].named, *rows[r].state, cells, rows[r].source,
+                                               delimiter);
         }
     });
     int code = kExitOk;

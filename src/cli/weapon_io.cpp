@@ -1,11 +1,11 @@
 #include "cli/weapon_io.h"
 
-#include "sheet/latin1.h"
 #include "files/data_directory.h"
 #include "files/file_identity.h"
 #include "files/file_io.h"
 #include "files/path_mapping.h"
 #include "model/script_lines.h"
+#include "sheet/latin1.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -17,19 +17,6 @@ namespace wepn {
 
 std::string familyListPath() {
     return std::string(data_directory::kFamilyList);
-}
-
-Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir) {
-    const std::string path = data_directory::familyListIn(dataDir);
-    // Something that is there but no ordinary file is named as such below.
-    if (!fileIdentity(path)) {
-        return "The file '" + toDisplayPath(path) + "' does not exist.";
-    }
-    const ReadResult read = readFileBytes(path, kMaxScriptBytes);
-    if (!read.ok()) {
-        return toDisplayPath(path) + ": error: " + *read.error;
-    }
-    return readFamilyList(read.bytes);
 }
 
 Expected<std::optional<FamilyRows>, std::string>
@@ -93,21 +80,6 @@ Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
     }
     buffer = std::move(read.bytes);
     return loadWeaponBytes(buffer, rows);
-}
-
-std::optional<Failure> settleLaterTables(WeaponState& edited, const PenetrationSet& penetration,
-                                         const AccuracySet& accuracy,
-                                         const std::vector<LaterTable>& laterTables, bool drop) {
-    for (const LaterTable& later : overriddenTables(penetration, accuracy, edited, laterTables)) {
-        if (!drop) {
-            return Failure{later.firstLine,
-                           "a second " + std::string(later.statement) +
-                               " sets the table again, so the game would not receive this "
-                               "edit; --drop-later-tables removes the later statements"};
-        }
-        dropLaterTables(edited, laterTables, later.statement);
-    }
-    return std::nullopt;
 }
 
 std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes,

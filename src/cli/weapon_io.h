@@ -1,12 +1,12 @@
 #pragma once
 
 #include "cli/failure.h"
-#include "sheet/weapon_file.h"
 #include "files/file_io.h"
 #include "model/expected.h"
 #include "model/family_list.h"
 #include "model/load.h"
 #include "model/weapon.h"
+#include "sheet/weapon_file.h"
 
 #include <optional>
 #include <ostream>
@@ -19,10 +19,6 @@ namespace wepn {
 // Where the family list lies under a data directory ("Scripts/familylist.lua"),
 // for help texts.
 std::string familyListPath();
-
-// The rows of the family list under a data directory (in the Windows form,
-// mapped to the native path). Fails with the message to print as it stands.
-Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir);
 
 // The family rows of an optional data directory: none without one.
 Expected<std::optional<FamilyRows>, std::string>
@@ -49,14 +45,6 @@ Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
 Expected<LoadOutcome, Failure> loadWeaponFile(std::string_view path,
                                               const std::optional<FamilyRows>& rows,
                                               std::string& buffer, FileStamp* readAs = nullptr);
-
-
-// Fails, naming its line, for a table the edits changed that a later
-// statement of the file sets again (the game would not receive the edit);
-// with `drop`, removes such statements from `edited` instead.
-std::optional<Failure> settleLaterTables(WeaponState& edited, const PenetrationSet& penetration,
-                                         const AccuracySet& accuracy,
-                                         const std::vector<LaterTable>& laterTables, bool drop);
 
 // Writes the bytes over the file, all or nothing, as `conditions` allow.
 std::optional<Failure> replaceFile(std::string_view path, std::string_view bytes,

@@ -156,10 +156,7 @@ std::optional<std::string> numberProblem(CellKind kind, std::string_view before,
                    " on purpose, use wepn set)";
         }
     }
-    if (kind == CellKind::Integer && *now != std::floor(*now)) {
-        return quoted(after) + " is a fraction; the field takes whole numbers";
-    }
-    return std::nullopt;
+    return fractionProblem(kind, after);
 }
 
 std::optional<std::string> textProblem(std::string_view before, std::string_view after) {
@@ -184,6 +181,14 @@ std::optional<std::string> textProblem(std::string_view before, std::string_view
 }
 
 } // namespace
+
+std::optional<std::string> fractionProblem(CellKind kind, std::string_view cell) {
+    const std::optional<double> number = readNumber(cell);
+    if (kind == CellKind::Integer && number && *number != std::floor(*number)) {
+        return quoted(cell) + " is a fraction; the field takes whole numbers";
+    }
+    return std::nullopt;
+}
 
 std::string markedText(std::string_view text) {
     const bool mark = !text.empty() && (kFormulaStarts.find(text[0]) != std::string_view::npos ||

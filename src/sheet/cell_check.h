@@ -32,4 +32,8 @@ std::string unmarkedText(std::string_view cell);
 std::optional<std::string> cellProblem(CellKind kind, std::string_view before,
                                        std::string_view after);
 
+/// Why a cell of a whole-number column is refused: it reads as a fraction,
+/// which the field would round. Nothing for any other cell.
+std::optional<std::string> fractionProblem(CellKind kind, std::string_view cell);
+
 } // namespace wepn

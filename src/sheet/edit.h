@@ -21,7 +21,8 @@ struct Edit {
     const ScalarField* field = nullptr; // Target::Field only
     std::string family;                 // the table targets only
     bool scale = false;                 // NAME*=FACTOR
-    std::string value;                  // VALUE, or FACTOR when scaling
+    bool add = false;                   // the window's bulk Add (see parseAddition)
+    std::string value;                  // VALUE, FACTOR when scaling, the addend when adding
 
     bool needsFamilyList() const { return target != Target::Field; }
 };
@@ -40,6 +41,11 @@ bool editableField(const ScalarField& field);
 // edit, an unknown name, a field that cannot be edited or scaling a value
 // that is not a number.
 Expected<Edit, std::string> parseEdit(std::string_view text);
+
+// An edit that adds `addend` to a number field or table value, as the
+// window's bulk Add does; refused as parseEdit refuses scaling, and for a
+// fraction added to a whole-number field.
+Expected<Edit, std::string> parseAddition(std::string_view name, std::string_view addend);
 
 // The choices an edit of the field accepts, e.g. "0 No, 1 Yes, or -1 or
 // empty for none" (by index, or by text ignoring case).

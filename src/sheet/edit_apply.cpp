@@ -1,8 +1,8 @@
-#include "sheet/edit.h"
-#include "sheet/latin1.h"
 #include "model/family_edit.h"
 #include "model/number_text.h"
 #include "model/text_tokens.h"
+#include "sheet/edit.h"
+#include "sheet/latin1.h"
 
 #include <cmath>
 #include <limits>
@@ -95,8 +95,10 @@ double numberOf(const ScalarField& field, WeaponState& state) {
 // Sets a scalar field by the window's rules; nothing on success, else why not.
 std::optional<std::string> setField(const Edit& edit, WeaponState& state) {
     const ScalarField& field = *edit.field;
-    if (edit.scale) {
-        const double result = numberOf(field, state) * *readNumber(edit.value);
+    if (edit.scale || edit.add) {
+        const double old = numberOf(field, state);
+        const double number = *readNumber(edit.value);
+        const double result = edit.scale ? old * number : old + number;
         if (!storeNumber(field, state, result)) {
             const std::string shown = std::isfinite(result) ? " " + numberText(result) : "";
             return "the result" + shown + " does not fit " + std::string(field.name);
@@ -123,13 +125,14 @@ std::optional<std::string> setField(const Edit& edit, WeaponState& state) {
     return std::nullopt;
 }
 
-// The new table value: VALUE read strictly, or the old value times FACTOR.
+// The new table value: VALUE read strictly, or the old value times FACTOR or
+// plus the addend.
 std::optional<double> tableValue(const Edit& edit, double old) {
     const std::optional<double> number = readNumber(edit.value);
     if (!number) {
         return std::nullopt;
     }
-    const double value = edit.scale ? old * *number : *number;
+    const double value = edit.scale ? old * *number : edit.add ? old + *number : *number;
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 

@@ -1,6 +1,8 @@
+#include "model/number_text.h"
 #include "sheet/edit.h"
 #include "sheet/latin1.h"
-#include "model/number_text.h"
+
+#include <cmath>
 
 namespace wepn {
 namespace {
@@ -38,27 +40,31 @@ std::optional<std::string> resolveName(Edit& edit, std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<std::string> checkScaling(const Edit& edit) {
+// Scaling, or with `add` adding: only to numbers, by a number.
+std::optional<std::string> checkArithmetic(const Edit& edit) {
+    const std::string verb = edit.add ? "added to" : "scaled";
     if (edit.target == Edit::Target::AccuracyDamage) {
-        return "the damage flag cannot be scaled";
+        return "the damage flag cannot be " + verb;
     }
     if (edit.field != nullptr &&
         (edit.field->kind == ValueKind::Text || edit.field->storage != ChoiceStorage::None)) {
-        return std::string(edit.field->name) + " is not a number and cannot be scaled";
+        return std::string(edit.field->name) + " is not a number and cannot be " + verb;
     }
-    if (!readNumber(edit.value)) {
-        return "the factor '" + edit.value + "' is not a number";
+    const std::optional<double> number = readNumber(edit.value);
+    if (!number) {
+        return (edit.add ? "the number '" : "the factor '") + edit.value + "' is not a number";
+    }
+    if (edit.add && edit.field != nullptr && edit.field->kind != ValueKind::Real &&
+        *number != std::floor(*number)) {
+        return "'" + edit.value + "' is a fraction; " + std::string(edit.field->name) +
+               " takes whole numbers";
     }
     return std::nullopt;
 }
 
-} // namespace
-
-bool editableField(const ScalarField& field) {
-    return field.name != "sWeaponName";
-}
-
-Expected<Edit, std::string> parseEdit(std::string_view text) {
+// NAME=VALUE, or NAME followed by `arithmetic` ("*" scales, "+" adds) and
+// "=NUMBER".
+Expected<Edit, std::string> parsed(std::string_view text, char arithmetic) {
     const std::string given(text);
     // Names and values go into the file, which holds Latin-1 text.
     const std::optional<std::string> bytes = utf8ToLatin1(text);
@@ -73,19 +79,33 @@ Expected<Edit, std::string> parseEdit(std::string_view text) {
     edit.text = given;
     edit.value = bytes->substr(equals + 1);
     std::string_view name = std::string_view(*bytes).substr(0, equals);
-    if (name.ends_with('*')) {
-        edit.scale = true;
+    if (name.ends_with(arithmetic)) {
+        (arithmetic == '+' ? edit.add : edit.scale) = true;
         name.remove_suffix(1);
     }
     if (std::optional<std::string> problem = resolveName(edit, name)) {
         return "'" + given + "': " + latin1ToUtf8(*problem);
     }
-    if (edit.scale) {
-        if (std::optional<std::string> problem = checkScaling(edit)) {
+    if (edit.scale || edit.add) {
+        if (std::optional<std::string> problem = checkArithmetic(edit)) {
             return "'" + given + "': " + latin1ToUtf8(*problem);
         }
     }
     return edit;
+}
+
+} // namespace
+
+bool editableField(const ScalarField& field) {
+    return field.name != "sWeaponName";
+}
+
+Expected<Edit, std::string> parseEdit(std::string_view text) {
+    return parsed(text, '*');
+}
+
+Expected<Edit, std::string> parseAddition(std::string_view name, std::string_view addend) {
+    return parsed(std::string(name) + "+=" + std::string(addend), '+');
 }
 
 } // namespace wepn

@@ -1,6 +1,10 @@
 #include "sheet/weapon_file.h"
 
+#include "files/data_directory.h"
+#include "files/file_identity.h"
 #include "files/file_io.h"
+#include "files/path_mapping.h"
+#include "model/family_list.h"
 #include "model/saved_script.h"
 #include "model/script_lines.h"
 #include "sheet/latin1.h"
@@ -8,6 +12,19 @@
 #include <utility>
 
 namespace wepn {
+
+Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir) {
+    const std::string path = data_directory::familyListIn(dataDir);
+    // Something that is there but no ordinary file is named as such below.
+    if (!fileIdentity(path)) {
+        return "The file '" + toDisplayPath(path) + "' does not exist.";
+    }
+    const ReadResult read = readFileBytes(path, kMaxScriptBytes);
+    if (!read.ok()) {
+        return toDisplayPath(path) + ": error: " + *read.error;
+    }
+    return readFamilyList(read.bytes);
+}
 
 Expected<LoadOutcome, Failure> loadWeaponBytes(std::string_view bytes,
                                                const std::optional<FamilyRows>& rows) {

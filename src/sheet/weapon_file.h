@@ -20,6 +20,10 @@ struct Failure {
     std::string message;
 };
 
+// The rows of the family list under a data directory (in the Windows form,
+// mapped to the native path). Fails with the message to print as it stands.
+Expected<FamilyRows, std::string> readFamilyRows(std::string_view dataDir);
+
 // Loads a weapon file's bytes as the editor does into a freshly started
 // editor's state, with the family rows of a data directory. Without a family
 // list the tables stay as the file names them, in file order, instead of
