@@ -114,24 +114,18 @@ BulkEditDialog* BulkEditDialog::forSelection(WeaponTableModel& model, QUndoStack
 void BulkEditDialog::plan() {
     const Operation& operation = kOperations[std::max(0, m_operation->currentIndex())];
     const std::string& column = m_model.columnName(m_column);
-    std::vector<const DeskWeapon*> weapons;
+    // The plan only reads the weapons; the model hands them out for changing alone.
+    std::vector<DeskWeapon*> weapons;
     weapons.reserve(m_rows.size());
     for (int row : m_rows) {
-        weapons.push_back(&m_model.weapon(row));
+        weapons.push_back(&m_model.weaponToChange(row));
     }
     m_changes.clear();
-    const auto planned =
+    const std::vector<BulkChange> planned =
         planBulkEdit(weapons, column, operation.operation, m_operand->text().toStdString());
-    if (!planned) {
-        m_summary->setText(utf8(planned.error()));
-        m_preview->clear();
-        m_buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
-        m_stepName.clear();
-        return;
-    }
     QString lines;
     int refused = 0;
-    for (const BulkChange& change : *planned) {
+    for (const BulkChange& change : planned) {
         const int row = m_rows[change.index];
         lines += utf8(m_model.weapon(row).named) + QStringLiteral(": ") + utf8(change.before);
         if (!change.problem.empty()) {
@@ -148,7 +142,7 @@ void BulkEditDialog::plan() {
     m_summary->setText(QStringLiteral("%1 to change, %2 refused, %3 unchanged")
                            .arg(m_changes.size())
                            .arg(refused)
-                           .arg(static_cast<qsizetype>(planned->size()) - refused -
+                           .arg(static_cast<qsizetype>(planned.size()) - refused -
                                 static_cast<qsizetype>(m_changes.size())));
     // The step names the operation as applied: +10 % scales by x1.1.
     const QString operand = m_operand->text().trimmed();

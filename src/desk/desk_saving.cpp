@@ -72,7 +72,7 @@ DeskSaving::Report DeskSaving::saveAll(QWidget* parent, WeaponTableModel& model,
             break;
         case DeskSaveResult::Kind::Refused:
             weapon.refused = result.reason;
-            report.refused << named + QStringLiteral(": ") + utf8(result.reason);
+            report.refused << utf8(result.reason); // it names the file
             break;
         case DeskSaveResult::Kind::ChangedOnDisk:
             report.skipped << named + QStringLiteral(": ") + utf8(result.reason);

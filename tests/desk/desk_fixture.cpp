@@ -1,9 +1,7 @@
 #include "desk_fixture.h"
 
-#include "sheet/fingerprint.h"
-#include "sheet/weapon_file.h"
+#include "sheet/desk_folder.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -22,25 +20,17 @@ std::vector<QStringList> deskCases(const char* name) {
 
 DeskTest::DeskTest() {
     namespace fs = std::filesystem;
-    const std::string data = dir.dataDir("Data");
+    const std::string data =
+        dir.dataDir("Data", test::readFile(WEPN_EXAMPLES_DIR "/Scripts/familylist.lua"));
     weaponDir = data + "/Weapon";
     fs::copy(WEPN_EXAMPLES_DIR "/Weapon", weaponDir);
-    const FamilyRows families = readFamilyList(test::readFile(data + "/Scripts/familylist.lua"));
-    std::vector<fs::path> files(fs::directory_iterator(weaponDir), fs::directory_iterator{});
-    std::sort(files.begin(), files.end());
+    const auto checks = readDeskChecks(data, false);
+    EXPECT_TRUE(checks) << (checks ? std::string() : checks.error());
     std::vector<DeskWeapon> weapons;
-    for (const fs::path& file : files) {
-        DeskWeapon weapon;
-        weapon.file = file.string();
-        weapon.named = "Weapon/" + file.filename().string();
-        std::string bytes;
-        auto loaded = loadNativeWeaponFile(weapon.file, families, bytes, &weapon.readAs);
-        EXPECT_TRUE(loaded) << weapon.file;
-        weapon.source = fingerprint(bytes);
-        weapon.loaded = std::move(*loaded);
-        weapon.state = weapon.loaded.state;
-        weapon.rows = weapon.loaded.rows;
-        weapons.push_back(std::move(weapon));
+    for (const std::string& file : weaponFileNames(weaponDir)) {
+        weapons.push_back(
+            loadDeskWeapon(file, "Weapon/" + fs::path(file).filename().string(), *checks));
+        EXPECT_FALSE(weapons.back().failed()) << file;
     }
     model.setWeapons(std::move(weapons));
     proxy.setSourceModel(&model);
