@@ -32,22 +32,18 @@ TEST(BulkEdit, PlansPreviewApplyAndUndoExactly) {
     for (DeskWeapon& weapon : desk) {
         weapons.push_back(&weapon);
     }
-    std::istringstream cases(readFile(path));
-    std::string text;
-    for (std::string line; std::getline(cases, line);) {
-        if (!line.starts_with("> ")) {
-            continue;
-        }
-        text += line + "\n";
-        std::istringstream words(line.substr(2));
+    const std::string cases = readFile(path);
+    const std::string text = caseOutputs(cases, [&](const std::string& line) {
+        std::istringstream words(line);
         std::string operation, column, operand;
         words >> operation >> column;
         std::getline(words >> std::ws, operand);
         const std::vector<BulkChange> plan =
             planBulkEdit(weapons, column, kOperations.at(operation), operand);
+        std::string shown;
         for (const BulkChange& change : plan) {
             DeskWeapon& weapon = *weapons[change.index];
-            text +=
+            shown +=
                 weapon.named + ": " +
                 (change.problem.empty() ? change.before + " -> " + change.after : change.problem) +
                 "\n";
@@ -55,16 +51,16 @@ TEST(BulkEdit, PlansPreviewApplyAndUndoExactly) {
                 EXPECT_EQ(change.after, "") << line;
                 continue;
             }
-            ASSERT_TRUE(setDeskCell(weapon, column, change.after).ok()) << line;
+            EXPECT_TRUE(setDeskCell(weapon, column, change.after).ok()) << line;
             EXPECT_EQ(cellOf(weapon, column), change.after) << line << " " << weapon.named;
             EXPECT_EQ(weapon.changed(), change.before != change.after) << line;
-            ASSERT_TRUE(setDeskCell(weapon, column, change.before).ok()) << line;
+            EXPECT_TRUE(setDeskCell(weapon, column, change.before).ok()) << line;
             EXPECT_TRUE(weapon.state == weapon.loaded.state && weapon.rows == weapon.loaded.rows)
                 << line << " " << weapon.named << " is not as loaded after the undo";
         }
-        text += "\n";
-    }
-    EXPECT_EQ(text, readFile(path));
+        return shown;
+    });
+    EXPECT_EQ(text, cases);
 }
 
 // Typing into a cell refuses what the plan refuses, and leaves the weapon as it was.
@@ -72,21 +68,17 @@ TEST(BulkEdit, TypedCellsAreRefusedWithTheReason) {
     const std::string path = std::string(WEPN_TEST_DATA_DIR) + "/sheet/bulk/typed";
     std::vector<DeskWeapon> desk = sampleDesk();
     DeskWeapon& weapon = desk.at(0);
-    std::istringstream cases(readFile(path));
-    std::string text;
-    for (std::string line; std::getline(cases, line);) {
-        if (!line.starts_with("> ")) {
-            continue;
-        }
-        const std::size_t blank = line.find(' ', 2);
+    const std::string cases = readFile(path);
+    const std::string text = caseOutputs(cases, [&](const std::string& line) {
+        const std::size_t blank = line.find(' ');
         const Expected<EditChange, std::string> set =
-            setDeskCell(weapon, line.substr(2, blank - 2), line.substr(blank + 1));
-        text += line + "\n" + (set ? set->before + " -> " + set->after : set.error()) + "\n\n";
+            setDeskCell(weapon, line.substr(0, blank), line.substr(blank + 1));
         EXPECT_EQ(weapon.changed(), set.ok()) << line;
         weapon.state = weapon.loaded.state;
         weapon.rows = weapon.loaded.rows;
-    }
-    EXPECT_EQ(text, readFile(path));
+        return (set ? set->before + " -> " + set->after : set.error()) + "\n";
+    });
+    EXPECT_EQ(text, cases);
 }
 
 } // namespace
