@@ -55,10 +55,7 @@ TEST_F(BulkTest, ThePreviewShowsEachOldAndNewAndOkMakesOneStep) {
                       QString::fromStdString(change.after))
                 << name;
         }
-        while (history.canUndo()) {
-            history.undo();
-        }
-        history.clear();
+        undoAll();
         EXPECT_TRUE(allAsLoaded()) << name;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "sheet/desk_folder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -64,13 +65,16 @@ void DeskTest::select(const QStringList& files, const QString& columnName) {
 }
 
 bool DeskTest::allAsLoaded() const {
-    for (std::size_t r = 0; r < model.weaponCount(); ++r) {
-        const DeskWeapon& weapon = model.weapon(static_cast<int>(r));
-        if (!(weapon.state == weapon.loaded.state) || !(weapon.rows == weapon.loaded.rows)) {
-            return false;
-        }
+    return std::all_of(model.weapons().begin(), model.weapons().end(), [](const DeskWeapon& w) {
+        return w.state == w.loaded.state && w.rows == w.loaded.rows;
+    });
+}
+
+void DeskTest::undoAll() {
+    while (history.canUndo()) {
+        history.undo();
     }
-    return true;
+    history.clear();
 }
 
 } // namespace wepn

@@ -40,6 +40,8 @@ class DeskTest : public ::testing::Test {
     void select(const QStringList& files, const QString& columnName);
     // Every weapon's state and family rows as loaded.
     bool allAsLoaded() const;
+    // Undoes every step and forgets them.
+    void undoAll();
 
     test::TempDir dir;
     std::string weaponDir;

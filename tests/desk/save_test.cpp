@@ -38,14 +38,10 @@ TEST_F(SaveTest, SaveAllReportsEachFile) {
               QStringList{QStringLiteral("Weapon/rail_driver.wepn: changed on disk")});
     ASSERT_EQ(report.refused.size(), 1);
     EXPECT_TRUE(report.refused[0].contains(QStringLiteral("seeker_missile.wepn")));
-    EXPECT_EQ(messages.texts.size(), 2);
-
     EXPECT_NE(onDisk(saved).find("5000"), std::string::npos);
     EXPECT_EQ(onDisk(outside), otherBytes);
     EXPECT_EQ(onDisk(refused), refusedBytes);
-    EXPECT_FALSE(model.weapon(row(saved)).changed());
-    EXPECT_TRUE(model.weapon(row(outside)).changed());
-    EXPECT_TRUE(model.weapon(row(refused)).changed());
+    EXPECT_EQ(model.changedCount(), 2); // the skipped and the refused
     EXPECT_TRUE(model.cell(row(refused), model.columnCount() - 1)
                     .startsWith(QStringLiteral("not saved: ")));
 
