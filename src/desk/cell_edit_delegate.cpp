@@ -23,6 +23,12 @@ const ScalarField* choiceField(const std::string& column) {
     return field != nullptr && field->storage != ChoiceStorage::None ? field : nullptr;
 }
 
+// A cell names the choice by its index where the file stores the index.
+bool choiceByIndex(const std::string& column) {
+    const ScalarField* field = choiceField(column);
+    return field != nullptr && field->storage == ChoiceStorage::Index;
+}
+
 // The window's penetration value takes digits only.
 bool digitsOnly(const std::string& column) {
     return column.starts_with("penetration.");
@@ -63,9 +69,7 @@ void CellEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
     const QModelIndex source = sourceIndex(index);
     const QString text = m_model.cell(source.row(), source.column());
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        // A cell names a choice by its index where the file stores the index.
-        const bool byIndex =
-            findScalarField(m_model.columnName(source.column()))->storage == ChoiceStorage::Index;
+        const bool byIndex = choiceByIndex(m_model.columnName(source.column()));
         bool number = false;
         const int index = text.toInt(&number);
         combo->setCurrentIndex(byIndex ? (number && index < combo->count() ? index : -1)
@@ -82,10 +86,9 @@ void CellEditDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
         // No row picked (the cell holds a text that is no choice): the value stays.
         const int index = combo->currentIndex();
         if (index >= 0) {
-            const bool byIndex = findScalarField(m_model.columnName(source.column()))->storage ==
-                                 ChoiceStorage::Index;
             commit(source.row(), source.column(),
-                   byIndex ? QString::number(index) : combo->currentText());
+                   choiceByIndex(m_model.columnName(source.column())) ? QString::number(index)
+                                                                      : combo->currentText());
         }
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         commit(source.row(), source.column(), edit->text());
