@@ -33,6 +33,7 @@ class WeaponTableModel : public QAbstractTableModel {
     void refreshColumns();
 
     std::size_t weaponCount() const { return m_weapons.size(); }
+    const std::vector<DeskWeapon>& weapons() const { return m_weapons; }
     const DeskWeapon& weapon(int row) const { return m_weapons[static_cast<std::size_t>(row)]; }
     // For the commands that change a weapon: each tells the model afterwards.
     DeskWeapon& weaponToChange(int row) { return m_weapons[static_cast<std::size_t>(row)]; }
