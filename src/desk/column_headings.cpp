@@ -1,5 +1,6 @@
 #include "desk/column_headings.h"
 
+#include "desk/utf8_text.h"
 #include "editor/control_table.h"
 #include "sheet/desk_columns.h"
 #include "sheet/weapon_table.h"
@@ -28,8 +29,7 @@ QString fieldLabel(std::string_view field) {
 
 QString afterPrefix(std::string_view column, std::string_view prefix, const char* heading) {
     column.remove_prefix(prefix.size());
-    return QString::fromLatin1(heading) + QStringLiteral(": ") +
-           QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size()));
+    return QString::fromLatin1(heading) + QStringLiteral(": ") + utf8(column);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "desk/frozen_column_view.h"
 #include "desk/weapon_table_model.h"
 #include "desk/weapon_table_window.h"
+#include "sheet/table_root.h"
 
 #include <QFile>
 #include <QProgressBar>
@@ -13,7 +14,8 @@
 // to the table in batches while the window stays in use.
 namespace wepn {
 
-void WeaponTableWindow::openFolder(const std::string& nativeFolder, const DeskChecks& checks) {
+void WeaponTableWindow::openFolder(const std::string& nativeFolder, const DeskChecks& checks,
+                                   const std::string& nativeRoot) {
     m_loader.cancel();
     m_folder = nativeFolder;
     m_checks = checks;
@@ -23,16 +25,20 @@ void WeaponTableWindow::openFolder(const std::string& nativeFolder, const DeskCh
     m_model->setWeapons({});
 
     struct Listing {
-        std::size_t folderLength;
+        TableRoot root;
         std::vector<std::string> files;
         DeskChecks checks;
     };
-    auto listing = std::make_shared<Listing>();
+    // A root that does not exist (a data directory not yet made) names
+    // nothing: the rows are then named in the folder.
+    Expected<TableRoot, std::string> root = TableRoot::at(nativeRoot);
+    if (nativeRoot.empty() || !root) {
+        root = TableRoot::at(nativeFolder);
+    }
+    m_root = root ? root->folder().string() : nativeFolder;
+    auto listing = std::make_shared<Listing>(Listing{root ? *root : TableRoot{}, {}, checks});
     listing->files = weaponFileNames(nativeFolder);
-    listing->checks = checks;
     const std::size_t count = listing->files.size();
-    // The files are the folder and "/" before each name.
-    listing->folderLength = count == 0 ? 0 : listing->files.front().rfind('/') + 1;
 
     m_progress->setRange(0, static_cast<int>(count));
     m_progress->setValue(0);
@@ -41,7 +47,7 @@ void WeaponTableWindow::openFolder(const std::string& nativeFolder, const DeskCh
     statusBar()->showMessage(QStringLiteral("Loading %1 weapon files...").arg(count));
     m_loader.start(count, [listing](std::size_t index) {
         const std::string& file = listing->files[index];
-        return loadDeskWeapon(file, file.substr(listing->folderLength), listing->checks);
+        return loadDeskWeapon(file, listing->root.named(file), listing->checks);
     });
 }
 

@@ -1,6 +1,7 @@
 #include "desk/weapon_table_model.h"
 
 #include "desk/column_headings.h"
+#include "desk/utf8_text.h"
 #include "model/fields.h"
 #include "model/number_text.h"
 #include "sheet/desk_columns.h"
@@ -16,10 +17,6 @@
 
 namespace wepn {
 namespace {
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::vector<const WeaponState*> loadedStates(const std::vector<DeskWeapon>& weapons) {
     std::vector<const WeaponState*> states;

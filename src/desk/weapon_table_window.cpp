@@ -116,6 +116,7 @@ void WeaponTableWindow::buildMenus() {
     redo->setShortcut(QKeySequence::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
+    buildEditing(*file, *edit);
 
     m_viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     connect(m_viewMenu, &QMenu::aboutToShow, this, &WeaponTableWindow::fillViewMenu);
@@ -268,11 +269,17 @@ void WeaponTableWindow::dropEvent(QDropEvent* event) {
     const QString folder = WepnEditor_Main::droppedFolder(event->mimeData());
     if (!folder.isEmpty()) {
         event->acceptProposedAction();
-        openFolder(QFile::encodeName(folder).toStdString(), m_checks);
+        if (settleChanges()) {
+            openFolder(QFile::encodeName(folder).toStdString(), m_checks, m_root);
+        }
     }
 }
 
 void WeaponTableWindow::closeEvent(QCloseEvent* event) {
+    if (!settleChanges()) {
+        event->ignore();
+        return;
+    }
     m_loader.cancel();
     QMainWindow::closeEvent(event);
 }
@@ -280,8 +287,8 @@ void WeaponTableWindow::closeEvent(QCloseEvent* event) {
 void WeaponTableWindow::openFolderChosen() {
     const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Open Folder"),
                                                              QFile::decodeName(m_folder.c_str()));
-    if (!folder.isEmpty()) {
-        openFolder(QFile::encodeName(folder).toStdString(), m_checks);
+    if (!folder.isEmpty() && settleChanges()) {
+        openFolder(QFile::encodeName(folder).toStdString(), m_checks, m_root);
     }
 }
 

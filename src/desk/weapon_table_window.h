@@ -33,10 +33,18 @@ class WeaponTableWindow : public QMainWindow {
 
     // Lists the folder's weapon files and loads them on worker threads, the
     // rows appearing as they load; the checks say what each weapon's
-    // problems are. Cancels a load under way.
-    void openFolder(const std::string& nativeFolder, const DeskChecks& checks);
-    // The folder last opened, as given.
+    // problems are. Rows name their files relative to `nativeRoot` (the data
+    // directory, as `wepn table --data` does) when they lie inside it, and to
+    // the folder itself without one. Cancels a load under way and drops the
+    // rows and their history: ask `settleChanges` first.
+    void openFolder(const std::string& nativeFolder, const DeskChecks& checks,
+                    const std::string& nativeRoot = {});
+    // The folder last opened, as given, and the folder its rows are named in.
     const std::string& folder() const { return m_folder; }
+    const std::string& root() const { return m_root; }
+    // Asks to save the changed weapons, as the main window asks for its
+    // weapon; true when the rows may be closed or replaced.
+    bool settleChanges();
     const DeskChecks& checks() const { return m_checks; }
     bool isLoading() const;
     // Stops loading; the weapons loaded so far stay.
@@ -81,6 +89,15 @@ class WeaponTableWindow : public QMainWindow {
     void fillViewMenu();
     void askColumnSetName();
     void openFolderChosen();
+    void buildEditing(QMenu& file, QMenu& edit);
+    void bulkEdit();
+    void saveAll();
+    void revertSelected();
+    void revertAll();
+    void exportTable();
+    void importTable();
+    // The model rows of the selected cells, each once.
+    std::vector<int> selectedRows() const;
 
     WeaponTableModel* m_model;
     WeaponFilterProxy* m_proxy;
@@ -94,6 +111,7 @@ class WeaponTableWindow : public QMainWindow {
     DeskLoader m_loader;
     QTimer m_countsTimer;
     std::string m_folder;
+    std::string m_root;
     DeskChecks m_checks;
     ColumnSet m_columns;
     bool m_arranging = false;

@@ -19,7 +19,8 @@ struct XlsxModule {
 };
 
 // Where the module may lie: WEPN_XLSX_MODULE (set by the tests), beside the
-// program (a build tree), or in the package's private library folder.
+// program (`wepn` in a build tree), beside `wepn` for the editor in a build
+// tree, or in the package's private library folder.
 std::vector<std::string> candidates() {
     std::vector<std::string> paths;
     if (const char* given = std::getenv("WEPN_XLSX_MODULE"); given != nullptr && *given != '\0') {
@@ -30,6 +31,7 @@ std::vector<std::string> candidates() {
     if (!ec) {
         const std::filesystem::path dir = program.parent_path();
         paths.push_back((dir / kXlsxModuleName).string());
+        paths.push_back((dir.parent_path() / "cli" / kXlsxModuleName).string());
         paths.push_back(
             (dir.parent_path() / "lib" / "vyr-weapon-editor" / kXlsxModuleName).string());
     }

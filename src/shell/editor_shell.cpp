@@ -76,6 +76,10 @@ bool EditorShell::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool EditorShell::closeRequested() {
+    // The table's unsaved weapons first: its question needs no second step.
+    if (m_table && !m_table->settleChanges()) {
+        return false;
+    }
     return settleChanges([this] { m_window.close(); });
 }
 

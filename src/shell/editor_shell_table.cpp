@@ -37,7 +37,11 @@ void EditorShell::openTable(const std::string& nativeFolder) {
     }
     // The table already on this folder is shown as it is, changes and all.
     if (m_table->folder() != nativeFolder) {
-        m_table->openFolder(nativeFolder, deskChecks());
+        if (!m_table->settleChanges()) {
+            return;
+        }
+        // Rows are named in the data directory, as `wepn table --data` names them.
+        m_table->openFolder(nativeFolder, deskChecks(), m_paths.nativeDataDir);
     }
     m_table->show();
     m_table->raise();

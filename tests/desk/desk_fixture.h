@@ -10,12 +10,9 @@
 #include <QUndoStack>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <qstring_print.h>
 #include <string>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace wepn {
 

@@ -9,16 +9,12 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <qstring_print.h>
 #include <vector>
 
 class QAbstractButton;
 class QLineEdit;
 class QListWidget;
-
-// gtest shows a QString as its text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace wepn {
 

@@ -15,10 +15,6 @@
 #include <filesystem>
 #include <test_support.h>
 
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace wepn {
 namespace {
 

@@ -9,11 +9,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <qstring_print.h>
 
 class QListWidget;
-
-// Lets GoogleTest print texts in failure messages.
-void PrintTo(const QString& text, std::ostream* out);
 
 namespace wepn {
 
