@@ -47,7 +47,7 @@ void WeaponTableWindow::buildEditing(QMenu& file, QMenu& edit) {
 }
 
 bool WeaponTableWindow::settleChanges() {
-    return DeskSaving::confirmClose(this, *m_model);
+    return DeskSaving::confirmClose(this, *m_model, m_messages);
 }
 
 std::vector<int> WeaponTableWindow::selectedRows() const {
@@ -61,16 +61,17 @@ std::vector<int> WeaponTableWindow::selectedRows() const {
 }
 
 void WeaponTableWindow::bulkEdit() {
-    MessageBoxSink messages(this);
+    MessageBoxSink boxes(this);
     const std::unique_ptr<BulkEditDialog> dialog(BulkEditDialog::forSelection(
-        *m_model, *m_history, m_view->selectionModel()->selectedIndexes(), this, messages));
+        *m_model, *m_history, m_view->selectionModel()->selectedIndexes(), this,
+        m_messages != nullptr ? *m_messages : boxes));
     if (dialog) {
         dialog->exec();
     }
 }
 
 void WeaponTableWindow::saveAll() {
-    DeskSaving::saveAll(this, *m_model);
+    DeskSaving::saveAll(this, *m_model, m_messages);
 }
 
 void WeaponTableWindow::revertSelected() {
@@ -85,7 +86,7 @@ void WeaponTableWindow::revertAll() {
 }
 
 void WeaponTableWindow::exportTable() {
-    TableExchange::exportTable(this, *m_model);
+    TableExchange::exportTable(this, *m_model, {}, m_messages);
 }
 
 void WeaponTableWindow::importTable() {

@@ -19,6 +19,7 @@ class QUndoStack;
 namespace wepn {
 
 class FrozenColumnView;
+class MessageSink;
 class WeaponFilterProxy;
 class WeaponTableModel;
 
@@ -45,6 +46,9 @@ class WeaponTableWindow : public QMainWindow {
     // Asks to save the changed weapons, as the main window asks for its
     // weapon; true when the rows may be closed or replaced.
     bool settleChanges();
+    // Where the window's questions and reports go: message boxes over it
+    // until one is given (the editor gives its own).
+    void setMessageSink(MessageSink& messages) { m_messages = &messages; }
     const DeskChecks& checks() const { return m_checks; }
     bool isLoading() const;
     // Stops loading; the weapons loaded so far stay.
@@ -112,6 +116,7 @@ class WeaponTableWindow : public QMainWindow {
     QTimer m_countsTimer;
     std::string m_folder;
     std::string m_root;
+    MessageSink* m_messages = nullptr;
     DeskChecks m_checks;
     ColumnSet m_columns;
     bool m_arranging = false;

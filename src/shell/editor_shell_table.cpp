@@ -32,6 +32,7 @@ void EditorShell::addWindowMenu() {
 void EditorShell::openTable(const std::string& nativeFolder) {
     if (!m_table) {
         m_table = std::make_unique<WeaponTableWindow>();
+        m_table->setMessageSink(*m_messages);
         connect(m_table.get(), &WeaponTableWindow::weaponActivated, this,
                 &EditorShell::openFromTable);
     }

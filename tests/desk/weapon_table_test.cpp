@@ -1,3 +1,4 @@
+#include "desk/cell_edit_delegate.h"
 #include "desk/frozen_column_view.h"
 #include "desk/weapon_filter_proxy.h"
 #include "desk/weapon_table_model.h"
@@ -153,6 +154,27 @@ TEST_F(WeaponTableTest, EnterOnARowOpensItsWeaponWithTheTablesChanges) {
     openRow(ion);
     EXPECT_EQ(window().filePath(), native("Data/Weapon/ion_lance.wepn"));
     EXPECT_FALSE(window().isWindowModified());
+}
+
+TEST_F(WeaponTableTest, ClosingTheEditorAsksAboutTheTablesUnsavedWeaponsFirst) {
+    startOnSampleData();
+    shell().openTable(nativeBytes("Data/Weapon"));
+    WeaponTableWindow& table = *shell().table();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table.isLoading(); }, kLoadTimeoutMs));
+    const int rail = table.model().rowOfFile(nativeBytes("Data/Weapon/rail_driver.wepn"));
+    const int range = columnOf(table, QStringLiteral("fWeaponFireRange"));
+    // A cell typed into through the window's own view and its history.
+    auto* typing = qobject_cast<CellEditDelegate*>(table.view().itemDelegate());
+    ASSERT_NE(typing, nullptr);
+    EXPECT_TRUE(typing->commit(rail, range, QStringLiteral("6000")));
+    EXPECT_EQ(table.history().undoText(), "Edit Firing Range");
+
+    window().close(); // Cancel, the safe answer
+    EXPECT_EQ(messages.texts.back(), "Save changes to 'Weapon/rail_driver.wepn'?");
+    EXPECT_TRUE(window().isVisible());
+    messages.choice = 1; // Discard
+    window().close();
+    EXPECT_FALSE(window().isVisible());
 }
 
 TEST_F(WeaponTableTest, AFolderDroppedOnTheMainWindowOpensTheTableOnIt) {
