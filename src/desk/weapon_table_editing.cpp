@@ -15,6 +15,8 @@
 #include <QUndoStack>
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <utility>
 
 // Editing on the table: typing into cells, bulk edits, Save All and Revert,
 // export and import, all through the desk's one history.
@@ -71,7 +73,20 @@ void WeaponTableWindow::bulkEdit() {
 }
 
 void WeaponTableWindow::saveAll() {
+    std::vector<std::pair<int, std::string>> changed; // rows and the fingerprints they had
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->weapon(row).changed()) {
+            changed.emplace_back(row, m_model->weapon(row).source);
+        }
+    }
     DeskSaving::saveAll(this, *m_model, m_messages);
+    // What the checks found in a saved file is found again in what is now on disk.
+    for (const auto& [row, source] : changed) {
+        if (m_model->weapon(row).source != source) {
+            reloadRow(row);
+        }
+    }
+    m_model->refreshColumns();
 }
 
 void WeaponTableWindow::revertSelected() {

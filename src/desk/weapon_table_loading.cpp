@@ -1,6 +1,7 @@
 #include "desk/frozen_column_view.h"
 #include "desk/weapon_table_model.h"
 #include "desk/weapon_table_window.h"
+#include "files/file_identity.h"
 #include "sheet/table_root.h"
 
 #include <QFile>
@@ -57,6 +58,27 @@ bool WeaponTableWindow::isLoading() const {
 
 void WeaponTableWindow::cancelLoading() {
     m_loader.cancel();
+}
+
+void WeaponTableWindow::reloadRow(int row) {
+    const DeskWeapon& weapon = m_model->weapon(row);
+    DeskWeapon reloaded = loadDeskWeapon(weapon.file, weapon.named, m_checks);
+    m_model->weaponToChange(row) = std::move(reloaded);
+    m_model->weaponChanged(row);
+}
+
+void WeaponTableWindow::reloadFile(const std::string& nativeFile) {
+    const std::optional<FileIdentity> saved = fileIdentity(nativeFile);
+    if (!saved || isLoading()) {
+        return;
+    }
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const DeskWeapon& weapon = m_model->weapon(row);
+        if (!weapon.changed() && fileIdentity(weapon.file) == saved) {
+            reloadRow(row);
+        }
+    }
+    m_model->refreshColumns();
 }
 
 void WeaponTableWindow::batchLoaded(std::vector<DeskWeapon>& batch) {

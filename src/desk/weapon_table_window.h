@@ -53,6 +53,10 @@ class WeaponTableWindow : public QMainWindow {
     bool isLoading() const;
     // Stops loading; the weapons loaded so far stay.
     void cancelLoading();
+    // Reads a file saved elsewhere (by the main window) again, when it is a
+    // row the table has not changed; a changed row keeps its changes, and
+    // Save All asks before writing over the file.
+    void reloadFile(const std::string& nativeFile);
 
     WeaponTableModel& model() const { return *m_model; }
     WeaponFilterProxy& proxy() const { return *m_proxy; }
@@ -86,6 +90,8 @@ class WeaponTableWindow : public QMainWindow {
     void batchLoaded(std::vector<DeskWeapon>& batch);
     void loadProgress(qsizetype done, qsizetype total);
     void loadFinished(bool cancelled);
+    // Reads the row's file again with the checks, as the folder's load did.
+    void reloadRow(int row);
     void showCounts();
     void columnsReset();
     void columnsRearranged();

@@ -1,3 +1,4 @@
+#include "desk/weapon_table_window.h"
 #include "editor/message_sink.h"
 #include "editor/wepn_editor_main.h"
 #include "files/file_identity.h"
@@ -77,6 +78,9 @@ void EditorShell::saveChosen(const std::string& nativePath) {
     }
     m_currentStamp = fileStampOf(nativePath);
     rememberFile(nativePath);
+    if (m_table) {
+        m_table->reloadFile(nativePath);
+    }
     if (std::function<void()> next = std::exchange(m_afterSave, {})) {
         next();
     }

@@ -5,6 +5,7 @@
 #include "desk/weapon_table_window.h"
 #include "editor/wepn_editor_main.h"
 #include "shell/editor_shell.h"
+#include "shell/frm_save.h"
 #include "shell_fixture.h"
 
 #include <QAction>
@@ -175,6 +176,27 @@ TEST_F(WeaponTableTest, ClosingTheEditorAsksAboutTheTablesUnsavedWeaponsFirst) {
     messages.choice = 1; // Discard
     window().close();
     EXPECT_FALSE(window().isVisible());
+}
+
+// A weapon saved in the main window is read again in the table.
+TEST_F(WeaponTableTest, AWeaponSavedInTheMainWindowIsReadAgainInTheTable) {
+    startOnSampleData();
+    shell().openTable(nativeBytes("Data/Weapon"));
+    WeaponTableWindow& table = *shell().table();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table.isLoading(); }, kLoadTimeoutMs));
+    const int rail = table.model().rowOfFile(nativeBytes("Data/Weapon/rail_driver.wepn"));
+    const int range = columnOf(table, QStringLiteral("fWeaponFireRange"));
+    table.view().setCurrentIndex(table.proxy().mapFromSource(table.model().index(rail, 1)));
+    QTest::keyClick(&table.view(), Qt::Key_Return);
+    QLineEdit* edit = window().controls().binding("fWeaponFireRange")->edit;
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("6000"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    triggerSaveAs();
+    QTest::mouseClick(shell().frmSave()->saveButton(), Qt::LeftButton);
+    EXPECT_FALSE(window().isWindowModified());
+    EXPECT_EQ(table.model().cell(rail, range), QStringLiteral("6000"));
+    EXPECT_FALSE(table.model().weapon(rail).changed());
 }
 
 TEST_F(WeaponTableTest, AFolderDroppedOnTheMainWindowOpensTheTableOnIt) {
