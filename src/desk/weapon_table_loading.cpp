@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QUndoStack>
+#include <filesystem>
 #include <memory>
 
 // Opening a folder: its weapons listed, loaded on worker threads and added
@@ -30,10 +31,11 @@ void WeaponTableWindow::openFolder(const std::string& nativeFolder, const DeskCh
         std::vector<std::string> files;
         DeskChecks checks;
     };
-    // A root that does not exist (a data directory not yet made) names
-    // nothing: the rows are then named in the folder.
+    // Without a root that exists, or for a folder outside it, the folder is
+    // its own root, so that a table of its rows applies back to it.
     Expected<TableRoot, std::string> root = TableRoot::at(nativeRoot);
-    if (nativeRoot.empty() || !root) {
+    std::error_code ec;
+    if (nativeRoot.empty() || !root || !root->file(std::filesystem::absolute(nativeFolder, ec))) {
         root = TableRoot::at(nativeFolder);
     }
     m_root = root ? root->folder().string() : nativeFolder;

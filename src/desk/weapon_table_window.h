@@ -35,8 +35,8 @@ class WeaponTableWindow : public QMainWindow {
     // Lists the folder's weapon files and loads them on worker threads, the
     // rows appearing as they load; the checks say what each weapon's
     // problems are. Rows name their files relative to `nativeRoot` (the data
-    // directory, as `wepn table --data` does) when they lie inside it, and to
-    // the folder itself without one. Cancels a load under way and drops the
+    // directory, as `wepn table --data` does) when the folder lies inside it,
+    // and to the folder itself otherwise. Cancels a load under way and drops the
     // rows and their history: ask `settleChanges` first.
     void openFolder(const std::string& nativeFolder, const DeskChecks& checks,
                     const std::string& nativeRoot = {});
