@@ -48,6 +48,22 @@ class WeaponTableTest : public ShellTest {
         return table.model().columnNamed(name.toStdString());
     }
 
+    // The editor on the sample data with the table on its weapons, loaded.
+    WeaponTableWindow& sampleTable() {
+        startOnSampleData();
+        shell().openTable(nativeBytes("Data/Weapon"));
+        WeaponTableWindow& table = *shell().table();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !table.isLoading(); }, kLoadTimeoutMs));
+        return table;
+    }
+
+    int rowOf(const WeaponTableWindow& table, const char* weapon) {
+        const int row = table.model().rowOfFile(
+            nativeBytes(QStringLiteral("Data/Weapon/") + QString::fromLatin1(weapon)));
+        EXPECT_GE(row, 0) << weapon;
+        return row;
+    }
+
     static void clickHeading(WeaponTableWindow& table, int column) {
         QHeaderView* header = table.view().horizontalHeader();
         table.view().scrollTo(table.proxy().index(0, column));
@@ -124,12 +140,8 @@ TEST_F(WeaponTableTest, AHiddenColumnIsKeptInANamedColumnSet) {
 }
 
 TEST_F(WeaponTableTest, EnterOnARowOpensItsWeaponWithTheTablesChanges) {
-    startOnSampleData();
-    shell().openTable(nativeBytes("Data/Weapon"));
-    WeaponTableWindow& table = *shell().table();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !table.isLoading(); }, kLoadTimeoutMs));
-    const int rail = table.model().rowOfFile(nativeBytes("Data/Weapon/rail_driver.wepn"));
-    ASSERT_GE(rail, 0);
+    WeaponTableWindow& table = sampleTable();
+    const int rail = rowOf(table, "rail_driver.wepn");
     table.model().weaponToChange(rail).state.CurrentWeapon.fWeaponFireRange = 6000;
     table.model().weaponChanged(rail);
     EXPECT_EQ(table.countsText(), "9 weapons, 9 shown, 1 changed, 0 failed");
@@ -147,7 +159,7 @@ TEST_F(WeaponTableTest, EnterOnARowOpensItsWeaponWithTheTablesChanges) {
 
     // Another weapon asks about the unsaved change first; Cancel keeps it.
     window().history().redo();
-    const int ion = table.model().rowOfFile(nativeBytes("Data/Weapon/ion_lance.wepn"));
+    const int ion = rowOf(table, "ion_lance.wepn");
     openRow(ion);
     EXPECT_EQ(messages.texts.back(), "Save changes to 'rail_driver.wepn'?");
     EXPECT_EQ(window().filePath(), native("Data/Weapon/rail_driver.wepn"));
@@ -158,11 +170,8 @@ TEST_F(WeaponTableTest, EnterOnARowOpensItsWeaponWithTheTablesChanges) {
 }
 
 TEST_F(WeaponTableTest, ClosingTheEditorAsksAboutTheTablesUnsavedWeaponsFirst) {
-    startOnSampleData();
-    shell().openTable(nativeBytes("Data/Weapon"));
-    WeaponTableWindow& table = *shell().table();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !table.isLoading(); }, kLoadTimeoutMs));
-    const int rail = table.model().rowOfFile(nativeBytes("Data/Weapon/rail_driver.wepn"));
+    WeaponTableWindow& table = sampleTable();
+    const int rail = rowOf(table, "rail_driver.wepn");
     const int range = columnOf(table, QStringLiteral("fWeaponFireRange"));
     // A cell typed into through the window's own view and its history.
     auto* typing = qobject_cast<CellEditDelegate*>(table.view().itemDelegate());
@@ -180,11 +189,8 @@ TEST_F(WeaponTableTest, ClosingTheEditorAsksAboutTheTablesUnsavedWeaponsFirst) {
 
 // A weapon saved in the main window is read again in the table.
 TEST_F(WeaponTableTest, AWeaponSavedInTheMainWindowIsReadAgainInTheTable) {
-    startOnSampleData();
-    shell().openTable(nativeBytes("Data/Weapon"));
-    WeaponTableWindow& table = *shell().table();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !table.isLoading(); }, kLoadTimeoutMs));
-    const int rail = table.model().rowOfFile(nativeBytes("Data/Weapon/rail_driver.wepn"));
+    WeaponTableWindow& table = sampleTable();
+    const int rail = rowOf(table, "rail_driver.wepn");
     const int range = columnOf(table, QStringLiteral("fWeaponFireRange"));
     table.view().setCurrentIndex(table.proxy().mapFromSource(table.model().index(rail, 1)));
     QTest::keyClick(&table.view(), Qt::Key_Return);
