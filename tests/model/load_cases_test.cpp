@@ -30,19 +30,24 @@ std::string messages(const LoadOutcome& outcome) {
 
 } // namespace
 
-// tests/data/model/load/*: input.wepn, loaded against familylist.lua when the
-// case has one (the tables then follow its rows) or as the file names them;
-// `messages` holds what the load reports and saved.wepn what a save writes.
+// tests/data/model/load/*: input.wepn, loaded against familylist.lua (or the
+// list familylist.from names) when the case has one (the tables then follow its rows) or as the
+// file names them; `messages` holds what the load reports and saved.wepn what a save writes.
 TEST(LoadCases, InputGivesTheExpectedMessagesAndSavedText) {
     const std::filesystem::path cases =
         std::filesystem::path(WEPN_TEST_DATA_DIR) / "model" / "load";
     std::size_t count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(cases)) {
         const auto file = [&](const char* name) { return (entry.path() / name).string(); };
-        const bool hasList = std::filesystem::exists(file("familylist.lua"));
+        // A list several cases share is named in `familylist.from`.
+        std::string list = file("familylist.lua");
+        if (std::filesystem::exists(file("familylist.from"))) {
+            std::string shared = test::readFile(file("familylist.from"));
+            list = (cases / shared.substr(0, shared.find('\n'))).string();
+        }
+        const bool hasList = std::filesystem::exists(list);
         const auto rows =
-            hasList ? std::optional(readFamilyList(test::readFile(file("familylist.lua"))))
-                    : std::nullopt;
+            hasList ? std::optional(readFamilyList(test::readFile(list))) : std::nullopt;
         const auto outcome = loadWeapon({}, rows, test::readFile(file("input.wepn")),
                                         hasList ? LoadedTables::FromRows : LoadedTables::AsNamed);
         std::string text;
